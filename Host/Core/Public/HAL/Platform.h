@@ -1,0 +1,27 @@
+#pragma once
+// Fixed-size integer names and the text macro of the engine. Text is UTF-8 `char` on this host,
+// so TEXT(x) is x and TCHAR is char (the engine uses 16-bit characters; nothing here relies on it).
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+
+using int8 = std::int8_t;
+using int16 = std::int16_t;
+using int32 = std::int32_t;
+using int64 = std::int64_t;
+using uint8 = std::uint8_t;
+using uint16 = std::uint16_t;
+using uint32 = std::uint32_t;
+using uint64 = std::uint64_t;
+using TCHAR = char;
+using ANSICHAR = char;
+using SIZE_T = std::size_t;
+
+#define TEXT(x) x
+#define INDEX_NONE (-1)
+
+template <typename T>
+constexpr std::remove_reference_t<T>&& MoveTemp(T&& Value) noexcept
+{
+	return static_cast<std::remove_reference_t<T>&&>(Value);
+}

@@ -1,0 +1,88 @@
+#include "CoreMinimal.h"
+
+#include <gtest/gtest.h>
+#include <thread>
+
+TEST(FString, ComparesAndHashesIgnoringCaseByDefault)
+{
+	EXPECT_TRUE(FString("LeftHip") == FString("lefthip"));
+	EXPECT_FALSE(FString("LeftHip").Equals("lefthip"));
+	EXPECT_TRUE(FString("LeftHip").Equals("lefthip", ESearchCase::IgnoreCase));
+	EXPECT_EQ(GetTypeHash(FString("ABC")), GetTypeHash(FString("abc")));
+}
+
+TEST(FString, ReplaceKeepsTheCaseOfTheRest)
+{
+	EXPECT_STREQ(*FString("LeftUpLeg").Replace("left", "l"), "lUpLeg");
+	EXPECT_STREQ(*FString("a_b_c").Replace("_", ""), "abc");
+	EXPECT_STREQ(*FString("aaa").Replace("aa", "b"), "ba");
+	EXPECT_STREQ(*FString("x").Replace("", "y"), "x");
+}
+
+TEST(FString, SplitsLinesAtEveryLineEnding)
+{
+	TArray<FString> Lines;
+	FString("a\r\nb\rc\n\nd").ParseIntoArrayLines(Lines);
+	ASSERT_EQ(Lines.Num(), 4);
+	EXPECT_STREQ(*Lines[0], "a");
+	EXPECT_STREQ(*Lines[2], "c");
+	EXPECT_STREQ(*Lines[3], "d");
+}
+
+TEST(FString, SplitTakesTheFirstOrLastDelimiter)
+{
+	FString Left, Right;
+	ASSERT_TRUE(FString("a,b,c").Split(",", &Left, &Right));
+	EXPECT_STREQ(*Left, "a");
+	EXPECT_STREQ(*Right, "b,c");
+	ASSERT_TRUE(FString("a,b,c").Split(",", &Left, &Right, ESearchCase::IgnoreCase, ESearchDir::FromEnd));
+	EXPECT_STREQ(*Left, "a,b");
+	EXPECT_FALSE(FString("abc").Split(",", &Left, &Right));
+}
+
+TEST(FString, PathJoinUsesOneSeparator)
+{
+	EXPECT_STREQ(*(FString("/a/") / FString("/b")), "/a/b");
+	EXPECT_STREQ(*(FString("/a") / FString("b")), "/a/b");
+}
+
+TEST(FName, IsInternedCaseInsensitivelyAndKeepsTheFirstSpelling)
+{
+	const FName First("ZevoFirstSpelling");
+	const FName Second("zevofirstspelling");
+	EXPECT_EQ(First, Second);
+	EXPECT_STREQ(*Second.ToString(), "ZevoFirstSpelling");
+	EXPECT_TRUE(FName("").IsNone());
+	EXPECT_EQ(FName("none"), NAME_None);
+	EXPECT_STREQ(*NAME_None.ToString(), "None");
+}
+
+TEST(FName, RegistersFromManyThreadsAtOnce)
+{
+	TArray<FName> Seen[4];
+	std::vector<std::thread> Threads;
+	for (int32 T = 0; T < 4; ++T)
+	{
+		Threads.emplace_back([T, &Seen] {
+			for (int32 I = 0; I < 500; ++I)
+			{
+				Seen[T].Add(FName(*FString::Printf("Bone%d", I)));
+			}
+		});
+	}
+	for (std::thread& Thread : Threads)
+	{
+		Thread.join();
+	}
+	for (int32 I = 0; I < 500; ++I)
+	{
+		EXPECT_EQ(Seen[0][I], Seen[3][I]);
+	}
+}
+
+TEST(FText, FormatsArgumentsAndNumbers)
+{
+	const FText Text = FText::Format(NSLOCTEXT("Ns", "Key", "Mapped: {0} / {1} ({2}%)"), FText::AsNumber(26), FText::AsNumber(52), FText::AsNumber(50));
+	EXPECT_STREQ(*Text.ToString(), "Mapped: 26 / 52 (50%)");
+	EXPECT_STREQ(*FText::AsNumber(1234567).ToString(), "1,234,567");
+}

@@ -1,0 +1,18 @@
+# zevo_module(NAME <lib> DIR <folder> [DEPS <libs...>])
+# One engine-style module: Public/ headers, Private/ sources built as a shared library, and
+# Tests/ built as one GoogleTest binary registered with CTest. Sources are globbed so that a
+# new file needs no edit here.
+function(zevo_module)
+  cmake_parse_arguments(M "" "NAME;DIR" "DEPS;TEST_DEPS" ${ARGN})
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${M_DIR}/Private/*.cpp)
+  add_library(${M_NAME} SHARED ${srcs})
+  target_include_directories(${M_NAME} PUBLIC ${M_DIR}/Public PRIVATE ${M_DIR}/Private)
+  target_link_libraries(${M_NAME} PUBLIC ${M_DEPS})
+  file(GLOB_RECURSE tests CONFIGURE_DEPENDS ${M_DIR}/Tests/*.cpp)
+  if(tests)
+    add_executable(${M_NAME}Tests ${tests})
+    target_include_directories(${M_NAME}Tests PRIVATE ${M_DIR}/Tests ${M_DIR}/Private)
+    target_link_libraries(${M_NAME}Tests PRIVATE ${M_NAME} ${M_TEST_DEPS} GTest::gtest GTest::gmock HostTestSupport)
+    gtest_discover_tests(${M_NAME}Tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+  endif()
+endfunction()
