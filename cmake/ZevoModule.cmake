@@ -5,6 +5,13 @@
 function(zevo_module)
   cmake_parse_arguments(M "" "NAME;DIR" "DEPS;TEST_DEPS" ${ARGN})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${M_DIR}/Private/*.cpp)
+  if(NOT srcs)
+    # Headers only, so far.
+    add_library(${M_NAME} INTERFACE)
+    target_include_directories(${M_NAME} INTERFACE ${M_DIR}/Public)
+    target_link_libraries(${M_NAME} INTERFACE ${M_DEPS})
+    return()
+  endif()
   add_library(${M_NAME} SHARED ${srcs})
   target_include_directories(${M_NAME} PUBLIC ${M_DIR}/Public PRIVATE ${M_DIR}/Private)
   target_link_libraries(${M_NAME} PUBLIC ${M_DEPS})

@@ -1,0 +1,100 @@
+#pragma once
+// Live Link data: subject keys, static data (what a subject is) and frame data (where it is now).
+// Knowingly different from the engine: the type-erased static and frame structs hold their data
+// through InitializeWith<T>() / Cast<T>() instead of script structs.
+#include "CoreMinimal.h"
+
+#include <memory>
+#include <type_traits>
+
+struct FLiveLinkSubjectKey
+{
+	FGuid Source;
+	FName SubjectName;
+
+	FLiveLinkSubjectKey() = default;
+	FLiveLinkSubjectKey(const FGuid& InSource, FName InSubjectName) : Source(InSource), SubjectName(InSubjectName) {}
+	bool operator==(const FLiveLinkSubjectKey& Other) const { return Source == Other.Source && SubjectName == Other.SubjectName; }
+};
+
+inline uint32 GetTypeHash(const FLiveLinkSubjectKey& Key)
+{
+	return HashCombine(GetTypeHash(Key.Source), GetTypeHash(Key.SubjectName));
+}
+
+struct FLiveLinkBaseStaticData
+{
+	virtual ~FLiveLinkBaseStaticData() = default;
+	TArray<FName> PropertyNames;
+};
+
+struct FLiveLinkWorldTime
+{
+	double Time = 0.0;
+	double Offset = 0.0;
+};
+
+struct FLiveLinkMetaData
+{
+	TMap<FName, FString> StringMetaData;
+	/** Scene time as frames at a rate; left at its defaults by this system's decoders. */
+	double SceneTimeSeconds = 0.0;
+};
+
+struct FLiveLinkBaseFrameData
+{
+	virtual ~FLiveLinkBaseFrameData() = default;
+	FLiveLinkWorldTime WorldTime;
+	FLiveLinkMetaData MetaData;
+	TArray<float> PropertyValues;
+};
+
+/** Owns one static-data structure of a concrete type. */
+template <typename BaseType>
+class TLiveLinkDataStruct
+{
+public:
+	TLiveLinkDataStruct() = default;
+	TLiveLinkDataStruct(TLiveLinkDataStruct&&) noexcept = default;
+	TLiveLinkDataStruct& operator=(TLiveLinkDataStruct&&) noexcept = default;
+
+	/** Replaces the content with a default-constructed T and returns it. */
+	template <typename T>
+		requires std::is_base_of_v<BaseType, T>
+	T& InitializeWith()
+	{
+		auto Made = std::make_shared<T>();
+		T& Result = *Made;
+		Data = std::move(Made);
+		return Result;
+	}
+	template <typename T>
+		requires std::is_base_of_v<BaseType, T>
+	void InitializeWith(const T& Value)
+	{
+		Data = std::make_shared<T>(Value);
+	}
+	/** The content as T, or null when it is of another type. */
+	template <typename T>
+	T* Cast() { return dynamic_cast<T*>(Data.get()); }
+	template <typename T>
+	const T* Cast() const { return dynamic_cast<const T*>(Data.get()); }
+	BaseType* GetBaseData() { return Data.get(); }
+	const BaseType* GetBaseData() const { return Data.get(); }
+	bool IsValid() const { return Data != nullptr; }
+	void Reset() { Data.reset(); }
+	/** Shares the content (the client hands frames to readers without copying them). */
+	TLiveLinkDataStruct Share() const { TLiveLinkDataStruct Copy; Copy.Data = Data; return Copy; }
+
+private:
+	std::shared_ptr<BaseType> Data;
+};
+
+using FLiveLinkStaticDataStruct = TLiveLinkDataStruct<FLiveLinkBaseStaticData>;
+using FLiveLinkFrameDataStruct = TLiveLinkDataStruct<FLiveLinkBaseFrameData>;
+
+struct FLiveLinkSubjectFrameData
+{
+	FLiveLinkStaticDataStruct StaticData;
+	FLiveLinkFrameDataStruct FrameData;
+};
