@@ -7,6 +7,7 @@
 #include "CoreMinimal.h"
 
 class UObject;
+struct FPropertyChangedEvent;
 
 enum EClassFlags : uint32
 {
@@ -66,6 +67,9 @@ public:
 	bool IsA(const UClass* Class) const { return GetClass()->IsChildOf(Class); }
 	template <typename T>
 	bool IsA() const { return IsA(T::StaticClass()); }
+
+	/** Called by the property editor after it changed a property of this object. */
+	virtual void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) {}
 
 private:
 	FName ObjectName;
