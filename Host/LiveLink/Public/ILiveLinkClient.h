@@ -1,16 +1,16 @@
 #pragma once
 // ILiveLinkClient: the engine's store of Live Link sources and subjects. Pushes and removals may
 // come from any thread. Found as the modular feature named ModularFeatureName.
+#include "Features/IModularFeature.h"
 #include "ILiveLinkSource.h"
 #include "LiveLinkTypes.h"
 #include "Roles/LiveLinkRole.h"
 
-class ILiveLinkClient
+class ILiveLinkClient : public IModularFeature
 {
 public:
 	static inline const FName ModularFeatureName{"ModularFeature_LiveLink"};
 
-	virtual ~ILiveLinkClient() = default;
 
 	/** Takes the source, calls its ReceiveClient and returns its GUID; an all-zero GUID means refused. */
 	virtual FGuid AddSource(TSharedPtr<ILiveLinkSource> Source) = 0;
