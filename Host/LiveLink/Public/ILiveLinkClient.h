@@ -11,6 +11,7 @@ class ILiveLinkClient : public IModularFeature
 public:
 	static inline const FName ModularFeatureName{"ModularFeature_LiveLink"};
 
+	virtual ~ILiveLinkClient() = default;
 
 	/** Takes the source, calls its ReceiveClient and returns its GUID; an all-zero GUID means refused. */
 	virtual FGuid AddSource(TSharedPtr<ILiveLinkSource> Source) = 0;
