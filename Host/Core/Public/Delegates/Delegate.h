@@ -68,6 +68,23 @@ public:
 		return CreateWeak(std::weak_ptr<UserClass>(Owned), Object, Method, std::move(Vars)...);
 	}
 
+	/**
+	 * What declarative widget arguments do with (this, &Method): a weak binding when the object is
+	 * owned by a shared pointer (TSharedFromThis), a raw one otherwise.
+	 */
+	template <typename UserClass, typename MethodType, typename... VarTypes>
+	static TDelegate CreateBound(UserClass* Object, MethodType Method, VarTypes... Vars)
+	{
+		if constexpr (requires { Object->weak_from_this(); })
+		{
+			if (!Object->weak_from_this().expired())
+			{
+				return CreateSP(Object, Method, std::move(Vars)...);
+			}
+		}
+		return CreateRaw(Object, Method, std::move(Vars)...);
+	}
+
 	template <typename... ArgTypes>
 	void BindLambda(ArgTypes&&... Args) { *this = CreateLambda(std::forward<ArgTypes>(Args)...); }
 	template <typename... ArgTypes>
@@ -117,7 +134,16 @@ private:
 			const std::shared_ptr<UserClass> Pinned = Weak.lock();
 			if (!Pinned)
 			{
-				return RetType();
+				// Only when the object died on another thread between IsBound and the call.
+				if constexpr (std::is_default_constructible_v<RetType> || std::is_void_v<RetType>)
+				{
+					return RetType();
+				}
+				else
+				{
+					std::fprintf(stderr, "Fatal: executed a delegate whose object is gone\n");
+					std::abort();
+				}
 			}
 			return std::invoke(Method, Pinned.get(), std::forward<ParamTypes>(Params)..., Vars...);
 		};
