@@ -47,6 +47,16 @@ void FWidgetDescription::Add(const char* Name, bool Value)
 	AddJson(Name, ToJson(Value));
 }
 
+void FWidgetDescription::Add(const char* Name, const TArray<FString>& Values)
+{
+	nlohmann::ordered_json Array = nlohmann::ordered_json::array();
+	for (const FString& Value : Values)
+	{
+		Array.push_back(std::string(*Value));
+	}
+	AddJson(Name, ToJson(Array));
+}
+
 void FWidgetDescription::Add(const char* Name, const FLinearColor& Value)
 {
 	AddJson(Name, ToJson({Value.R, Value.G, Value.B, Value.A}));

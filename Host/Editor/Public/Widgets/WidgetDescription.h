@@ -29,6 +29,7 @@ public:
 	void Add(const char* Name, const FMargin& Value);
 	void Add(const char* Name, const FVector2D& Value);
 	void Add(const char* Name, const FSlateFontInfo& Value);
+	void Add(const char* Name, const TArray<FString>& Values);
 	void Add(const char* Name, EVisibility Value) { Add(Name, FString(Value.ToString())); }
 	void Add(const char* Name, EHorizontalAlignment Value);
 	void Add(const char* Name, EVerticalAlignment Value);
