@@ -288,8 +288,8 @@ const char* FStrProperty::ImportText(const char* Buffer, void* Value, uint32 Por
 	return ReadText(bDelimited ? SkipBlanks(Buffer) : Buffer, *static_cast<FString*>(Value), bDelimited);
 }
 
-FEnumProperty::FEnumProperty(FName InName, int32 InOffset, uint64 InFlags, const FEnumValueNames& (*InGetNames)())
-	: FNumericProperty(InName, InOffset, InFlags, GetValueOps<uint8>()), GetNames(InGetNames)
+FEnumProperty::FEnumProperty(FName InName, int32 InOffset, uint64 InFlags, UEnum* (*InGetEnum)())
+	: FNumericProperty(InName, InOffset, InFlags, GetValueOps<uint8>()), GetEnumFn(InGetEnum)
 {
 }
 
@@ -301,7 +301,7 @@ void FEnumProperty::SetValueFromDouble(void* Value, double NewValue) const
 void FEnumProperty::ExportTextItem(FString& Out, const void* Value, uint32 PortFlags) const
 {
 	const int64 Number = *static_cast<const uint8*>(Value);
-	const FString Name = GetNames().ValueToName(Number);
+	const FString Name = GetEnum()->GetNameStringByValue(Number);
 	// A value without a name still round-trips, as its number.
 	Out += Name.IsEmpty() ? FString::FromInt(Number) : Name;
 }
@@ -313,7 +313,7 @@ const char* FEnumProperty::ImportText(const char* Buffer, void* Value, uint32 Po
 	{
 		uint8 Number = 0;
 		const char* End = ReadNumber(Buffer, Number);
-		if (End && !GetNames().ValueToName(Number).IsEmpty())
+		if (End && GetEnum()->GetIndexByValue(Number) != INDEX_NONE)
 		{
 			*static_cast<uint8*>(Value) = Number;
 			return End;
@@ -327,8 +327,8 @@ const char* FEnumProperty::ImportText(const char* Buffer, void* Value, uint32 Po
 	{
 		Token = Right;
 	}
-	int64 Number = 0;
-	if (Token.IsEmpty() || !GetNames().NameToValue(Token, Number) || Number < 0 || Number > 255)
+	const int64 Number = Token.IsEmpty() ? INDEX_NONE : GetEnum()->GetValueByName(FName(Token));
+	if (Number < 0 || Number > 255)
 	{
 		return nullptr;
 	}

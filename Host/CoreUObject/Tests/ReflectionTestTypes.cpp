@@ -1,27 +1,7 @@
 #include "ReflectionTestTypes.h"
 
-template <>
-const FEnumValueNames& GetEnumValueNames<ETestShape>()
-{
-	static const FEnumValueNames Names{
-		"ETestShape",
-		[](int64 Value) -> FString {
-			switch (Value)
-			{
-			case 0: return "Cube";
-			case 1: return "Sphere";
-			case 5: return "Capsule";
-			default: return "";
-			}
-		},
-		[](const FString& Name, int64& OutValue) {
-			const TArray<FString> Known{"Cube", "Sphere", "", "", "", "Capsule"};
-			OutValue = Name.IsEmpty() ? INDEX_NONE : Known.Find(Name);
-			return OutValue != INDEX_NONE;
-		},
-	};
-	return Names;
-}
+ZEVO_IMPLEMENT_ENUM(ETestShape, ZEVO_ENUM_META(), ZEVO_ENUM_ENTRY(ETestShape, Cube), ZEVO_ENUM_ENTRY(ETestShape, Sphere),
+	ZEVO_ENUM_ENTRY(ETestShape, Capsule))
 
 ZEVO_REFLECT_STRUCT(FTestRow)
 {

@@ -8,6 +8,7 @@ enum class ETestShape : uint8
 	Sphere,
 	Capsule = 5,
 };
+ZEVO_DECLARE_ENUM(ETestShape)
 
 struct FTestRow
 {

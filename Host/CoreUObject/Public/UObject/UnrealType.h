@@ -7,6 +7,7 @@
 // Also the event the property editor sends after it changed a property.
 #include "UObject/Class.h"
 #include "UObject/Object.h"
+#include "UObject/ReflectedEnum.h"
 
 #include <memory>
 
@@ -156,29 +157,13 @@ public:
 	const char* ImportText(const char* Buffer, void* Value, uint32 PortFlags) const override;
 };
 
-/**
- * The names of an 8-bit enumeration's values, as an enum property writes and reads them.
- * GetEnumValueNames<E>() is defined beside the enumeration's reflection.
- */
-struct FEnumValueNames
-{
-	FName EnumName;
-	/** The value's name, empty when it has none. */
-	FString (*ValueToName)(int64 Value);
-	/** False when no value has that name. */
-	bool (*NameToValue)(const FString& Name, int64& OutValue);
-};
-
-template <typename EnumType>
-const FEnumValueNames& GetEnumValueNames();
-
 /** An 8-bit enumeration, written as the value's name ("LeftHip"); "EEnum::LeftHip" reads too. */
 class FEnumProperty : public FNumericProperty
 {
 public:
-	FEnumProperty(FName InName, int32 InOffset, uint64 InFlags, const FEnumValueNames& (*InGetNames)());
-	const FEnumValueNames& GetEnumNames() const { return GetNames(); }
-	FString GetCPPType() const override { return GetNames().EnumName.ToString(); }
+	FEnumProperty(FName InName, int32 InOffset, uint64 InFlags, UEnum* (*InGetEnum)());
+	UEnum* GetEnum() const { return GetEnumFn(); }
+	FString GetCPPType() const override { return GetEnum()->GetName(); }
 	bool IsFloatingPoint() const override { return false; }
 	double GetValueAsDouble(const void* Value) const override { return *static_cast<const uint8*>(Value); }
 	void SetValueFromDouble(void* Value, double NewValue) const override;
@@ -186,7 +171,7 @@ public:
 	const char* ImportText(const char* Buffer, void* Value, uint32 PortFlags) const override;
 
 private:
-	const FEnumValueNames& (*GetNames)();
+	UEnum* (*GetEnumFn)();
 };
 
 /**
@@ -307,7 +292,7 @@ std::unique_ptr<FProperty> MakeProperty(FName Name, int32 Offset, uint64 Flags)
 	else if constexpr (std::is_enum_v<T>)
 	{
 		static_assert(sizeof(T) == 1, "Reflected enumerations are 8-bit");
-		return std::make_unique<FEnumProperty>(Name, Offset, Flags, &GetEnumValueNames<T>);
+		return std::make_unique<FEnumProperty>(Name, Offset, Flags, &StaticEnum<T>);
 	}
 	else if constexpr (std::is_pointer_v<T>)
 	{
