@@ -80,8 +80,12 @@ FString ValueText(const IPropertyHandle& Handle)
 	if (const FArrayProperty* Array = dynamic_cast<const FArrayProperty*>(Handle.GetProperty()))
 	{
 		uint32 Count = 0;
-		return Handle.GetNumElements(Count) == FPropertyAccess::Success ? FString::Printf("%u Array elements", Count)
-																		 : FString("Multiple Values");
+		switch (Handle.GetNumElements(Count))
+		{
+		case FPropertyAccess::Success: return FString::Printf("%u Array elements", Count);
+		case FPropertyAccess::MultipleValues: return "Multiple Values";
+		default: return FString();
+		}
 	}
 	FString Value;
 	switch (Handle.GetValueAsFormattedString(Value))
