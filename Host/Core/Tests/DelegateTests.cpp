@@ -4,6 +4,7 @@
 #include "Misc/CoreDelegates.h"
 
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace
 {
@@ -132,4 +133,54 @@ TEST(IModularFeatures, ListsImplementationsInRegistrationOrder)
 	Features.UnregisterModularFeature(Type, &Second);
 	EXPECT_FALSE(Features.IsModularFeatureAvailable(Type));
 	EXPECT_DEATH(Features.GetModularFeature<FFeature>(Type), "");
+}
+
+TEST(TAttribute, FixedBoundAndOrphanedValues)
+{
+	struct FSource : TSharedFromThis<FSource>
+	{
+		int32 Value = 1;
+		int32 Get() const { return Value; }
+	};
+	const TAttribute<int32> Unset;
+	EXPECT_FALSE(Unset.IsSet());
+	EXPECT_EQ(Unset.Get(5), 5);
+	EXPECT_EQ(TAttribute<int32>(3).Get(5), 3);
+
+	TSharedPtr<FSource> Source = MakeShared<FSource>();
+	const TAttribute<int32> Bound(Source.Get(), &FSource::Get);
+	EXPECT_EQ(Bound.Get(), 1);
+	Source->Value = 2;
+	EXPECT_EQ(Bound.Get(), 2) << "a bound attribute reads its source each time";
+	Source.Reset();
+	EXPECT_FALSE(Bound.IsBound());
+	EXPECT_EQ(Bound.Get(), 2) << "once the source is gone the last value stays";
+}
+
+TEST(IModularFeatures, RegistersAndReadsFromSeveralThreads)
+{
+	const FName Type("ModularFeature_Threads");
+	FFeature Features[8];
+	std::thread Readers([&] {
+		for (int32 Round = 0; Round < 2000; ++Round)
+		{
+			const int32 Count = IModularFeatures::Get().GetModularFeatureImplementationCount(Type);
+			EXPECT_LE(Count, 8);
+			IModularFeatures::Get().GetModularFeatureImplementation(Type, Count - 1);
+		}
+	});
+	TArray<std::thread> Writers;
+	for (FFeature& Feature : Features)
+	{
+		Writers.Add(std::thread([&] {
+			IModularFeatures::Get().RegisterModularFeature(Type, &Feature);
+			IModularFeatures::Get().UnregisterModularFeature(Type, &Feature);
+		}));
+	}
+	for (std::thread& Writer : Writers)
+	{
+		Writer.join();
+	}
+	Readers.join();
+	EXPECT_FALSE(IModularFeatures::Get().IsModularFeatureAvailable(Type));
 }
