@@ -65,6 +65,8 @@ public:
 	void AdoptInner(std::unique_ptr<UObject> Inner);
 	/** The objects this object owns, in the order they were made. */
 	TArray<UObject*> GetInnerObjects() const;
+	/** The owned object of that name, or null. */
+	UObject* FindInnerObject(FName InnerName) const;
 
 private:
 	FName ObjectName;
