@@ -350,13 +350,7 @@ private:
 				}
 			}
 		}
-		if (!Positions.IsEmpty())
-		{
-			auto PreviewMesh = std::make_unique<USkeletalMesh>();
-			PreviewMesh->Rename(FName(*(Skeleton.GetName() + "_PreviewMesh")));
-			PreviewMesh->SetVertexPositions(Positions);
-			Skeleton.SetPreviewMesh(std::move(PreviewMesh));
-		}
+		Skeleton.SetPreviewMeshVertices(Positions);
 		return true;
 	}
 
