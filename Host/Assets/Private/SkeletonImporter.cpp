@@ -181,7 +181,7 @@ FNodeList ListNodes(const aiNode* Root)
 }
 
 // Names of the joints: what skinned meshes bind to, else what the animations drive.
-std::vector<std::string> FindJointNames(const aiScene& Scene, bool& bOutFromMeshes)
+std::vector<std::string> FindJointNames(const aiScene& Scene)
 {
 	std::vector<std::string> Names;
 	for (unsigned MeshIndex = 0; Scene.mMeshes && MeshIndex < Scene.mNumMeshes; ++MeshIndex)
@@ -195,8 +195,7 @@ std::vector<std::string> FindJointNames(const aiScene& Scene, bool& bOutFromMesh
 			}
 		}
 	}
-	bOutFromMeshes = !Names.empty();
-	if (bOutFromMeshes)
+	if (!Names.empty())
 	{
 		return Names;
 	}
@@ -239,9 +238,8 @@ private:
 			}
 		}
 
-		bool bFromMeshes = false;
 		OutIsBone.assign(List.Nodes.size(), false);
-		for (const std::string& Name : FindJointNames(Scene, bFromMeshes))
+		for (const std::string& Name : FindJointNames(Scene))
 		{
 			const auto Found = NodeByName.find(Name);
 			if (Found == NodeByName.end())
