@@ -1,7 +1,7 @@
 // Feeds arbitrary datagrams to the stream source's decoding. The first byte picks whether the
 // rest is the whole datagram or the arguments behind the character or prop address, so that both
 // decoders are reached without the fuzzer having to guess a 32-character address.
-#include "ILiveLinkClient.h"
+#include "DiscardingLiveLinkClient.h"
 #include "ZevoLiveLinkSource.h"
 
 #include <cstdlib>
@@ -10,24 +10,7 @@
 
 namespace
 {
-class FDiscardingClient final : public ILiveLinkClient
-{
-public:
-	FGuid AddSource(TSharedPtr<ILiveLinkSource>) override { return FGuid(); }
-	void RemoveSource(FGuid) override {}
-	TArray<FGuid> GetSources() const override { return {}; }
-	FText GetSourceType(FGuid) const override { return FText(); }
-	FText GetSourceMachineName(FGuid) const override { return FText(); }
-	FText GetSourceStatus(FGuid) const override { return FText(); }
-	void PushSubjectStaticData_AnyThread(const FLiveLinkSubjectKey&, TSubclassOf<ULiveLinkRole>, FLiveLinkStaticDataStruct&&) override {}
-	void PushSubjectFrameData_AnyThread(const FLiveLinkSubjectKey&, FLiveLinkFrameDataStruct&&) override {}
-	void RemoveSubject_AnyThread(const FLiveLinkSubjectKey&) override {}
-	TArray<FLiveLinkSubjectKey> GetSubjects(bool, bool) const override { return {}; }
-	TSubclassOf<ULiveLinkRole> GetSubjectRole_AnyThread(const FLiveLinkSubjectKey&) const override { return nullptr; }
-	bool EvaluateFrame_AnyThread(FName, TSubclassOf<ULiveLinkRole>, FLiveLinkSubjectFrameData&) override { return false; }
-};
-
-FDiscardingClient Client;
+FDiscardingLiveLinkClient Client;
 ZevoLiveLinkSource* Instance = nullptr;
 
 ZevoLiveLinkSource& Source()

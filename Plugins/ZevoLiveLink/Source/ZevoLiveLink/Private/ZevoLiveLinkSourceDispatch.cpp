@@ -6,22 +6,6 @@ namespace
 {
 constexpr std::string_view CharacterAddress = "/ZEVO/Stream/Motion/Unreal/Local";
 constexpr std::string_view PropAddress = "/ZEVO/Stream/Motion/Unreal/Props";
-
-bool EqualsIgnoringAsciiCase(std::string_view A, std::string_view B)
-{
-	if (A.size() != B.size())
-	{
-		return false;
-	}
-	for (size_t Index = 0; Index < A.size(); ++Index)
-	{
-		if (FChar::ToLower(A[Index]) != FChar::ToLower(B[Index]))
-		{
-			return false;
-		}
-	}
-	return true;
-}
 }
 
 void ZevoLiveLinkSource::ProcessReceivedData(const FZevoReceivedData& ReceivedData)
@@ -34,11 +18,11 @@ void ZevoLiveLinkSource::ProcessReceivedData(const FZevoReceivedData& ReceivedDa
 	{
 		return;
 	}
-	if (EqualsIgnoringAsciiCase(Address, CharacterAddress))
+	if (ZevoOscEqualsIgnoringCase(Address, CharacterAddress))
 	{
 		ProcessCharacterData(Data, DataSize, Reader.GetOffset());
 	}
-	else if (EqualsIgnoringAsciiCase(Address, PropAddress))
+	else if (ZevoOscEqualsIgnoringCase(Address, PropAddress))
 	{
 		ProcessPropData(Data, DataSize, Reader.GetOffset());
 	}

@@ -26,40 +26,6 @@ bool FZevoOscReader::ReadString(std::string_view& OutBytes)
 	return true;
 }
 
-bool FZevoOscReader::ReadWord(uint32& OutWord)
-{
-	if (Offset < 0 || Offset > DataSize - 4)
-	{
-		return false;
-	}
-	const uint8* Bytes = Data + Offset;
-	OutWord = (uint32(Bytes[0]) << 24) | (uint32(Bytes[1]) << 16) | (uint32(Bytes[2]) << 8) | uint32(Bytes[3]);
-	Offset += 4;
-	return true;
-}
-
-bool FZevoOscReader::ReadInt32(int32& OutValue)
-{
-	uint32 Word;
-	if (!ReadWord(Word))
-	{
-		return false;
-	}
-	OutValue = static_cast<int32>(Word);
-	return true;
-}
-
-bool FZevoOscReader::ReadFloat(float& OutValue)
-{
-	uint32 Word;
-	if (!ReadWord(Word))
-	{
-		return false;
-	}
-	std::memcpy(&OutValue, &Word, sizeof(OutValue));
-	return true;
-}
-
 FString ZevoOscBytesToText(std::string_view Bytes)
 {
 	FString Text;
@@ -92,4 +58,23 @@ FName ZevoOscBytesToName(std::string_view Bytes)
 		}
 	}
 	return FName(Bytes);
+}
+
+bool ZevoOscEqualsIgnoringCase(std::string_view A, std::string_view B)
+{
+	if (A.size() != B.size())
+	{
+		return false;
+	}
+	// Senders write the addresses as documented, so an exact match is tried first.
+	if (A == B)
+	{
+		return true;
+	}
+	uint8 Difference = 0;
+	for (size_t Index = 0; Index < A.size(); ++Index)
+	{
+		Difference |= uint8(FChar::ToLower(A[Index]) ^ FChar::ToLower(B[Index]));
+	}
+	return Difference == 0;
 }

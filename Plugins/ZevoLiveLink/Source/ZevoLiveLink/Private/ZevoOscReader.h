@@ -4,6 +4,7 @@
 // does not fit leaves the position where it was and says so, so a decoder can stop cleanly.
 #include "CoreMinimal.h"
 
+#include <bit>
 #include <string_view>
 
 class FZevoOscReader
@@ -21,8 +22,26 @@ public:
 	 */
 	bool ReadString(std::string_view& OutBytes);
 	/** False, position unmoved, when the four bytes would pass the end. */
-	bool ReadInt32(int32& OutValue);
-	bool ReadFloat(float& OutValue);
+	bool ReadInt32(int32& OutValue)
+	{
+		uint32 Word;
+		if (!ReadWord(Word))
+		{
+			return false;
+		}
+		OutValue = static_cast<int32>(Word);
+		return true;
+	}
+	bool ReadFloat(float& OutValue)
+	{
+		uint32 Word;
+		if (!ReadWord(Word))
+		{
+			return false;
+		}
+		OutValue = std::bit_cast<float>(Word);
+		return true;
+	}
 	/** Bytes between the position and the end (0 once past it). */
 	int32 GetRemaining() const { return Offset >= 0 && Offset < DataSize ? DataSize - Offset : 0; }
 	/** Moves over Count bytes (0 <= Count <= GetRemaining()) and returns where they start. */
@@ -35,7 +54,17 @@ public:
 	int32 GetOffset() const { return Offset; }
 
 private:
-	bool ReadWord(uint32& OutWord);
+	bool ReadWord(uint32& OutWord)
+	{
+		if (Offset < 0 || Offset > DataSize - 4)
+		{
+			return false;
+		}
+		const uint8* Bytes = Data + Offset;
+		OutWord = (uint32(Bytes[0]) << 24) | (uint32(Bytes[1]) << 16) | (uint32(Bytes[2]) << 8) | uint32(Bytes[3]);
+		Offset += 4;
+		return true;
+	}
 
 	const uint8* Data;
 	int32 DataSize;
@@ -49,3 +78,5 @@ private:
 FString ZevoOscBytesToText(std::string_view Bytes);
 /** The name made from OSC string bytes, without building text when they are plain ASCII. */
 FName ZevoOscBytesToName(std::string_view Bytes);
+/** ASCII letters compared without regard to case; other bytes must be equal. */
+bool ZevoOscEqualsIgnoringCase(std::string_view A, std::string_view B);

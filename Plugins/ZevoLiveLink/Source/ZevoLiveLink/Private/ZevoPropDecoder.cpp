@@ -4,9 +4,28 @@
 #include "ZevoLiveLinkSource.h"
 #include "ZevoOscReader.h"
 
+#include <charconv>
+#include <cstring>
+
 namespace
 {
 constexpr int32 PropFloatCount = 10;
+
+/** "<name>_<number>", built on the stack: the subject name is made for every message. */
+FName PropSubjectName(std::string_view PropName, int32 PropNumber)
+{
+	char Text[64];
+	if (PropName.size() + 12 <= sizeof(Text))
+	{
+		std::memcpy(Text, PropName.data(), PropName.size());
+		char* Cursor = Text + PropName.size();
+		*Cursor++ = '_';
+		Cursor = std::to_chars(Cursor, Text + sizeof(Text), PropNumber).ptr;
+		const std::string_view Ascii(Text, static_cast<size_t>(Cursor - Text));
+		return ZevoOscBytesToName(Ascii);
+	}
+	return FName(FString::Printf("%s_%d", *ZevoOscBytesToText(PropName), PropNumber));
+}
 }
 
 void ZevoLiveLinkSource::ProcessPropData(const uint8* Data, int32 DataSize, int32 Offset)
@@ -89,7 +108,7 @@ void ZevoLiveLinkSource::ProcessPropData(const uint8* Data, int32 DataSize, int3
 		}
 	}
 
-	const FName SubjectName(FString::Printf("%s_%d", *ZevoOscBytesToText(PropName), PropNumber));
+	const FName SubjectName = PropSubjectName(PropName, PropNumber);
 
 	FLiveLinkFrameDataStruct Frame;
 	FLiveLinkTransformFrameData& Transform = Frame.InitializeWith<FLiveLinkTransformFrameData>();
