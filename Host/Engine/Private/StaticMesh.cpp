@@ -1,0 +1,3 @@
+#include "Engine/StaticMesh.h"
+
+ZEVO_IMPLEMENT_CLASS(UStaticMesh, CLASS_None)
