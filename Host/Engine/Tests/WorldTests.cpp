@@ -21,6 +21,10 @@ public:
 	void TickComponent(float DeltaTime, ELevelTick TickType, FActorComponentTickFunction* ThisTickFunction) override
 	{
 		++Ticks;
+		if (TickTally)
+		{
+			++*TickTally;
+		}
 		LastDelta = DeltaTime;
 		if (Victim)
 		{
@@ -41,6 +45,8 @@ public:
 	int32 EndPlays = 0;
 	float LastDelta = 0.0f;
 	EEndPlayReason::Type LastEndReason = EEndPlayReason::Quit;
+	/** Counted outside the component, so that it can be read after the component is gone. */
+	int32* TickTally = nullptr;
 	AActor* Victim = nullptr;
 	AActor* Replacement = nullptr;
 };
@@ -116,11 +122,13 @@ TEST(World, DestroyingAndSpawningDuringATickIsSafe)
 	AActor* Victim = World.SpawnActor<AActor>();
 	auto* VictimCounter = Victim->AddComponent<UCountingComponent>("VictimCounter");
 	VictimCounter->RegisterComponent();
+	int32 VictimTicks = 0;
+	VictimCounter->TickTally = &VictimTicks;
 	Counter->Victim = Victim;
 	World.BeginPlay();
 
 	World.Tick(LEVELTICK_All, 0.1f);
-	EXPECT_EQ(VictimCounter->Ticks, 0) << "destroyed earlier in the same frame";
+	EXPECT_EQ(VictimTicks, 0) << "destroyed earlier in the same frame";
 	ASSERT_NE(Counter->Replacement, nullptr);
 	EXPECT_EQ(World.GetActors(), TArray<AActor*>({Ticker, Counter->Replacement}));
 	World.Tick(LEVELTICK_All, 0.1f);
