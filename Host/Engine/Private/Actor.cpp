@@ -4,36 +4,20 @@
 
 ZEVO_IMPLEMENT_CLASS(AActor, CLASS_None)
 
-AActor::~AActor() = default;
-
 UWorld* AActor::GetWorld() const
 {
 	return Cast<UWorld>(GetOuter());
 }
 
-UActorComponent* AActor::AddComponent(UClass* Class, FName Name)
-{
-	if (!Class || !Class->IsChildOf(UActorComponent::StaticClass()))
-	{
-		return nullptr;
-	}
-	std::unique_ptr<UActorComponent> Component(static_cast<UActorComponent*>(Class->CreateInstance()));
-	if (!Component)
-	{
-		return nullptr;
-	}
-	Component->Rename(Name);
-	Component->SetOuter(this);
-	Components.Add(std::move(Component));
-	return Components.Last().get();
-}
-
 TArray<UActorComponent*> AActor::GetComponents() const
 {
 	TArray<UActorComponent*> Result;
-	for (const std::unique_ptr<UActorComponent>& Component : Components)
+	for (UObject* Inner : GetInnerObjects())
 	{
-		Result.Add(Component.get());
+		if (UActorComponent* Component = Cast<UActorComponent>(Inner))
+		{
+			Result.Add(Component);
+		}
 	}
 	return Result;
 }
@@ -95,10 +79,9 @@ void AActor::DispatchBeginPlay()
 		return;
 	}
 	bActorHasBegunPlay = true;
-	// By index: a component may add others while it begins play.
-	for (int32 Index = 0; Index < Components.Num(); ++Index)
+	// Components made while play begins begin play as they register.
+	for (UActorComponent* Component : GetComponents())
 	{
-		UActorComponent* Component = Components[Index].get();
 		if (Component->IsRegistered() && !Component->HasBegunPlay())
 		{
 			Component->BeginPlay();
@@ -113,9 +96,8 @@ void AActor::DispatchEndPlay(EEndPlayReason::Type Reason)
 		return;
 	}
 	bActorHasBegunPlay = false;
-	for (int32 Index = 0; Index < Components.Num(); ++Index)
+	for (UActorComponent* Component : GetComponents())
 	{
-		UActorComponent* Component = Components[Index].get();
 		if (Component->HasBegunPlay())
 		{
 			Component->EndPlay(Reason);

@@ -1,6 +1,15 @@
 #include "Components/SceneComponent.h"
 
-ZEVO_IMPLEMENT_CLASS(USceneComponent, CLASS_None)
+#include "UObject/ObjectMacros.h"
+
+ZEVO_REFLECT_CLASS(USceneComponent, CLASS_None)
+{
+	ZEVO_PROPERTY(RelativeLocation, UP::EditAnywhere, {"Category", "Transform"}, {"DisplayName", "Location"});
+	ZEVO_PROPERTY(RelativeRotation, UP::EditAnywhere, {"Category", "Transform"}, {"DisplayName", "Rotation"});
+	ZEVO_PROPERTY(RelativeScale3D, UP::EditAnywhere, {"Category", "Transform"}, {"DisplayName", "Scale"});
+	ZEVO_PROPERTY(bVisible, UP::EditAnywhere, {"Category", "Rendering"});
+	ZEVO_PROPERTY(bHiddenInGame, UP::EditAnywhere, {"Category", "Rendering"});
+}
 
 USceneComponent::~USceneComponent()
 {

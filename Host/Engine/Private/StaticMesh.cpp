@@ -1,3 +1,10 @@
 #include "Engine/StaticMesh.h"
 
-ZEVO_IMPLEMENT_CLASS(UStaticMesh, CLASS_None)
+#include "UObject/ObjectMacros.h"
+
+ZEVO_REFLECT_CLASS(UStaticMesh, CLASS_None)
+{
+	ZEVO_PROPERTY(BoundsOrigin, UP::VisibleAnywhere, {"Category", "Bounds"});
+	ZEVO_PROPERTY(BoundsExtent, UP::VisibleAnywhere, {"Category", "Bounds"});
+	ZEVO_PROPERTY(SphereRadius, UP::VisibleAnywhere, {"Category", "Bounds"});
+}

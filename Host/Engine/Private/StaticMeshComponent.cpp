@@ -1,6 +1,12 @@
 #include "Components/StaticMeshComponent.h"
 
-ZEVO_IMPLEMENT_CLASS(UStaticMeshComponent, CLASS_None)
+#include "Engine/StaticMesh.h"
+#include "UObject/ObjectMacros.h"
+
+ZEVO_REFLECT_CLASS(UStaticMeshComponent, CLASS_None)
+{
+	ZEVO_PROPERTY(StaticMesh, UP::EditAnywhere, {"Category", "Static Mesh"});
+}
 
 bool UStaticMeshComponent::SetStaticMesh(UStaticMesh* NewMesh)
 {

@@ -56,7 +56,7 @@ ZEVO_IMPLEMENT_CLASS(UCountingComponent, CLASS_None)
 AActor* SpawnWithRoot(UWorld& World, const FTransform& Transform, const FActorSpawnParameters& Parameters = {})
 {
 	AActor* Actor = World.SpawnActor(AActor::StaticClass(), FTransform::Identity, Parameters);
-	USceneComponent* Root = Actor->AddComponent<USceneComponent>("Root");
+	USceneComponent* Root = NewObject<USceneComponent>(Actor, USceneComponent::StaticClass(), "Root");
 	Root->RegisterComponent();
 	Actor->SetRootComponent(Root);
 	Actor->SetActorTransform(Transform);
@@ -80,9 +80,9 @@ TEST(World, ComponentsPlayAndTickOnlyWhenRegisteredEnabledAndBegun)
 {
 	UWorld World;
 	AActor* Actor = World.SpawnActor<AActor>();
-	auto* Registered = Actor->AddComponent<UCountingComponent>("Registered");
-	auto* Unregistered = Actor->AddComponent<UCountingComponent>("Unregistered");
-	auto* Switched = Actor->AddComponent<UCountingComponent>("Switched");
+	auto* Registered = NewObject<UCountingComponent>(Actor, UCountingComponent::StaticClass(), "Registered");
+	auto* Unregistered = NewObject<UCountingComponent>(Actor, UCountingComponent::StaticClass(), "Unregistered");
+	auto* Switched = NewObject<UCountingComponent>(Actor, UCountingComponent::StaticClass(), "Switched");
 	Registered->RegisterComponent();
 	Switched->RegisterComponent();
 	Switched->PrimaryComponentTick.SetTickFunctionEnable(false);
@@ -117,10 +117,10 @@ TEST(World, DestroyingAndSpawningDuringATickIsSafe)
 {
 	UWorld World;
 	AActor* Ticker = World.SpawnActor<AActor>();
-	auto* Counter = Ticker->AddComponent<UCountingComponent>("Counter");
+	auto* Counter = NewObject<UCountingComponent>(Ticker, UCountingComponent::StaticClass(), "Counter");
 	Counter->RegisterComponent();
 	AActor* Victim = World.SpawnActor<AActor>();
-	auto* VictimCounter = Victim->AddComponent<UCountingComponent>("VictimCounter");
+	auto* VictimCounter = NewObject<UCountingComponent>(Victim, UCountingComponent::StaticClass(), "VictimCounter");
 	VictimCounter->RegisterComponent();
 	int32 VictimTicks = 0;
 	VictimCounter->TickTally = &VictimTicks;
@@ -181,7 +181,7 @@ TEST(World, VisibilityAndHiddenInGamePropagateOnlyWhenAsked)
 {
 	UWorld World;
 	AActor* Actor = SpawnWithRoot(World, FTransform::Identity);
-	auto* Mesh = Actor->AddComponent<UStaticMeshComponent>("Mesh");
+	auto* Mesh = NewObject<UStaticMeshComponent>(Actor, UStaticMeshComponent::StaticClass(), "Mesh");
 	Mesh->AttachToComponent(Actor->GetRootComponent(), FAttachmentTransformRules::KeepRelativeTransform);
 	Actor->GetRootComponent()->SetVisibility(false);
 	EXPECT_TRUE(Mesh->IsVisible());
@@ -203,5 +203,5 @@ TEST(World, SpawnRefusesClassesThatAreNotActorsAndNamesActorsUniquely)
 	EXPECT_NE(First->GetFName(), Second->GetFName());
 	Second->SetActorLabel("Prop Follower");
 	EXPECT_EQ(World.FindActorByLabel("prop follower"), Second);
-	EXPECT_EQ(First->AddComponent(AActor::StaticClass(), "NotAComponent"), nullptr);
+	EXPECT_EQ(First->GetComponents().Num(), 0);
 }

@@ -52,10 +52,10 @@ protected:
 		ZevoLiveLinkClientLookup::Announce(&Client);
 		SourceGuid = Client.AddSource(MakeShared<FQuietSource>());
 		Owner = World.SpawnActor<AActor>();
-		USceneComponent* Root = Owner->AddComponent<USceneComponent>("Root");
+		USceneComponent* Root = NewObject<USceneComponent>(Owner, USceneComponent::StaticClass(), "Root");
 		Root->RegisterComponent();
 		Owner->SetRootComponent(Root);
-		Prop = Owner->AddComponent<UZevoLiveLinkPropComponent>("Prop");
+		Prop = NewObject<UZevoLiveLinkPropComponent>(Owner, UZevoLiveLinkPropComponent::StaticClass(), "Prop");
 		Prop->RegisterComponent();
 		Prop->SubjectName = "Box_3";
 	}

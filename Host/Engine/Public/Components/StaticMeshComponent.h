@@ -1,7 +1,8 @@
 #pragma once
 // UStaticMeshComponent: places a static mesh in the world.
 // Knowingly different from the engine: there is no primitive-component layer between it and
-// USceneComponent, so its collision switch lives here.
+// USceneComponent, so its collision switch lives here, and the switch is not reflected (it is
+// set by code, never saved).
 #include "Components/SceneComponent.h"
 
 class UStaticMesh;

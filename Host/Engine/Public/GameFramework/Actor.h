@@ -1,11 +1,11 @@
 #pragma once
 // AActor: a thing in a world. It owns its components, is placed by its root component, may be
 // owned by another actor and attached to one, and carries an editor label.
+// Components are made with NewObject<T>(Actor, Class, Name): the actor is their outer and owns them.
 // Knowingly different from the engine: the world is the actor's outer (there are no levels as
-// objects), and components are made through AddComponent, which hands them to the actor.
+// objects).
 #include "Components/SceneComponent.h"
-
-#include <memory>
+#include "UObject/UObjectGlobals.h"
 
 class UWorld;
 
@@ -14,22 +14,16 @@ class AActor : public UObject
 	ZEVO_CLASS(AActor, UObject)
 
 public:
-	~AActor() override;
-
 	UWorld* GetWorld() const;
 
-	/** Makes a component of Class (a UActorComponent) on this actor; register it to bring it into play. */
-	UActorComponent* AddComponent(UClass* Class, FName Name);
-	template <typename T>
-	T* AddComponent(FName Name) { return static_cast<T*>(AddComponent(T::StaticClass(), Name)); }
 	/** Every component of this actor, in the order they were made. */
 	TArray<UActorComponent*> GetComponents() const;
 	template <typename T>
 	T* FindComponentByClass() const
 	{
-		for (const std::unique_ptr<UActorComponent>& Component : Components)
+		for (UActorComponent* Component : GetComponents())
 		{
-			if (T* Found = Cast<T>(Component.get()))
+			if (T* Found = Cast<T>(Component))
 			{
 				return Found;
 			}
@@ -71,7 +65,6 @@ public:
 	void MarkAsBeingDestroyed() { bActorIsBeingDestroyed = true; }
 
 private:
-	TArray<std::unique_ptr<UActorComponent>> Components;
 	USceneComponent* RootComponent = nullptr;
 	AActor* Owner = nullptr;
 	FString ActorLabel;

@@ -6,14 +6,29 @@
 #include "GameFramework/Actor.h"
 #include "ILiveLinkClient.h"
 #include "Roles/LiveLinkTransformTypes.h"
-#include "UObject/UnrealType.h"
+#include "UObject/ConstructorHelpers.h"
+#include "UObject/ObjectMacros.h"
 #include "ZevoLiveLinkClientLookup.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-ZEVO_IMPLEMENT_CLASS(UZevoLiveLinkPropComponent, CLASS_None)
+ZEVO_REFLECT_CLASS(UZevoLiveLinkPropComponent, CLASS_None)
+{
+	Builder.MetaData({{"BlueprintSpawnableComponent", "true"}, {"ClassGroupNames", "Zevo"}});
+	constexpr uint64 Editable = UP::EditAnywhere | UP::BlueprintReadWrite;
+	ZEVO_PROPERTY(SubjectName, Editable, {"Category", "Zevo LiveLink"}, {"GetOptions", "GetAvailableSubjectNames"});
+	ZEVO_PROPERTY(bApplyPosition, Editable, {"Category", "Zevo LiveLink"});
+	ZEVO_PROPERTY(bApplyRotation, Editable, {"Category", "Zevo LiveLink"});
+	ZEVO_PROPERTY(bUsePositionScale, Editable, {"Category", "Zevo LiveLink|Position Scale"}, {"ToolTip", "Enable position scaling"});
+	ZEVO_PROPERTY(ManualPositionScale, Editable, {"Category", "Zevo LiveLink|Position Scale"}, {"EditCondition", "bUsePositionScale"},
+		{"ToolTip", "Position scale to apply (X=Forward/Back, Y=Left/Right, Z=Up/Down)"});
+	ZEVO_PROPERTY(bEnableVisualization, Editable, {"Category", "Zevo LiveLink|Visualization"});
+	ZEVO_PROPERTY(PropSize, UP::VisibleAnywhere | UP::BlueprintReadOnly, {"Category", "Zevo LiveLink|Visualization"});
+	ZEVO_PROPERTY(CubeMeshAsset, UP::Private);
+	ZEVO_PROPERTY(SphereMeshAsset, UP::Private);
+}
 
 namespace
 {
@@ -46,6 +61,11 @@ bool AnyComponentDiffers(const FVector& A, const FVector& B, double Threshold)
 UZevoLiveLinkPropComponent::UZevoLiveLinkPropComponent()
 {
 	PrimaryComponentTick.bCanEverTick = true;
+	// Looked up once per process; every component shares the engine's shapes.
+	static ConstructorHelpers::FObjectFinder<UStaticMesh> CubeFinder(TEXT("/Engine/BasicShapes/Cube.Cube"));
+	static ConstructorHelpers::FObjectFinder<UStaticMesh> SphereFinder(TEXT("/Engine/BasicShapes/Sphere.Sphere"));
+	CubeMeshAsset = CubeFinder.Object;
+	SphereMeshAsset = SphereFinder.Object;
 }
 
 void UZevoLiveLinkPropComponent::BeginPlay()
@@ -116,7 +136,7 @@ void UZevoLiveLinkPropComponent::TickComponent(float DeltaTime, ELevelTick TickT
 
 	if (bEnableVisualization)
 	{
-		if (!VisualizationActor || bSizeChanged)
+		if (!VisualizationActor.IsValid() || bSizeChanged)
 		{
 			UpdateVisualizationMesh();
 		}
@@ -144,7 +164,7 @@ void UZevoLiveLinkPropComponent::PostEditChangeProperty(FPropertyChangedEvent& P
 	{
 		DestroyVisualizationActor();
 	}
-	else if (!VisualizationActor && PropSize.Size() > SizeChangeThreshold)
+	else if (!VisualizationActor.IsValid() && PropSize.Size() > SizeChangeThreshold)
 	{
 		UpdateVisualizationMesh();
 	}
@@ -283,7 +303,7 @@ AActor* UZevoLiveLinkPropComponent::SpawnVisualizationActor(UStaticMesh* Mesh, c
 	}
 	Actor->SetActorLabel(Label);
 
-	UStaticMeshComponent* MeshComponent = Actor->AddComponent<UStaticMeshComponent>(ComponentName);
+	UStaticMeshComponent* MeshComponent = NewObject<UStaticMeshComponent>(Actor, UStaticMeshComponent::StaticClass(), ComponentName);
 	MeshComponent->SetStaticMesh(Mesh);
 	MeshComponent->SetCollisionEnabled(ECollisionEnabled::NoCollision);
 	MeshComponent->SetVisibility(true, true);
@@ -297,9 +317,9 @@ AActor* UZevoLiveLinkPropComponent::SpawnVisualizationActor(UStaticMesh* Mesh, c
 
 void UZevoLiveLinkPropComponent::DestroyVisualizationActor()
 {
-	if (VisualizationActor)
+	if (AActor* Actor = VisualizationActor.Get())
 	{
-		VisualizationActor->Destroy();
-		VisualizationActor = nullptr;
+		Actor->Destroy();
 	}
+	VisualizationActor.Reset();
 }

@@ -5,6 +5,7 @@
 // draws a cube or sphere of the prop's measured size as an actor attached to the owner.
 // Game thread only.
 #include "Components/ActorComponent.h"
+#include "UObject/WeakObjectPtr.h"
 
 class AActor;
 class ILiveLinkClient;
@@ -46,7 +47,7 @@ public:
 	/** Draws the shape for PropType when drawing is on; removes the drawing when it is off. */
 	void UpdateVisualizationMesh();
 
-	AActor* GetVisualizationActor() const { return VisualizationActor; }
+	AActor* GetVisualizationActor() const { return VisualizationActor.Get(); }
 
 	/** Stream-to-engine conversion; off only for streams that already send the engine's frame. */
 	bool bConvertCoordinates = true;
@@ -63,7 +64,11 @@ private:
 	AActor* SpawnVisualizationActor(UStaticMesh* Mesh, const FString& Label, FName ComponentName);
 	void DestroyVisualizationActor();
 
-	AActor* VisualizationActor = nullptr;
+	/**
+	 * The drawing. Held weakly: the host has no garbage collector to clear a pointer to an actor
+	 * that someone else destroyed (the world going away, a user deleting it).
+	 */
+	TWeakObjectPtr<AActor> VisualizationActor;
 	UStaticMesh* CubeMeshAsset = nullptr;
 	UStaticMesh* SphereMeshAsset = nullptr;
 
