@@ -11,7 +11,7 @@ FZevoTestBone Bone(const char* Name, const char* Parent, double X, double Y, dou
 
 void AddHand(TArray<FZevoTestBone>& Bones, const char* Side, double Sign)
 {
-	// Sign is -1 for the left side (toward -X) and +1 for the right.
+	// Sign is +1 for the left side (toward +X) and -1 for the right.
 	const FString Wrist = FString::Printf("%sWrist", Side);
 	const double Spread[5] = {3.0, 2.5, 0.5, -1.5, -3.5};
 	const double Base[5] = {3.0, 9.0, 9.5, 9.0, 8.0};
@@ -49,7 +49,7 @@ TArray<FZevoTestBone> ZevoTestRigs::StreamBodyTPose()
 		Bone("Neck", "Chest2", 0, 0, 17),
 		Bone("Neck1", "Neck", 0, 0, 10),
 	};
-	for (const auto& [Side, Sign] : {std::pair{"Left", -1.0}, std::pair{"Right", 1.0}})
+	for (const auto& [Side, Sign] : {std::pair{"Left", 1.0}, std::pair{"Right", -1.0}})
 	{
 		const FString S(Side);
 		Bones.Add({FName(S + "Hip"), FName("Hips"), FVector(Sign * 9.0, 0, -5)});

@@ -1,6 +1,7 @@
 #pragma once
 // Skeletons built in code for the retargeting tests: the stream's body in a T-pose (bones named by
-// the stream identifiers, engine space: centimetres, Z up, facing +Y, the body's left toward -X),
+// the stream identifiers, engine space: centimetres, Z up, facing +Y, the body's left toward +X, as the stream's
+// T-pose arrives in engine space),
 // the same body in an A-pose, and renamed copies.
 #include "Animation/Skeleton.h"
 #include "ZevoBoneMapping.h"
