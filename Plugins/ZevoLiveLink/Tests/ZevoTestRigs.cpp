@@ -102,26 +102,31 @@ TArray<FZevoTestBone> ZevoTestRigs::Renamed(const TArray<FZevoTestBone>& Bones, 
 	return Result;
 }
 
-std::unique_ptr<USkeleton> ZevoTestRigs::MakeSkeleton(const TArray<FZevoTestBone>& Bones, FName Name)
+void ZevoTestRigs::FillSkeleton(USkeleton& Skeleton, const TArray<FZevoTestBone>& Bones)
 {
-	auto Skeleton = std::make_unique<USkeleton>();
-	Skeleton->Rename(Name);
-	FReferenceSkeletonModifier Modifier(Skeleton->GetMutableReferenceSkeleton());
+	FReferenceSkeletonModifier Modifier(Skeleton.GetMutableReferenceSkeleton());
 	for (const FZevoTestBone& Bone : Bones)
 	{
-		const int32 Parent = Bone.Parent.IsNone() ? INDEX_NONE : Skeleton->GetReferenceSkeleton().FindBoneIndex(Bone.Parent);
+		const int32 Parent = Bone.Parent.IsNone() ? INDEX_NONE : Skeleton.GetReferenceSkeleton().FindBoneIndex(Bone.Parent);
 		Modifier.Add(FMeshBoneInfo(Bone.Name, Parent), FTransform(Bone.Rotation, Bone.Translation));
 	}
-	const FReferenceSkeleton& RefSkeleton = Skeleton->GetReferenceSkeleton();
+	const FReferenceSkeleton& RefSkeleton = Skeleton.GetReferenceSkeleton();
 	TArray<FVector> Vertices;
 	for (int32 Index = 0; Index < RefSkeleton.GetNum(); ++Index)
 	{
 		AddBox(Vertices, RefSkeleton.GetComponentSpaceTransform(Index).GetTranslation(), 4.0, 0.0);
 	}
 	auto Mesh = std::make_unique<USkeletalMesh>();
-	Mesh->SetSkeleton(Skeleton.get());
+	Mesh->SetSkeleton(&Skeleton);
 	Mesh->SetVertexPositions(Vertices);
-	Skeleton->SetPreviewMesh(std::move(Mesh));
+	Skeleton.SetPreviewMesh(std::move(Mesh));
+}
+
+std::unique_ptr<USkeleton> ZevoTestRigs::MakeSkeleton(const TArray<FZevoTestBone>& Bones, FName Name)
+{
+	auto Skeleton = std::make_unique<USkeleton>();
+	Skeleton->Rename(Name);
+	FillSkeleton(*Skeleton, Bones);
 	return Skeleton;
 }
 
