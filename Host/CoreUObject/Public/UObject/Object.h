@@ -60,6 +60,11 @@ public:
 	 * from its properties overrides this to invalidate them.
 	 */
 	virtual void PostEditUndo();
+	/**
+	 * Called by the asset loader after it read this object's reflected properties from its file.
+	 * An object whose other state derives from those properties rebuilds (and checks) it here.
+	 */
+	virtual void PostLoad() {}
 
 	/** Takes ownership of an object whose outer this is (NewObject calls it). */
 	void AdoptInner(std::unique_ptr<UObject> Inner);
