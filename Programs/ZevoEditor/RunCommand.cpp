@@ -3,6 +3,7 @@
 #include "Async/Async.h"
 #include "EndpointArgument.h"
 #include "EngineLoop.h"
+#include "ExitCodes.h"
 #include "LiveLinkClient.h"
 #include "LiveLinkRecorder.h"
 #include "Misc/Paths.h"
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 namespace
 {
@@ -34,6 +36,18 @@ void InstallExitSignals()
 	sigaction(SIGTERM, &Action, nullptr);
 }
 
+CLI::Validator PositiveSecondsValidator()
+{
+	return CLI::Validator(
+		[](std::string& Text) -> std::string {
+			char* End = nullptr;
+			const double Seconds = std::strtod(Text.c_str(), &End);
+			const bool bNumber = !Text.empty() && End == Text.c_str() + Text.size();
+			return bNumber && Seconds > 0.0 && std::isfinite(Seconds) ? std::string() : "\"" + Text + "\" is not a number of seconds above 0";
+		},
+		"SECONDS");
+}
+
 void Print(const FString& Text)
 {
 	std::fputs(*Text, stdout);
@@ -45,7 +59,7 @@ FRunCommand::FRunCommand(CLI::App& App)
 {
 	Command = App.add_subcommand("run", "Run the editor: receive the motion stream until Ctrl-C or the end of --for");
 	Command->add_option("--project", ProjectDir, "The project folder")->required()->check(CLI::ExistingDirectory);
-	Command->add_option("--for", ForSeconds, "Exit after this many seconds")->check(CLI::PositiveNumber);
+	Command->add_option("--for", ForSeconds, "Exit after this many seconds")->check(PositiveSecondsValidator());
 	Command->add_option("--source", Sources, "Listen for the stream on this endpoint (repeatable)")->check(IPv4EndpointValidator());
 	Command->add_option("--record", RecordFile, "Write every static data, frame and subject removal to this file, one JSON object per line");
 }
@@ -64,7 +78,7 @@ int FRunCommand::Execute()
 		if (!Recorder->IsOpen())
 		{
 			std::fprintf(stderr, "zevo-editor: cannot record to %s\n", RecordFile.c_str());
-			return 1;
+			return ExitFailure;
 		}
 		Client.SetRecorder(Recorder);
 	}
@@ -99,5 +113,5 @@ int FRunCommand::Execute()
 		Client.SetRecorder(nullptr);
 		Recorder->Flush();
 	}
-	return 0;
+	return ExitSuccess;
 }

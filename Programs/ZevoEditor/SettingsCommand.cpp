@@ -1,6 +1,7 @@
 #include "SettingsCommand.h"
 
 #include "EndpointArgument.h"
+#include "ExitCodes.h"
 #include "Misc/Paths.h"
 #include "ZevoLiveLinkSettings.h"
 
@@ -28,7 +29,7 @@ FSettingsCommand::FSettingsCommand(CLI::App& App)
 	Command->add_option("--project", ProjectDir, "The project folder")->required()->check(CLI::ExistingDirectory);
 	// The actions may come before or after --project.
 	Command->fallthrough();
-	Command->require_subcommand(1);
+	Command->require_subcommand(0, 1);
 	List = Command->add_subcommand("list", "Print the switches and the saved connections");
 	Add = Command->add_subcommand("add", "Save a connection, or turn a saved one back on");
 	Add->add_option("endpoint", EndpointText, "IP:PORT")->required()->check(IPv4EndpointValidator());
@@ -39,6 +40,11 @@ FSettingsCommand::FSettingsCommand(CLI::App& App)
 
 int FSettingsCommand::Execute()
 {
+	if (Command->get_subcommands().empty())
+	{
+		std::fprintf(stderr, "zevo-editor: settings needs an action: list, add IP:PORT, remove IP:PORT or clear\n");
+		return ExitUsageError;
+	}
 	FPaths::SetProjectDir(ProjectDir.c_str());
 	UZevoLiveLinkSettings* Settings = UZevoLiveLinkSettings::Get();
 	Settings->LoadConnectionsFromConfig();
@@ -58,12 +64,12 @@ int FSettingsCommand::Execute()
 		if (Settings->SavedConnections.Num() == Before)
 		{
 			std::fprintf(stderr, "zevo-editor: %s is not a saved connection\n", EndpointText.c_str());
-			return 1;
+			return ExitFailure;
 		}
 	}
 	else if (Clear->parsed())
 	{
 		Settings->ClearAllConnections();
 	}
-	return 0;
+	return ExitSuccess;
 }

@@ -1,20 +1,17 @@
 // zevo-editor: the headless editor. One file per command; this one only parses and dispatches.
+#include "ExitCodes.h"
 #include "RunCommand.h"
 #include "SettingsCommand.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
-
-namespace
-{
-// Usage errors have their own exit code, so that scripts can tell them from failures.
-constexpr int UsageErrorExitCode = 2;
-}
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv)
 {
 	CLI::App App("zevo-editor: the editor of the Zevo Live Link plugin, without a window", "zevo-editor");
-	App.require_subcommand(1);
+	App.require_subcommand(0, 1);
 	FRunCommand Run(App);
 	FSettingsCommand Settings(App);
 	try
@@ -27,8 +24,20 @@ int main(int argc, char** argv)
 		{
 			return App.exit(Error);  // --help
 		}
-		std::fprintf(stderr, "zevo-editor: %s\nRun with --help for more information.\n", Error.what());
-		return UsageErrorExitCode;
+		// The parser reports a missing command before stray words; the stray word says more.
+		const std::vector<std::string> Unknown = App.remaining();
+		std::fprintf(stderr, "zevo-editor: %s\nRun with --help for more information.\n",
+			Unknown.empty() ? Error.what() : ("unknown command or argument: " + Unknown.front()).c_str());
+		return ExitUsageError;
 	}
-	return Run.IsChosen() ? Run.Execute() : Settings.Execute();
+	if (Run.IsChosen())
+	{
+		return Run.Execute();
+	}
+	if (Settings.IsChosen())
+	{
+		return Settings.Execute();
+	}
+	std::fprintf(stderr, "zevo-editor: a command is required: run or settings\nRun with --help for more information.\n");
+	return ExitUsageError;
 }

@@ -177,18 +177,19 @@ TEST(ZevoEditor, BadCommandLinesExitWithTwoAndSayWhy)
 		const char* Message;
 	};
 	const std::vector<FCase> Cases = {
-		{{}, "subcommand"},
-		{{"frobnicate"}, "frobnicate"},
+		{{}, "a command is required: run or settings"},
+		{{"frobnicate"}, "unknown command or argument: frobnicate"},
 		{{"settings", "--project", Dir, "add", "300.0.0.1:7777"}, "\"300.0.0.1:7777\" is not an IPv4 endpoint"},
 		{{"settings", "--project", Dir, "add", "127.0.0.1"}, "\"127.0.0.1\" is not an IPv4 endpoint"},
 		{{"settings", "--project", Dir, "remove", "127.0.0.1:0"}, "port must be 1 to 65535"},
 		{{"settings", "--project", Dir, "add"}, "endpoint"},
-		{{"settings", "--project", Dir}, "subcommand"},
+		{{"settings", "--project", Dir}, "settings needs an action"},
 		{{"settings", "list"}, "--project"},
 		{{"settings", "--project", Dir + "missing", "list"}, "missing"},
 		{{"run", "--project", Dir, "--source", "localhost:7777"}, "\"localhost:7777\" is not an IPv4 endpoint"},
-		{{"run", "--project", Dir, "--for", "-1"}, "--for"},
-		{{"run", "--project", Dir, "--for", "soon"}, "--for"},
+		{{"run", "--project", Dir, "--for", "-1"}, "\"-1\" is not a number of seconds above 0"},
+		{{"run", "--project", Dir, "--for", "soon"}, "\"soon\" is not a number of seconds above 0"},
+		{{"run", "--project", Dir, "--record"}, "--record"},
 	};
 	for (const FCase& Case : Cases)
 	{
