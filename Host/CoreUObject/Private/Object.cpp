@@ -1,76 +1,70 @@
 #include "UObject/Object.h"
 
-#include <mutex>
+#include "Misc/TransactionBuffer.h"
+#include "UObject/UObjectArray.h"
+#include "UObject/UnrealType.h"
 
-namespace
+UObject::UObject() : SerialNumber(FUObjectArray::Register(this))
 {
-std::mutex& RegistryMutex()
-{
-	static std::mutex Mutex;
-	return Mutex;
 }
 
-TMap<FName, UClass*>& Registry()
+UObject::~UObject()
 {
-	static TMap<FName, UClass*> Classes;
-	return Classes;
-}
-
-std::mutex& DefaultObjectMutex()
-{
-	static std::mutex Mutex;
-	return Mutex;
-}
-
-// Default objects live as long as the process: the table is never destroyed, so that they stay
-// reachable (and are not reported as leaks) while static destructors run at exit.
-TMap<const UClass*, UObject*>& DefaultObjects()
-{
-	static TMap<const UClass*, UObject*>* const Objects = new TMap<const UClass*, UObject*>();
-	return *Objects;
-}
-}
-
-UClass::UClass(const char* InName, UClass* InSuper, FFactory InFactory, uint32 InFlags)
-	: Name(InName), Super(InSuper), Factory(InFactory), ClassFlags(InFlags)
-{
-	std::lock_guard Lock(RegistryMutex());
-	Registry().Add(Name, this);
-}
-
-bool UClass::IsChildOf(const UClass* Other) const
-{
-	for (const UClass* Class = this; Class; Class = Class->Super)
+	FUObjectArray::Unregister(this);
+	// Inner objects go first, newest first, so that none outlives its outer.
+	while (!InnerObjects.IsEmpty())
 	{
-		if (Class == Other)
+		InnerObjects.Pop();
+	}
+}
+
+FString UObject::GetPathName() const
+{
+	if (!Outer)
+	{
+		return GetName();
+	}
+	const char* Separator = Outer->GetOuter() ? ":" : ".";
+	return Outer->GetPathName() + Separator + GetName();
+}
+
+bool UObject::Modify()
+{
+	return FTransactionBuffer::Get().SaveObject(this);
+}
+
+void UObject::PostEditUndo()
+{
+	FPropertyChangedEvent Event(nullptr);
+	PostEditChangeProperty(Event);
+}
+
+void UObject::AdoptInner(std::unique_ptr<UObject> Inner)
+{
+	Inner->SetOuter(this);
+	InnerObjects.Add(MoveTemp(Inner));
+}
+
+TArray<UObject*> UObject::GetInnerObjects() const
+{
+	TArray<UObject*> Result;
+	for (const std::unique_ptr<UObject>& Inner : InnerObjects)
+	{
+		Result.Add(Inner.get());
+	}
+	return Result;
+}
+
+UObject* UObject::FindInnerObject(FName InnerName) const
+{
+	for (const std::unique_ptr<UObject>& Inner : InnerObjects)
+	{
+		if (Inner->GetFName() == InnerName)
 		{
-			return true;
+			return Inner.get();
 		}
 	}
-	return false;
-}
-
-UObject* UClass::GetDefaultObject() const
-{
-	std::lock_guard Lock(DefaultObjectMutex());
-	if (UObject** Found = DefaultObjects().Find(this))
-	{
-		return *Found;
-	}
-	UObject* Object = Factory ? Factory() : nullptr;
-	if (Object)
-	{
-		Object->Rename(FName(*FString::Printf("Default__%s", *GetName())));
-	}
-	DefaultObjects().Add(this, Object);
-	return Object;
-}
-
-UClass* UClass::FindClass(FName Name)
-{
-	std::lock_guard Lock(RegistryMutex());
-	UClass** Found = Registry().Find(Name);
-	return Found ? *Found : nullptr;
+	return nullptr;
 }
 
 UClass* UObject::StaticClass()
