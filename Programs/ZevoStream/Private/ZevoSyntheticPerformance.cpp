@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 namespace
 {
@@ -49,7 +50,7 @@ namespace
 	void PoseLeg(double Phase, double Weight, FQuat& Hip, FQuat& Knee, FQuat& Ankle, FQuat& Toes)
 	{
 		// Positive flexion swings the thigh forward (+Z); about X that is a negative angle.
-		const double HipFlexion = Weight * 0.38 * std::sin(Phase);
+		const double HipFlexion = Weight * 0.33 * std::sin(Phase);
 		// The knee bends most while the leg swings forward (thigh moving forward: cos > 0).
 		const double Swing = std::max(0.0, std::cos(Phase - 0.3));
 		const double KneeFlexion = Weight * (0.08 + 0.95 * Swing * Swing);
@@ -109,11 +110,11 @@ FZevoSyntheticPerformance::FZevoSyntheticPerformance(int32 NumActors, int32 NumP
 		Actor.PathRadius = 1.3 + 0.5 * Spread(Index, 7);
 		Actor.WalkSpeed = 1.1 + 0.3 * Spread(Index, 8);
 		Actor.StrideLength = 1.65 * (double(Actor.UpperLegLength) + Actor.LowerLegLength);
-		// The path starts at the hips' start position, where its tangent is +Z (the T-pose facing).
+		// One grid cell per actor, the path centred in it; the walk starts where the path's tangent is
+		// +Z, the T-pose facing.
 		const double Column = Index % Columns - 0.5 * (Columns - 1);
 		const double Row = Index / Columns;
-		const FVector Start(Column * ActorSpacing, 0.0, Row * ActorSpacing);
-		Actor.PathCentre = Start + FVector(Actor.PathSense * Actor.PathRadius, 0.0, 0.0);
+		Actor.PathCentre = FVector(Column * ActorSpacing, 0.0, Row * ActorSpacing);
 	}
 
 	static constexpr struct
@@ -135,8 +136,8 @@ FZevoSyntheticPerformance::FZevoSyntheticPerformance(int32 NumActors, int32 NumP
 		Prop.Type = Kind.Type;
 		Prop.Number = Index / KindCount + 1;
 		Prop.Size = Kind.Size;
-		// A row in front of the first row of actors (towards -Z), 2.5 m apart, orbits of 0.6 m at most.
-		Prop.OrbitCentre = FVector((Index - 0.5 * (NumProps - 1)) * 2.5, 1.0, -0.6 * ActorSpacing);
+		// A row behind the first row of actors (towards -Z; they start facing +Z), 2.5 m apart, orbits of 0.6 m at most.
+		Prop.OrbitCentre = FVector((Index - 0.5 * (NumProps - 1)) * 2.5, 1.0, -0.75 * ActorSpacing);
 		Prop.OrbitRadius = 0.3 + 0.3 * Spread(Index, 9);
 		Prop.OrbitSpeed = 0.6 + 0.6 * Spread(Index, 10);
 		Prop.SpinSpeed = 0.8 + 1.2 * Spread(Index, 11);
@@ -159,13 +160,6 @@ void FZevoSyntheticPerformance::EvaluateActor(int32 Index, double Time, FZevoCha
 
 	const FVector OnPath = Actor.PathCentre
 		+ FVector(-Actor.PathSense * std::cos(PathAngle), 0.0, std::sin(PathAngle)) * Actor.PathRadius;
-	const FVector Right(std::cos(Heading), 0.0, -std::sin(Heading));
-	// The hips sink a little while both feet are down and sway over the supporting leg.
-	const double Drop = Weight * (0.015 + 0.015 * SinGait * SinGait);
-	const double Sway = Weight * 0.02 * std::cos(Gait);
-	Out.ActorName = Actor.Name;
-	Out.HipsPosition = FVector(OnPath.X, Actor.GetStandingHipsHeight() - Drop, OnPath.Z) + Right * Sway;
-
 	std::array<FQuat, BoneCount>& Rotations = Out.Rotations;
 	Rotations[Hips] = AboutY(Heading) * AboutY(Weight * 0.1 * SinGait) * AboutZ(Weight * 0.04 * std::cos(Gait))
 		* AboutX(Weight * 0.05);
@@ -174,6 +168,23 @@ void FZevoSyntheticPerformance::EvaluateActor(int32 Index, double Time, FZevoCha
 	PoseLeg(Gait, Weight, Rotations[LeftHip], Rotations[LeftKnee], Rotations[LeftAnkle], Rotations[LeftToes]);
 	PoseLeg(Gait + std::numbers::pi, Weight, Rotations[RightHip], Rotations[RightKnee], Rotations[RightAnkle],
 		Rotations[RightToes]);
+
+	// The hips ride on the lower leg, whose ankle stays AnkleHeight above the floor; standing
+	// straight this is the standing height exactly. They also sway a little over the supporting leg.
+	double LegReach = 0.0;
+	for (const auto& [Hip, Knee, Side] : {std::tuple{LeftHip, LeftKnee, -1.0}, std::tuple{RightHip, RightKnee, 1.0}})
+	{
+		const FQuat Thigh = Rotations[Hips] * Rotations[Hip];
+		const FQuat Shin = Thigh * Rotations[Knee];
+		const FVector HipToAnkle = Rotations[Hips].RotateVector(FVector(Side * Actor.HipToUpperLegLength, 0.0, 0.0))
+			+ Thigh.RotateVector(FVector(0.0, -Actor.UpperLegLength, 0.0))
+			+ Shin.RotateVector(FVector(0.0, -Actor.LowerLegLength, 0.0));
+		LegReach = std::max(LegReach, -HipToAnkle.Y);
+	}
+	const FVector Right(std::cos(Heading), 0.0, -std::sin(Heading));
+	const double Sway = Weight * 0.02 * std::cos(Gait);
+	Out.ActorName = Actor.Name;
+	Out.HipsPosition = FVector(OnPath.X, AnkleHeight + LegReach, OnPath.Z) + Right * Sway;
 
 	// The spine turns against the pelvis; the neck looks a little into the turn and nods with the steps.
 	for (const int32 Bone : {Chest, Chest1, Chest2})

@@ -8,7 +8,8 @@
 // the hip joints sit HipToUpperLegLength to either side of the hips, level with them; thigh
 // (UpperLegLength) and shin (LowerLegLength) hang straight down; the ankle is AnkleHeight above
 // the sole. Standing straight, the hips are therefore UpperLegLength + LowerLegLength +
-// AnkleHeight above the floor (the sideways hip segment adds no height).
+// AnkleHeight above the floor (the sideways hip segment adds no height); walking, they sit where
+// the lower of the two ankles is AnkleHeight above the floor, which gives the walk its bob.
 //
 // For the first StandingSeconds every actor stands still in T-pose (all rotations identity,
 // facing +Z) so that calibration and tests have a known frame; over the next BlendSeconds the
