@@ -5,6 +5,7 @@
 #include "ZevoStreamSkeleton.h"
 
 #include <bit>
+#include <cstring>
 #include <lo/lo.h>
 #include <string>
 #include <vector>
@@ -37,13 +38,17 @@ public:
 
 	bool IsValid() const { return Message != nullptr; }
 
-	int32 Int(int32 Index) const { return Arguments[Index]->i; }
-	float Float(int32 Index) const { return Arguments[Index]->f; }
-	std::string String(int32 Index) const { return &Arguments[Index]->s; }
+	// liblo's argument union claims 8-byte alignment, but OSC packs arguments at 4-byte offsets:
+	// read the bytes through memcpy rather than through the union's members.
+	int32 Int(int32 Index) const { return Read<int32>(Argument(Index)); }
+	float Float(int32 Index) const { return Read<float>(Argument(Index)); }
+	std::string String(int32 Index) const { return reinterpret_cast<const char*>(Argument(Index)); }
+	/** liblo keeps a blob as its size (host order) followed by the payload. */
 	std::vector<uint8> Blob(int32 Index) const
 	{
-		const auto* Data = reinterpret_cast<const uint8*>(&Arguments[Index]->blob.data);
-		return std::vector<uint8>(Data, Data + Arguments[Index]->blob.size);
+		const uint8* Data = Argument(Index);
+		const int32 Size = Read<int32>(Data);
+		return std::vector<uint8>(Data + 4, Data + 4 + Size);
 	}
 	/** The blob read as little-endian 32-bit floats, byte by byte (independent of this machine's order). */
 	std::vector<float> LittleEndianFloats(int32 Index) const
@@ -63,6 +68,15 @@ public:
 	std::string Types;
 
 private:
+	const uint8* Argument(int32 Index) const { return reinterpret_cast<const uint8*>(Arguments[Index]); }
+	template <typename T>
+	static T Read(const uint8* Data)
+	{
+		T Value;
+		std::memcpy(&Value, Data, sizeof(T));
+		return Value;
+	}
+
 	std::vector<uint8> Bytes;
 	lo_message Message = nullptr;
 	lo_arg** Arguments = nullptr;
