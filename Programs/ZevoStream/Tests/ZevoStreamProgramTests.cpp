@@ -30,6 +30,9 @@ namespace
 		FLoopbackReceiver()
 		{
 			Socket = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+			// Room for a whole short run, should this test thread be kept waiting on a busy machine.
+			const int BufferSize = 1 << 20;
+			::setsockopt(Socket, SOL_SOCKET, SO_RCVBUF, &BufferSize, sizeof(BufferSize));
 			sockaddr_in Address{};
 			Address.sin_family = AF_INET;
 			Address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
