@@ -1,74 +1,58 @@
 #include "UObject/Object.h"
 
-#include <mutex>
+#include "Misc/TransactionBuffer.h"
+#include "UObject/UObjectArray.h"
+#include "UObject/UnrealType.h"
 
-namespace
+UObject::UObject() : SerialNumber(FUObjectArray::Register(this))
 {
-std::mutex& RegistryMutex()
-{
-	static std::mutex Mutex;
-	return Mutex;
 }
 
-TMap<FName, UClass*>& Registry()
+UObject::~UObject()
 {
-	static TMap<FName, UClass*> Classes;
-	return Classes;
-}
-
-std::mutex& DefaultObjectMutex()
-{
-	static std::mutex Mutex;
-	return Mutex;
-}
-
-TMap<const UClass*, UObject*>& DefaultObjects()
-{
-	static TMap<const UClass*, UObject*> Objects;
-	return Objects;
-}
-}
-
-UClass::UClass(const char* InName, UClass* InSuper, FFactory InFactory, uint32 InFlags)
-	: Name(InName), Super(InSuper), Factory(InFactory), ClassFlags(InFlags)
-{
-	std::lock_guard Lock(RegistryMutex());
-	Registry().Add(Name, this);
-}
-
-bool UClass::IsChildOf(const UClass* Other) const
-{
-	for (const UClass* Class = this; Class; Class = Class->Super)
+	FUObjectArray::Unregister(this);
+	// Inner objects go first, newest first, so that none outlives its outer.
+	while (!InnerObjects.IsEmpty())
 	{
-		if (Class == Other)
-		{
-			return true;
-		}
+		InnerObjects.Pop();
 	}
-	return false;
 }
 
-UObject* UClass::GetDefaultObject() const
+FString UObject::GetPathName() const
 {
-	std::lock_guard Lock(DefaultObjectMutex());
-	if (UObject** Found = DefaultObjects().Find(this))
+	if (!Outer)
 	{
-		return *Found;
+		return GetName();
 	}
-	UObject* Object = Factory ? Factory() : nullptr;
-	if (Object)
-	{
-		Object->Rename(FName(*FString::Printf("Default__%s", *GetName())));
-	}
-	DefaultObjects().Add(this, Object);
-	return Object;
+	const char* Separator = Outer->GetOuter() ? ":" : ".";
+	return Outer->GetPathName() + Separator + GetName();
 }
 
-UClass* UClass::FindClass(FName Name)
+bool UObject::Modify()
 {
-	std::lock_guard Lock(RegistryMutex());
-	UClass** Found = Registry().Find(Name);
-	return Found ? *Found : nullptr;
+	return FTransactionBuffer::Get().SaveObject(this);
+}
+
+void UObject::PostEditUndo()
+{
+	FPropertyChangedEvent Event(nullptr);
+	PostEditChangeProperty(Event);
+}
+
+void UObject::AdoptInner(std::unique_ptr<UObject> Inner)
+{
+	Inner->SetOuter(this);
+	InnerObjects.Add(MoveTemp(Inner));
+}
+
+TArray<UObject*> UObject::GetInnerObjects() const
+{
+	TArray<UObject*> Result;
+	for (const std::unique_ptr<UObject>& Inner : InnerObjects)
+	{
+		Result.Add(Inner.get());
+	}
+	return Result;
 }
 
 UClass* UObject::StaticClass()

@@ -1,60 +1,30 @@
 #pragma once
-// UObject and UClass: engine objects with a class that knows its name, its super class and how to
-// make an instance, and a class default object per class.
+// UObject: an engine object with a class (UObject/Class.h), a name, an outer and a path.
 // Knowingly different from the engine: classes declare themselves with ZEVO_CLASS /
-// ZEVO_IMPLEMENT_CLASS instead of UCLASS/GENERATED_BODY and a header generator, and objects are
-// owned by whoever made them (there is no garbage collector).
+// ZEVO_IMPLEMENT_CLASS (or ZEVO_REFLECT_CLASS, UObject/ObjectMacros.h) instead of
+// UCLASS/GENERATED_BODY and a header generator, and there is no garbage collector: an object made
+// by NewObject is owned by its outer and lives as long as it; one made with `new` or on the stack
+// belongs to whoever made it.
 #include "CoreMinimal.h"
+#include "UObject/Class.h"
 
-class UObject;
+#include <memory>
+
 struct FPropertyChangedEvent;
 
-enum EClassFlags : uint32
+namespace ZevoReflection
 {
-	CLASS_None = 0,
-	CLASS_Abstract = 1u << 0,
-	CLASS_Config = 1u << 1,
-	CLASS_DefaultConfig = 1u << 2,
-	CLASS_EditInlineNew = 1u << 3,
-};
-
-class UClass
-{
-public:
-	using FFactory = UObject* (*)();
-
-	UClass(const char* InName, UClass* InSuper, FFactory InFactory, uint32 InFlags);
-	UClass(const UClass&) = delete;
-	UClass& operator=(const UClass&) = delete;
-
-	/** The reflected name: the C++ name without its U/A prefix ("ZevoRemapAssetBase"). */
-	FName GetFName() const { return Name; }
-	FString GetName() const { return Name.ToString(); }
-	UClass* GetSuperClass() const { return Super; }
-	bool IsChildOf(const UClass* Other) const;
-	bool HasAnyClassFlags(uint32 Flags) const { return (ClassFlags & Flags) != 0; }
-	/** A new instance, or null for an abstract class. */
-	UObject* CreateInstance() const { return Factory && !HasAnyClassFlags(CLASS_Abstract) ? Factory() : nullptr; }
-	/** The class default object, made on first use (thread-safe) and kept for the process. */
-	UObject* GetDefaultObject() const;
-
-	/** Every class declared so far, by reflected name. */
-	static UClass* FindClass(FName Name);
-
-private:
-	FName Name;
-	UClass* Super;
-	FFactory Factory;
-	uint32 ClassFlags;
-};
+template <typename OwnerType>
+class TTypeBuilder;
+}
 
 class UObject
 {
 public:
-	UObject() = default;
+	UObject();
 	UObject(const UObject&) = delete;
 	UObject& operator=(const UObject&) = delete;
-	virtual ~UObject() = default;
+	virtual ~UObject();
 
 	static UClass* StaticClass();
 	virtual UClass* GetClass() const { return StaticClass(); }
@@ -64,16 +34,43 @@ public:
 	void Rename(FName NewName) { ObjectName = NewName; }
 	UObject* GetOuter() const { return Outer; }
 	void SetOuter(UObject* NewOuter) { Outer = NewOuter; }
+	/**
+	 * "/Game/Foo/Bar.Bar" for an asset (its outer is the package "/Game/Foo/Bar"),
+	 * "<outer path>:Name" for an object inside another, the bare name without an outer.
+	 */
+	FString GetPathName() const;
 	bool IsA(const UClass* Class) const { return GetClass()->IsChildOf(Class); }
 	template <typename T>
 	bool IsA() const { return IsA(T::StaticClass()); }
+	/** A number no other object of this process ever had; weak object pointers compare it. */
+	uint64 GetSerialNumber() const { return SerialNumber; }
+
+	/**
+	 * Records this object's reflected, non-transient state in the open undo transaction before a
+	 * change (Misc/TransactionBuffer.h); outside a transaction it records a transaction of its own.
+	 * True when a record was made (the first Modify of an object per transaction records).
+	 */
+	bool Modify();
 
 	/** Called by the property editor after it changed a property of this object. */
 	virtual void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) {}
+	/**
+	 * Called after an undo restored this object's reflected state. As in the engine, the default
+	 * sends PostEditChangeProperty an event that names no property; an object whose caches derive
+	 * from its properties overrides this to invalidate them.
+	 */
+	virtual void PostEditUndo();
+
+	/** Takes ownership of an object whose outer this is (NewObject calls it). */
+	void AdoptInner(std::unique_ptr<UObject> Inner);
+	/** The objects this object owns, in the order they were made. */
+	TArray<UObject*> GetInnerObjects() const;
 
 private:
 	FName ObjectName;
 	UObject* Outer = nullptr;
+	uint64 SerialNumber;
+	TArray<std::unique_ptr<UObject>> InnerObjects;
 };
 
 template <typename T>
@@ -132,8 +129,13 @@ UObject* MakeInstance()
 }
 }
 
-/** Inside the class body: declares StaticClass and GetClass. */
+/**
+ * Inside the class body: declares StaticClass and GetClass, and lets the class's reflection
+ * (ZEVO_REFLECT_CLASS) reach private members.
+ */
 #define ZEVO_CLASS(ThisClassName, SuperClassName) \
+	friend void ZevoDeclareReflection(ZevoReflection::TTypeBuilder<ThisClassName>& Builder); \
+\
 public: \
 	using ThisClass = ThisClassName; \
 	using Super = SuperClassName; \

@@ -1,0 +1,156 @@
+#include "LiveLinkClient.h"
+#include "LiveLinkRecorder.h"
+#include "LiveLinkTestData.h"
+#include "Logging/LogCapture.h"
+#include "TempProject.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+namespace
+{
+std::vector<nlohmann::json> ReadLines(const FTempProject& Project, const char* File)
+{
+	std::vector<nlohmann::json> Lines;
+	std::istringstream Text(Project.ReadFile(File).ToStdString());
+	for (std::string Line; std::getline(Text, Line);)
+	{
+		Lines.push_back(nlohmann::json::parse(Line));
+	}
+	return Lines;
+}
+}
+
+TEST(FLiveLinkRecorder, WritesStaticFrameAndRemoveLinesThatReadBackExactly)
+{
+	FTempProject Project;
+	FLiveLinkClient Client;
+	const TSharedPtr<FLiveLinkRecorder> Recorder = MakeShared<FLiveLinkRecorder>(Project.GetDir() + "take.jsonl");
+	ASSERT_TRUE(Recorder->IsOpen());
+	Client.SetRecorder(Recorder);
+	const FGuid Source = Client.AddSource(MakeShared<FScriptedSource>());
+
+	const FQuat Rotation = FQuat(FVector(1.0, 2.0, 3.0).GetSafeNormal(), 0.1);
+	const FVector Location(1.0 / 3.0, -2.5e-7, 12345.678901234567);
+	FLiveLinkFrameDataStruct Frame = MakeAnimationFrame(2, 0.0, {0.1f, -3.0f});
+	Frame.Cast<FLiveLinkAnimationFrameData>()->Transforms[1] = FTransform(Rotation, Location, FVector(1.0, 2.0, 0.5));
+
+	Client.PushSubjectStaticData_AnyThread({Source, "Actor"}, ULiveLinkAnimationRole::StaticClass(), MakeSkeleton(2, {"Speed", "Height"}));
+	Client.PushSubjectFrameData_AnyThread({Source, "Actor"}, MoveTemp(Frame));
+	Client.PushSubjectFrameData_AnyThread({Source, "Ghost"}, MakeAnimationFrame(2, 0.0));  // refused: not recorded
+	Client.PushSubjectStaticData_AnyThread({Source, "Prop_1"}, ULiveLinkTransformRole::StaticClass(), MakeTransformStatic());
+	Client.PushSubjectFrameData_AnyThread({Source, "Prop_1"}, MakeTransformFrame(FTransform(FVector(4.0, 5.0, 6.0))));
+	Client.RemoveSubject_AnyThread({Source, "Actor"});
+	Client.RemoveSubject_AnyThread({Source, "Actor"});  // already gone: not recorded
+	Recorder->Flush();
+
+	const std::vector<nlohmann::json> Lines = ReadLines(Project, "take.jsonl");
+	ASSERT_EQ(Lines.size(), 5u);
+	const std::string SourceHex = Source.ToString().ToStdString();
+	ASSERT_EQ(SourceHex.size(), 32u);
+
+	const nlohmann::json& Static = Lines[0];
+	EXPECT_EQ(Static["event"], "static");
+	EXPECT_EQ(Static["source"], SourceHex);
+	EXPECT_EQ(Static["subject"], "Actor");
+	EXPECT_EQ(Static["role"], "LiveLinkAnimationRole");
+	EXPECT_EQ(Static["bones"], nlohmann::json({"Bone0", "Bone1"}));
+	EXPECT_EQ(Static["parents"], nlohmann::json({-1, 0}));
+	EXPECT_EQ(Static["properties"], nlohmann::json({"Speed", "Height"}));
+
+	const nlohmann::json& Animation = Lines[1];
+	EXPECT_EQ(Animation["event"], "frame");
+	ASSERT_EQ(Animation["transforms"].size(), 2u);
+	const nlohmann::json& Bone = Animation["transforms"][1];
+	EXPECT_EQ(Bone["r"], nlohmann::json({Rotation.X, Rotation.Y, Rotation.Z, Rotation.W}));
+	EXPECT_EQ(Bone["t"], nlohmann::json({Location.X, Location.Y, Location.Z}));
+	EXPECT_EQ(Bone["s"], nlohmann::json({1.0, 2.0, 0.5}));
+	EXPECT_EQ(Animation["properties"][0].get<float>(), 0.1f);
+	EXPECT_EQ(Animation["properties"][1].get<float>(), -3.0f);
+
+	EXPECT_EQ(Lines[2]["role"], "LiveLinkTransformRole");
+	EXPECT_EQ(Lines[2]["bones"], nlohmann::json::array());
+	ASSERT_EQ(Lines[3]["transforms"].size(), 1u);
+	EXPECT_EQ(Lines[3]["transforms"][0]["t"], nlohmann::json({4.0, 5.0, 6.0}));
+
+	EXPECT_EQ(Lines[4], nlohmann::json({{"t", Lines[4]["t"]}, {"event", "remove"}, {"source", SourceHex}, {"subject", "Actor"}}));
+	for (size_t Index = 1; Index < Lines.size(); ++Index)
+	{
+		EXPECT_GE(Lines[Index]["t"].get<double>(), Lines[Index - 1]["t"].get<double>());
+	}
+}
+
+TEST(FLiveLinkRecorder, KeepsEachSubjectsStaticDataAheadOfItsFramesAcrossThreads)
+{
+	FTempProject Project;
+	constexpr int32 Pushers = 4;
+	constexpr int32 FramesEach = 300;  // more than one write's worth
+	{
+		FLiveLinkClient Client;
+		Client.SetRecorder(MakeShared<FLiveLinkRecorder>(Project.GetDir() + "take.jsonl"));
+		const FGuid Source = Client.AddSource(MakeShared<FScriptedSource>());
+		std::vector<std::thread> Threads;
+		for (int32 Index = 0; Index < Pushers; ++Index)
+		{
+			Threads.emplace_back([&Client, Source, Index] {
+				const FLiveLinkSubjectKey Key(Source, FName(*FString::Printf("Actor%d", Index)));
+				Client.PushSubjectStaticData_AnyThread(Key, ULiveLinkAnimationRole::StaticClass(), MakeSkeleton(2));
+				for (int32 Frame = 0; Frame < FramesEach; ++Frame)
+				{
+					Client.PushSubjectFrameData_AnyThread(Key, MakeAnimationFrame(2, Frame));
+				}
+			});
+		}
+		for (std::thread& Thread : Threads)
+		{
+			Thread.join();
+		}
+	}  // the client lets go of the recorder, which writes the rest
+
+	TMap<FString, int32> FramesSeen;
+	for (const nlohmann::json& Line : ReadLines(Project, "take.jsonl"))
+	{
+		const FString Subject(Line["subject"].get<std::string>());
+		if (Line["event"] == "static")
+		{
+			EXPECT_FALSE(FramesSeen.Contains(Subject));
+			FramesSeen.Add(Subject, 0);
+			continue;
+		}
+		ASSERT_TRUE(FramesSeen.Contains(Subject)) << "frame of " << *Subject << " before its static data";
+		EXPECT_EQ(Line["transforms"][0]["t"][0].get<double>(), FramesSeen[Subject]) << "frames out of order";
+		++FramesSeen[Subject];
+	}
+	ASSERT_EQ(FramesSeen.Num(), Pushers);
+	for (const auto& Pair : FramesSeen)
+	{
+		EXPECT_EQ(Pair.Value, FramesEach);
+	}
+}
+
+TEST(FLiveLinkRecorder, UnwritableFileIsReportedAndRecordsNothing)
+{
+	FTempProject Project;
+	FLogCapture Log;
+	const FString Path = Project.GetDir() + "missing/take.jsonl";
+	FLiveLinkRecorder Recorder(Path);
+	EXPECT_FALSE(Recorder.IsOpen());
+	EXPECT_EQ(Log.CountContaining(*("Cannot create the recording file " + Path), ELogVerbosity::Error), 1);
+	Recorder.RecordSubjectRemoved({FGuid(1, 2, 3, 4), "Actor"});
+	Recorder.Flush();
+}
+
+TEST(FLiveLinkRecorder, SubjectNamesThatAreNotUtf8StillGiveValidJson)
+{
+	FTempProject Project;
+	{
+		FLiveLinkRecorder Recorder(Project.GetDir() + "take.jsonl");
+		Recorder.RecordSubjectRemoved({FGuid(1, 2, 3, 4), FName("Bad\xFF\xFEName")});
+	}
+	const std::vector<nlohmann::json> Lines = ReadLines(Project, "take.jsonl");
+	ASSERT_EQ(Lines.size(), 1u);
+	EXPECT_EQ(Lines[0]["source"], "00000001000000020000000300000004");
+}

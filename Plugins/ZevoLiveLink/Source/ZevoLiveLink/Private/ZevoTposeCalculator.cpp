@@ -1,0 +1,394 @@
+#include "ZevoTposeCalculator.h"
+
+#include "Animation/Skeleton.h"
+
+namespace
+{
+using B = EZevoBoneName;
+
+constexpr uint8 ToIndex(EZevoBoneName Bone)
+{
+	return static_cast<uint8>(Bone);
+}
+
+constexpr EZevoBoneName FromIndex(int32 Value)
+{
+	return static_cast<EZevoBoneName>(Value);
+}
+
+// The squared length below which a bone is taken to have no length (the single-precision 1e-4).
+constexpr double MinBoneLengthSquared = static_cast<double>(1e-4f);
+
+bool IsFingerBone(EZevoBoneName Bone)
+{
+	return ToIndex(Bone) >= ToIndex(B::LeftFinger0) && ToIndex(Bone) <= ToIndex(B::RightFinger42);
+}
+
+// Finger bones come in fifteen per hand, three segments per finger: 0 first, 1 second, 2 third.
+int32 FingerSegment(EZevoBoneName Bone)
+{
+	return (ToIndex(Bone) - ToIndex(B::LeftFinger0)) % 3;
+}
+
+bool IsLeftSide(EZevoBoneName Bone)
+{
+	return ToIndex(Bone) < ToIndex(B::RightFinger0);
+}
+
+/** Component-space transform of a bone in the reference pose: local first, then each parent. */
+FTransform CalculateComponentTransform(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, bool bIgnoreRootRotation)
+{
+	TArray<int32> Chain;
+	for (int32 Index = BoneIndex; Index != INDEX_NONE; Index = RefSkeleton.GetParentIndex(Index))
+	{
+		Chain.Add(Index);
+	}
+	const TArray<FTransform>& Pose = RefSkeleton.GetRefBonePose();
+	FTransform Accumulated = FTransform::Identity;
+	for (int32 Step = Chain.Num() - 1; Step >= 0; --Step)
+	{
+		FTransform Local = Pose[Chain[Step]];
+		if (bIgnoreRootRotation && Step == Chain.Num() - 1)
+		{
+			Local.SetRotation(FQuat::Identity);
+		}
+		Accumulated = Local * Accumulated;
+	}
+	return Accumulated;
+}
+}
+
+FQuat FZevoTposeCalculator::CalculateWorldRotation(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, bool bIgnoreRootRotation)
+{
+	return BoneIndex == INDEX_NONE ? FQuat::Identity : CalculateComponentTransform(RefSkeleton, BoneIndex, bIgnoreRootRotation).GetRotation();
+}
+
+FVector FZevoTposeCalculator::CalculateWorldPosition(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, bool bIgnoreRootRotation)
+{
+	return BoneIndex == INDEX_NONE ? FVector::ZeroVector : CalculateComponentTransform(RefSkeleton, BoneIndex, bIgnoreRootRotation).GetTranslation();
+}
+
+FName FZevoTposeCalculator::FindMappedBoneName(EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping)
+{
+	for (const FZevoBoneMappingRow& Row : BoneMapping)
+	{
+		if (Row.SourceBone == Bone)
+		{
+			return Row.TargetBone;
+		}
+	}
+	return NAME_None;
+}
+
+int32 FZevoTposeCalculator::FindStreamBone(const FReferenceSkeleton& RefSkeleton, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping)
+{
+	const int32 ByStreamName = RefSkeleton.FindBoneIndex(FZevoBoneNameUtils::EnumToFName(Bone));
+	if (ByStreamName != INDEX_NONE)
+	{
+		return ByStreamName;
+	}
+	const FName Mapped = FindMappedBoneName(Bone, BoneMapping);
+	return Mapped.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(Mapped);
+}
+
+FVector FZevoTposeCalculator::GetBoneDirection(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, EZevoBoneName Bone,
+	const TArray<FZevoBoneMappingRow>& BoneMapping, bool bIgnoreRootRotation)
+{
+	if (BoneIndex == INDEX_NONE)
+	{
+		return FVector(1.0, 0.0, 0.0);
+	}
+	const FVector Position = CalculateWorldPosition(RefSkeleton, BoneIndex, bIgnoreRootRotation);
+
+	const EZevoBoneName Child = GetChildBone(Bone);
+	const int32 ChildIndex = Child == B::Count ? INDEX_NONE : FindStreamBone(RefSkeleton, Child, BoneMapping);
+	if (ChildIndex != INDEX_NONE)
+	{
+		const FVector ToChild = CalculateWorldPosition(RefSkeleton, ChildIndex, bIgnoreRootRotation) - Position;
+		if (ToChild.SizeSquared() > MinBoneLengthSquared)
+		{
+			return ToChild.GetSafeNormal();
+		}
+	}
+
+	const EZevoBoneName Parent = GetParentBone(Bone);
+	const int32 ParentIndex = Parent == B::Count ? INDEX_NONE : FindStreamBone(RefSkeleton, Parent, BoneMapping);
+	if (ParentIndex != INDEX_NONE)
+	{
+		const FVector FromParent = Position - CalculateWorldPosition(RefSkeleton, ParentIndex, bIgnoreRootRotation);
+		if (FromParent.SizeSquared() > MinBoneLengthSquared)
+		{
+			return FromParent.GetSafeNormal();
+		}
+	}
+
+	// No length either way: the bone's own X axis.
+	return CalculateWorldRotation(RefSkeleton, BoneIndex, bIgnoreRootRotation).RotateVector(FVector(1.0, 0.0, 0.0));
+}
+
+FQuat FZevoTposeCalculator::CalculateBoneTPoseRotation(const FReferenceSkeleton& TargetRefSkeleton, const FReferenceSkeleton& TPoseRefSkeleton,
+	int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping)
+{
+	if (TargetBoneIndex == INDEX_NONE)
+	{
+		return FQuat::Identity;
+	}
+	const FQuat TargetWorldRotation = CalculateWorldRotation(TargetRefSkeleton, TargetBoneIndex);
+	if (ShouldSkipTPoseCalculation(Bone))
+	{
+		return TargetWorldRotation;
+	}
+	int32 ReferenceIndex = TPoseRefSkeleton.FindBoneIndex(TargetRefSkeleton.GetBoneName(TargetBoneIndex));
+	if (ReferenceIndex == INDEX_NONE)
+	{
+		ReferenceIndex = TPoseRefSkeleton.FindBoneIndex(FZevoBoneNameUtils::EnumToFName(Bone));
+	}
+	if (ReferenceIndex == INDEX_NONE)
+	{
+		return TargetWorldRotation;
+	}
+	const FVector TargetDirection = GetBoneDirection(TargetRefSkeleton, TargetBoneIndex, Bone, BoneMapping, false);
+	const FVector ReferenceDirection = GetBoneDirection(TPoseRefSkeleton, ReferenceIndex, Bone, BoneMapping, false);
+	return FQuat::FindBetweenVectors(TargetDirection, ReferenceDirection) * TargetWorldRotation;
+}
+
+TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
+	const USkeleton* TargetSkeleton, const USkeleton* ReferenceSkeleton, const TArray<FZevoBoneMappingRow>& BoneMapping)
+{
+	TMap<FName, FQuat> Deltas;
+	if (!TargetSkeleton || !ReferenceSkeleton)
+	{
+		UE_LOG(LogTemp, Warning, "FZevoTposeCalculator: Invalid skeleton reference");
+		return Deltas;
+	}
+	const FReferenceSkeleton& Target = TargetSkeleton->GetReferenceSkeleton();
+	const FReferenceSkeleton& Reference = ReferenceSkeleton->GetReferenceSkeleton();
+	const TArray<FTransform>& Pose = Target.GetRefBonePose();
+
+	struct FAnkle
+	{
+		FName Name;
+		int32 Index;
+		FQuat WorldRotation;
+	};
+	FAnkle Ankles[2];
+	const EZevoBoneName AnkleBones[2] = {B::LeftAnkle, B::RightAnkle};
+	for (int32 Side = 0; Side < 2; ++Side)
+	{
+		Ankles[Side].Name = FindMappedBoneName(AnkleBones[Side], BoneMapping);
+		Ankles[Side].Index = Ankles[Side].Name.IsNone() ? INDEX_NONE : Target.FindBoneIndex(Ankles[Side].Name);
+		Ankles[Side].WorldRotation = CalculateWorldRotation(Target, Ankles[Side].Index);
+	}
+
+	// T-pose component rotations of the bones handled so far, by target bone index. The target
+	// bone list puts parents before children, so each limb chains onto its straightened parent.
+	TMap<int32, FQuat> TPoseWorldRotations;
+	for (const EZevoBoneName Bone : GetTargetBones())
+	{
+		const FName TargetName = FindMappedBoneName(Bone, BoneMapping);
+		const int32 Index = TargetName.IsNone() ? INDEX_NONE : Target.FindBoneIndex(TargetName);
+		if (Index == INDEX_NONE)
+		{
+			continue;
+		}
+		const FQuat TPoseRotation = CalculateBoneTPoseRotation(Target, Reference, Index, Bone, BoneMapping);
+		TPoseWorldRotations.Add(Index, TPoseRotation);
+		const FQuat LocalReference = Pose[Index].GetRotation();
+
+		FQuat LocalTPose = TPoseRotation;
+		const int32 ParentIndex = Target.GetParentIndex(Index);
+		if (ParentIndex != INDEX_NONE)
+		{
+			// Bones between the nearest straightened ancestor and the parent keep their rest rotation.
+			TArray<int32> Unrecorded;
+			int32 Ancestor = ParentIndex;
+			while (Ancestor != INDEX_NONE && !TPoseWorldRotations.Contains(Ancestor))
+			{
+				Unrecorded.Add(Ancestor);
+				Ancestor = Target.GetParentIndex(Ancestor);
+			}
+			FQuat ParentRotation;
+			if (Ancestor != INDEX_NONE)
+			{
+				ParentRotation = TPoseWorldRotations[Ancestor];
+				for (int32 Step = Unrecorded.Num() - 1; Step >= 0; --Step)
+				{
+					ParentRotation = ParentRotation * Pose[Unrecorded[Step]].GetRotation();
+				}
+			}
+			else
+			{
+				ParentRotation = CalculateWorldRotation(Target, ParentIndex);
+			}
+			LocalTPose = ParentRotation.Inverse() * TPoseRotation;
+		}
+		Deltas.Add(TargetName, LocalTPose * LocalReference.Inverse());
+	}
+
+	// The feet keep their rest-pose world orientation while the legs above them are straightened.
+	for (const FAnkle& Ankle : Ankles)
+	{
+		if (Ankle.Name.IsNone())
+		{
+			continue;
+		}
+		const int32 ParentIndex = Ankle.Index == INDEX_NONE ? INDEX_NONE : Target.GetParentIndex(Ankle.Index);
+		if (ParentIndex == INDEX_NONE)
+		{
+			Deltas.Add(Ankle.Name, FQuat::Identity);
+			continue;
+		}
+		const FQuat* Recorded = TPoseWorldRotations.Find(ParentIndex);
+		const FQuat ParentRotation = Recorded ? *Recorded : CalculateWorldRotation(Target, ParentIndex);
+		const FQuat LocalTPose = ParentRotation.Inverse() * Ankle.WorldRotation;
+		Deltas.Add(Ankle.Name, LocalTPose * Pose[Ankle.Index].GetRotation().Inverse());
+	}
+	return Deltas;
+}
+
+float FZevoTposeCalculator::CalculateHipToFootBottomDistance(const USkeleton* Skeleton, const TArray<FZevoBoneMappingRow>& BoneMapping)
+{
+	if (!Skeleton)
+	{
+		return 0.f;
+	}
+	const FReferenceSkeleton& RefSkeleton = Skeleton->GetReferenceSkeleton();
+	const auto IndexOf = [&](EZevoBoneName Bone) {
+		const FName Name = FindMappedBoneName(Bone, BoneMapping);
+		return Name.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(Name);
+	};
+	const int32 HipsIndex = IndexOf(B::Hips);
+	const int32 LeftAnkleIndex = IndexOf(B::LeftAnkle);
+	const int32 RightAnkleIndex = IndexOf(B::RightAnkle);
+	if (HipsIndex == INDEX_NONE)
+	{
+		UE_LOG(LogTemp, Warning, "[Zevo TposeCalc] Hip bone not found for height calculation");
+		return 0.f;
+	}
+	const float HipZ = static_cast<float>(CalculateWorldPosition(RefSkeleton, HipsIndex).Z);
+	float LowestAnkleZ = HipZ;
+	if (LeftAnkleIndex != INDEX_NONE)
+	{
+		LowestAnkleZ = FMath::Min(LowestAnkleZ, static_cast<float>(CalculateWorldPosition(RefSkeleton, LeftAnkleIndex).Z));
+	}
+	if (RightAnkleIndex != INDEX_NONE)
+	{
+		LowestAnkleZ = FMath::Min(LowestAnkleZ, static_cast<float>(CalculateWorldPosition(RefSkeleton, RightAnkleIndex).Z));
+	}
+	if (LeftAnkleIndex == INDEX_NONE && RightAnkleIndex == INDEX_NONE)
+	{
+		UE_LOG(LogTemp, Warning, "[Zevo TposeCalc] No ankle bones found for height calculation");
+		return 0.f;
+	}
+	const float Distance = HipZ - LowestAnkleZ;
+	UE_LOG(LogTemp, Log, "[Zevo TposeCalc] Hip-to-Ankle distance: %.2f cm (Hip.Z=%.2f, Ankle.Z=%.2f)", Distance, HipZ, LowestAnkleZ);
+	return Distance;
+}
+
+FVector FZevoTposeCalculator::GetBoneUp(EZevoBoneName Bone, const FVector& Direction)
+{
+	const FVector Hint = GetUpHint(Bone);
+	FVector Up = Hint - Direction * (Direction | Hint);
+	if (Up.SizeSquared() < MinBoneLengthSquared)
+	{
+		Up = Direction ^ FVector(0.0, 1.0, 0.0);
+	}
+	if (Up.SizeSquared() < MinBoneLengthSquared)
+	{
+		Up = Direction ^ FVector(0.0, 0.0, 1.0);
+	}
+	return Up.GetSafeNormal();
+}
+
+FVector FZevoTposeCalculator::GetUpHint(EZevoBoneName Bone)
+{
+	switch (Bone)
+	{
+	case B::LeftHip:
+	case B::LeftKnee:
+	case B::RightHip:
+	case B::RightKnee:
+		return FVector(1.0, 0.0, 0.0);
+	case B::LeftCollar:
+	case B::RightCollar:
+		return FVector(0.0, 0.0, 1.0);
+	default:
+		return FVector(0.0, 0.0, -1.0);
+	}
+}
+
+EZevoBoneName FZevoTposeCalculator::GetParentBone(EZevoBoneName Bone)
+{
+	switch (Bone)
+	{
+	case B::LeftHip:
+	case B::RightHip:
+		return B::Hips;
+	case B::LeftKnee: return B::LeftHip;
+	case B::RightKnee: return B::RightHip;
+	case B::LeftAnkle: return B::LeftKnee;
+	case B::RightAnkle: return B::RightKnee;
+	case B::LeftToe: return B::LeftAnkle;
+	case B::RightToe: return B::RightAnkle;
+	case B::LeftCollar:
+	case B::RightCollar:
+		return B::Chest2;
+	case B::LeftShoulder: return B::LeftCollar;
+	case B::RightShoulder: return B::RightCollar;
+	case B::LeftElbow: return B::LeftShoulder;
+	case B::RightElbow: return B::RightShoulder;
+	case B::LeftWrist: return B::LeftElbow;
+	case B::RightWrist: return B::RightElbow;
+	default:
+		break;
+	}
+	if (IsFingerBone(Bone))
+	{
+		return FingerSegment(Bone) == 0 ? (IsLeftSide(Bone) ? B::LeftWrist : B::RightWrist) : FromIndex(ToIndex(Bone) - 1);
+	}
+	return B::Count;
+}
+
+EZevoBoneName FZevoTposeCalculator::GetChildBone(EZevoBoneName Bone)
+{
+	switch (Bone)
+	{
+	case B::LeftHip: return B::LeftKnee;
+	case B::RightHip: return B::RightKnee;
+	case B::LeftKnee: return B::LeftAnkle;
+	case B::RightKnee: return B::RightAnkle;
+	case B::LeftCollar: return B::LeftShoulder;
+	case B::RightCollar: return B::RightShoulder;
+	case B::LeftShoulder: return B::LeftElbow;
+	case B::RightShoulder: return B::RightElbow;
+	case B::LeftElbow: return B::LeftWrist;
+	case B::RightElbow: return B::RightWrist;
+	case B::LeftWrist: return B::LeftFinger2;
+	case B::RightWrist: return B::RightFinger2;
+	default:
+		break;
+	}
+	if (IsFingerBone(Bone) && FingerSegment(Bone) < 2)
+	{
+		return FromIndex(ToIndex(Bone) + 1);
+	}
+	return B::Count;
+}
+
+const TArray<EZevoBoneName>& FZevoTposeCalculator::GetTargetBones()
+{
+	static const TArray<EZevoBoneName> TargetBones = [] {
+		TArray<EZevoBoneName> Bones{B::LeftHip, B::LeftKnee, B::LeftToe, B::RightHip, B::RightKnee, B::RightToe};
+		for (int32 Value = ToIndex(B::LeftCollar); Value <= ToIndex(B::RightFinger42); ++Value)
+		{
+			Bones.Add(FromIndex(Value));
+		}
+		return Bones;
+	}();
+	return TargetBones;
+}
+
+bool FZevoTposeCalculator::ShouldSkipTPoseCalculation(EZevoBoneName Bone)
+{
+	return Bone == B::LeftToe || Bone == B::RightToe;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// FZevoTposeCalculator: compares a target skeleton's rest pose with a T-pose reference skeleton
+// and gives, per mapped limb bone, the local rotation that turns the target's rest pose into a
+// T-pose. It reads reference skeletons only and never sees stream data.
+#include "ZevoBoneMapping.h"
+
+class USkeleton;
+struct FReferenceSkeleton;
+
+class FZevoTposeCalculator
+{
+public:
+	/** Target bone name to delta rotation; empty (with a warning) when either skeleton is missing. */
+	static TMap<FName, FQuat> CalculateTPoseDeltas(
+		const USkeleton* TargetSkeleton, const USkeleton* ReferenceSkeleton, const TArray<FZevoBoneMappingRow>& BoneMapping);
+
+	/** Component-space position of a bone in the reference pose; the zero vector for index -1. */
+	static FVector CalculateWorldPosition(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, bool bIgnoreRootRotation = false);
+
+	/** Height of the hips above the lower ankle in the reference pose, in centimetres. */
+	static float CalculateHipToFootBottomDistance(const USkeleton* Skeleton, const TArray<FZevoBoneMappingRow>& BoneMapping);
+
+private:
+	friend class FZevoTposeCalculatorTestAccess;
+
+	static FQuat CalculateWorldRotation(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, bool bIgnoreRootRotation = false);
+	static FQuat CalculateBoneTPoseRotation(const FReferenceSkeleton& TargetRefSkeleton, const FReferenceSkeleton& TPoseRefSkeleton,
+		int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping);
+	static FVector GetBoneDirection(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, EZevoBoneName Bone,
+		const TArray<FZevoBoneMappingRow>& BoneMapping, bool bIgnoreRootRotation);
+	static FVector GetBoneUp(EZevoBoneName Bone, const FVector& Direction);
+	static FVector GetUpHint(EZevoBoneName Bone);
+	static EZevoBoneName GetChildBone(EZevoBoneName Bone);
+	static EZevoBoneName GetParentBone(EZevoBoneName Bone);
+	static const TArray<EZevoBoneName>& GetTargetBones();
+	static bool ShouldSkipTPoseCalculation(EZevoBoneName Bone);
+	static FName FindMappedBoneName(EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping);
+	/** The bone's index: by its stream name first, else by its mapped name; -1 when neither exists. */
+	static int32 FindStreamBone(const FReferenceSkeleton& RefSkeleton, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping);
+};

@@ -1,0 +1,179 @@
+#pragma once
+// The bone vocabulary of the motion stream: the 52 stream bones and their categories, the
+// folding of any rig's bone name to one canonical form with the table of naming conventions
+// that expands a name into its usual variants, and the expected hierarchy that tells whether a
+// candidate target bone sits where the stream bone would.
+#include "CoreMinimal.h"
+#include "UObject/ReflectedEnum.h"
+
+/** The stream's bones, in the order of their values; `Count` ends the list and is never shown. */
+enum class EZevoBoneName : uint8
+{
+	Hips,
+	Chest,
+	Chest1,
+	Chest2,
+	Neck,
+	Neck1,
+	LeftHip,
+	LeftKnee,
+	LeftAnkle,
+	LeftToe,
+	RightHip,
+	RightKnee,
+	RightAnkle,
+	RightToe,
+	LeftCollar,
+	LeftShoulder,
+	LeftElbow,
+	LeftWrist,
+	RightCollar,
+	RightShoulder,
+	RightElbow,
+	RightWrist,
+	LeftFinger0,
+	LeftFinger01,
+	LeftFinger02,
+	LeftFinger1,
+	LeftFinger11,
+	LeftFinger12,
+	LeftFinger2,
+	LeftFinger21,
+	LeftFinger22,
+	LeftFinger3,
+	LeftFinger31,
+	LeftFinger32,
+	LeftFinger4,
+	LeftFinger41,
+	LeftFinger42,
+	RightFinger0,
+	RightFinger01,
+	RightFinger02,
+	RightFinger1,
+	RightFinger11,
+	RightFinger12,
+	RightFinger2,
+	RightFinger21,
+	RightFinger22,
+	RightFinger3,
+	RightFinger31,
+	RightFinger32,
+	RightFinger4,
+	RightFinger41,
+	RightFinger42,
+	Count,
+};
+ZEVO_DECLARE_ENUM(EZevoBoneName)
+
+/** The four groups the stream bones fall into, each a contiguous range of EZevoBoneName values. */
+enum class EZevoBoneCategory : uint8
+{
+	BodyAndSpine,
+	Legs,
+	Arms,
+	Fingers,
+};
+ZEVO_DECLARE_ENUM(EZevoBoneCategory)
+
+/** Converts between stream bones, their names and their categories. Holds no state. */
+class FZevoBoneNameUtils
+{
+public:
+	/** The enumerator's identifier ("LeftToe"); NAME_None for Count and anything above. */
+	static FName EnumToFName(EZevoBoneName Bone);
+	/**
+	 * The stream bone of that identifier, ignoring case. A name that is no identifier gives
+	 * Hips, so a caller cannot tell a foreign name from the pelvis by the result alone.
+	 */
+	static EZevoBoneName FNameToEnum(FName Name);
+	/** The 52 stream bones in ascending order, without Count. */
+	static TArray<EZevoBoneName> GetAllBoneEnums();
+	/** By value range; Count and anything above count as BodyAndSpine. */
+	static EZevoBoneCategory GetBoneCategory(EZevoBoneName Bone);
+	/** The category's display name, "Unknown" when its reflection has none. */
+	static FString GetCategoryName(EZevoBoneCategory Category);
+};
+
+/** One row of a remap asset's mapping table: which target bone a stream bone drives. */
+struct FZevoBoneMappingRow
+{
+	EZevoBoneName SourceBone = EZevoBoneName::Hips;
+	FName TargetBone = NAME_None;
+};
+
+/** Where a stream bone sits in the stream skeleton; names are lower-case identifiers. */
+struct FZevoBoneHierarchyInfo
+{
+	FZevoBoneHierarchyInfo() = default;
+	FZevoBoneHierarchyInfo(FString InBoneName, FString InParentBone, TArray<FString> InChildBones)
+		: BoneName(MoveTemp(InBoneName)), ParentBone(MoveTemp(InParentBone)), ChildBones(MoveTemp(InChildBones))
+	{
+	}
+
+	FString BoneName;
+	/** Empty for the root. */
+	FString ParentBone;
+	TArray<FString> ChildBones;
+};
+
+/** How well one candidate target bone fits one stream bone. */
+struct FZevoHierarchyValidationResult
+{
+	FZevoHierarchyValidationResult() = default;
+	FZevoHierarchyValidationResult(bool bInIsValid, float InScore, FString InMessage)
+		: bIsValid(bInIsValid), Score(InScore), Message(MoveTemp(InMessage))
+	{
+	}
+
+	bool bIsValid = true;
+	/** 0 to 1.5. */
+	float Score = 1.0f;
+	/** Why the candidate was rejected or left unchecked; empty otherwise. */
+	FString Message;
+};
+
+/**
+ * Bone-name matching: normalisation, the table of naming conventions, the expected hierarchy
+ * and the checks built on them. Holds no state; its tables are built once, on first use, never
+ * change, and every function may be called from any thread.
+ */
+class FZevoBoneNameMappings
+{
+public:
+	/**
+	 * The canonical form of a bone name: lower case, without rig prefixes and suffixes, side
+	 * words folded to "l"/"r", separators removed ("mixamorig:LeftUpLeg" -> "lupleg").
+	 */
+	static FString NormalizeBoneName(const FString& Name);
+
+	/** Naming conventions: a name (lower case) to the names the same bone goes by elsewhere. */
+	static const TMap<FString, TArray<FString>>& GetCommonMappings();
+
+	/** The input followed by the forms under which the same bone is commonly named. */
+	static TArray<FString> GenerateVariations(const FString& Name);
+
+	/** The stream skeleton by lower-case identifier ("lefthip"), in EZevoBoneName order. */
+	static const TMap<FString, FZevoBoneHierarchyInfo>& GetExpectedBoneHierarchy();
+
+	/**
+	 * The expected-hierarchy entry of a stream bone named either as its identifier ("LeftHip",
+	 * "lefthip") or in normalised form ("lhip"); null for any other name. Normalised names spell
+	 * sides "l"/"r" while the hierarchy spells them out, and this is where the two meet.
+	 */
+	static const FZevoBoneHierarchyInfo* FindExpectedHierarchyEntry(const FString& BoneName);
+
+	/**
+	 * Scores TargetBone as the target of the stream bone SourceBone. TargetParents maps each
+	 * target bone to its parent; ExistingMappings maps stream bones already mapped to their
+	 * targets.
+	 */
+	static FZevoHierarchyValidationResult ValidateBoneHierarchy(const FString& SourceBone, const FString& TargetBone,
+		const TMap<FName, FName>& TargetParents, const TMap<FString, FString>& ExistingMappings);
+
+	/** The valid candidates with their scores, best first. */
+	static TArray<TTuple<FString, float>> RankCandidatesByHierarchy(const FString& SourceBone, const TArray<FString>& Candidates,
+		const TMap<FName, FName>& TargetParents, const TMap<FString, FString>& ExistingMappings);
+
+	/** False when the two names are the same bone or known aliases; true otherwise. */
+	static bool AreBonesMutuallyExclusive(const FString& A, const FString& B);
+};

@@ -1,0 +1,136 @@
+#include "ZevoTestRigs.h"
+
+#include "ReferenceSkeleton.h"
+
+namespace
+{
+FZevoTestBone Bone(const char* Name, const char* Parent, double X, double Y, double Z)
+{
+	return {FName(Name), Parent ? FName(Parent) : NAME_None, FVector(X, Y, Z)};
+}
+
+void AddHand(TArray<FZevoTestBone>& Bones, const char* Side, double Sign)
+{
+	// Sign is -1 for the left side (toward -X) and +1 for the right.
+	const FString Wrist = FString::Printf("%sWrist", Side);
+	const double Spread[5] = {3.0, 2.5, 0.5, -1.5, -3.5};
+	const double Base[5] = {3.0, 9.0, 9.5, 9.0, 8.0};
+	const double Segments[5][2] = {{3.5, 3.0}, {4.0, 2.5}, {4.5, 3.0}, {4.0, 2.5}, {3.0, 2.0}};
+	for (int32 Finger = 0; Finger < 5; ++Finger)
+	{
+		const FString First = FString::Printf("%sFinger%d", Side, Finger);
+		const FString Second = FString::Printf("%sFinger%d1", Side, Finger);
+		const FString Third = FString::Printf("%sFinger%d2", Side, Finger);
+		Bones.Add({FName(First), FName(Wrist), FVector(Sign * Base[Finger], Spread[Finger], Finger == 0 ? -1.0 : 0.0)});
+		Bones.Add({FName(Second), FName(First), FVector(Sign * Segments[Finger][0], 0.0, 0.0)});
+		Bones.Add({FName(Third), FName(Second), FVector(Sign * Segments[Finger][1], 0.0, 0.0)});
+	}
+}
+
+void AddBox(TArray<FVector>& Vertices, const FVector& Center, double Half, double FloorZ)
+{
+	for (int32 Corner = 0; Corner < 8; ++Corner)
+	{
+		const FVector Offset((Corner & 1) ? Half : -Half, (Corner & 2) ? Half : -Half, (Corner & 4) ? Half : -Half);
+		FVector Vertex = Center + Offset;
+		Vertex.Z = FMath::Max(Vertex.Z, FloorZ);
+		Vertices.Add(Vertex);
+	}
+}
+}
+
+TArray<FZevoTestBone> ZevoTestRigs::StreamBodyTPose()
+{
+	TArray<FZevoTestBone> Bones{
+		Bone("Hips", nullptr, 0, 0, 95),
+		Bone("Chest", "Hips", 0, 0, 10),
+		Bone("Chest1", "Chest", 0, 0, 12),
+		Bone("Chest2", "Chest1", 0, 0, 13),
+		Bone("Neck", "Chest2", 0, 0, 17),
+		Bone("Neck1", "Neck", 0, 0, 10),
+	};
+	for (const auto& [Side, Sign] : {std::pair{"Left", -1.0}, std::pair{"Right", 1.0}})
+	{
+		const FString S(Side);
+		Bones.Add({FName(S + "Hip"), FName("Hips"), FVector(Sign * 9.0, 0, -5)});
+		Bones.Add({FName(S + "Knee"), FName(S + "Hip"), FVector(0, 0, -42)});
+		Bones.Add({FName(S + "Ankle"), FName(S + "Knee"), FVector(0, 0, -40)});
+		Bones.Add({FName(S + "Toe"), FName(S + "Ankle"), FVector(0, 14, -6)});
+		Bones.Add({FName(S + "Collar"), FName("Chest2"), FVector(Sign * 3.0, 0, 12)});
+		Bones.Add({FName(S + "Shoulder"), FName(S + "Collar"), FVector(Sign * 15.0, 0, 0)});
+		Bones.Add({FName(S + "Elbow"), FName(S + "Shoulder"), FVector(Sign * 28.0, 0, 0)});
+		Bones.Add({FName(S + "Wrist"), FName(S + "Elbow"), FVector(Sign * 26.0, 0, 0)});
+		AddHand(Bones, Side, Sign);
+	}
+	return Bones;
+}
+
+TArray<FZevoTestBone> ZevoTestRigs::StreamBodyAPose()
+{
+	TArray<FZevoTestBone> Bones = StreamBodyTPose();
+	for (FZevoTestBone& Bone : Bones)
+	{
+		const bool bLeft = Bone.Name.ToString().StartsWith("Left");
+		const double Sign = bLeft ? 1.0 : -1.0;
+		if (Bone.Name == FName("LeftShoulder") || Bone.Name == FName("RightShoulder"))
+		{
+			// Lower the arm: about the forward axis, toward -Z on both sides.
+			Bone.Rotation = FQuat(FVector(0, 1, 0), Sign * -FMath::DegreesToRadians(45.0));
+		}
+		if (Bone.Name == FName("LeftHip") || Bone.Name == FName("RightHip"))
+		{
+			Bone.Rotation = FQuat(FVector(0, 1, 0), Sign * FMath::DegreesToRadians(10.0));
+		}
+	}
+	return Bones;
+}
+
+TArray<FZevoTestBone> ZevoTestRigs::Renamed(const TArray<FZevoTestBone>& Bones, const TMap<FName, FName>& Rename)
+{
+	TArray<FZevoTestBone> Result = Bones;
+	for (FZevoTestBone& Bone : Result)
+	{
+		if (const FName* NewName = Rename.Find(Bone.Name))
+		{
+			Bone.Name = *NewName;
+		}
+		if (const FName* NewParent = Rename.Find(Bone.Parent))
+		{
+			Bone.Parent = *NewParent;
+		}
+	}
+	return Result;
+}
+
+std::unique_ptr<USkeleton> ZevoTestRigs::MakeSkeleton(const TArray<FZevoTestBone>& Bones, FName Name)
+{
+	auto Skeleton = std::make_unique<USkeleton>();
+	Skeleton->Rename(Name);
+	FReferenceSkeletonModifier Modifier(Skeleton->GetMutableReferenceSkeleton());
+	for (const FZevoTestBone& Bone : Bones)
+	{
+		const int32 Parent = Bone.Parent.IsNone() ? INDEX_NONE : Skeleton->GetReferenceSkeleton().FindBoneIndex(Bone.Parent);
+		Modifier.Add(FMeshBoneInfo(Bone.Name, Parent), FTransform(Bone.Rotation, Bone.Translation));
+	}
+	const FReferenceSkeleton& RefSkeleton = Skeleton->GetReferenceSkeleton();
+	TArray<FVector> Vertices;
+	for (int32 Index = 0; Index < RefSkeleton.GetNum(); ++Index)
+	{
+		AddBox(Vertices, RefSkeleton.GetComponentSpaceTransform(Index).GetTranslation(), 4.0, 0.0);
+	}
+	auto Mesh = std::make_unique<USkeletalMesh>();
+	Mesh->SetSkeleton(Skeleton.get());
+	Mesh->SetVertexPositions(Vertices);
+	Skeleton->SetPreviewMesh(std::move(Mesh));
+	return Skeleton;
+}
+
+TArray<FZevoBoneMappingRow> ZevoTestRigs::IdentityMapping()
+{
+	TArray<FZevoBoneMappingRow> Rows;
+	for (const EZevoBoneName Bone : FZevoBoneNameUtils::GetAllBoneEnums())
+	{
+		Rows.Add({Bone, FZevoBoneNameUtils::EnumToFName(Bone)});
+	}
+	return Rows;
+}

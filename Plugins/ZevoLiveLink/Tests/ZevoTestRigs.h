@@ -1,0 +1,30 @@
+#pragma once
+// Skeletons built in code for the retargeting tests: the stream's body in a T-pose (bones named by
+// the stream identifiers, engine space: centimetres, Z up, facing +Y, the body's left toward -X),
+// the same body in an A-pose, and renamed copies.
+#include "Animation/Skeleton.h"
+#include "ZevoBoneMapping.h"
+
+#include <memory>
+
+struct FZevoTestBone
+{
+	FName Name;
+	FName Parent;
+	FVector Translation;
+	FQuat Rotation = FQuat::Identity;
+};
+
+namespace ZevoTestRigs
+{
+/** The 52 stream bones in a T-pose with adult proportions; the soles at Z = 0. */
+TArray<FZevoTestBone> StreamBodyTPose();
+/** The same body with both arms lowered by 45 degrees at the shoulders and the legs spread 10 degrees. */
+TArray<FZevoTestBone> StreamBodyAPose();
+/** Renames every bone through Rename (stream identifier to the rig's name); unnamed bones keep theirs. */
+TArray<FZevoTestBone> Renamed(const TArray<FZevoTestBone>& Bones, const TMap<FName, FName>& Rename);
+/** A skeleton asset of the bones, with a preview mesh of boxes around them reaching down to the soles. */
+std::unique_ptr<USkeleton> MakeSkeleton(const TArray<FZevoTestBone>& Bones, FName Name);
+/** Rows mapping every stream bone onto the bone of the same name, as an asset's GetAllBones gives them. */
+TArray<FZevoBoneMappingRow> IdentityMapping();
+}
