@@ -1,7 +1,6 @@
 #include "OscMessageWriter.h"
 
 #include <bit>
-#include <cstring>
 
 void FOscMessageWriter::Begin(std::string_view Address)
 {
@@ -42,13 +41,15 @@ void FOscMessageWriter::AddLittleEndianFloatBlob(const float* Values, int32 Coun
 {
 	TypeTags.Add(uint8('b'));
 	AppendBigEndian(Arguments, static_cast<uint32>(Count) * 4u);
-	for (int32 Index = 0; Index < Count; ++Index)
+	const int32 First = Arguments.AddZeroed(Count * 4);
+	uint8* Payload = Arguments.GetData() + First;
+	for (int32 Index = 0; Index < Count; ++Index, Payload += 4)
 	{
 		const uint32 Bits = std::bit_cast<uint32>(Values[Index]);
-		Arguments.Add(uint8(Bits));
-		Arguments.Add(uint8(Bits >> 8));
-		Arguments.Add(uint8(Bits >> 16));
-		Arguments.Add(uint8(Bits >> 24));
+		Payload[0] = uint8(Bits);
+		Payload[1] = uint8(Bits >> 8);
+		Payload[2] = uint8(Bits >> 16);
+		Payload[3] = uint8(Bits >> 24);
 	}
 }
 
