@@ -1,6 +1,7 @@
 // zevo-stream: sends the motion stream as OSC over UDP, either the built-in synthetic
 // performance or a recording made by `zevo-editor run --record`, paced on absolute deadlines so
-// that a long run keeps its rate exactly. Exit codes: 0 done, 1 failed, 2 bad arguments.
+// that a long run keeps its rate exactly (a frame that is late goes out at once, so the count and
+// the average rate stay exact). Exit codes: 0 done, 1 failed, 2 bad arguments.
 #include "ZevoPerformanceSender.h"
 #include "ZevoRecordingReader.h"
 
