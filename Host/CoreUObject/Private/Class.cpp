@@ -45,10 +45,12 @@ std::recursive_mutex& DefaultObjectMutex()
 	return Mutex;
 }
 
+// Default objects live as long as the process: the table is never destroyed, so that they stay
+// reachable (and are not reported as leaks) while static destructors run at exit.
 TMap<const UClass*, UObject*>& DefaultObjects()
 {
-	static TMap<const UClass*, UObject*> Objects;
-	return Objects;
+	static TMap<const UClass*, UObject*>* const Objects = new TMap<const UClass*, UObject*>();
+	return *Objects;
 }
 
 // Constructors may construct other objects (a finder loading an asset), hence a stack.

@@ -55,6 +55,18 @@ TArray<UObject*> UObject::GetInnerObjects() const
 	return Result;
 }
 
+UObject* UObject::FindInnerObject(FName InnerName) const
+{
+	for (const std::unique_ptr<UObject>& Inner : InnerObjects)
+	{
+		if (Inner->GetFName() == InnerName)
+		{
+			return Inner.get();
+		}
+	}
+	return nullptr;
+}
+
 UClass* UObject::StaticClass()
 {
 	static UClass Class("Object", nullptr, &ZevoReflection::MakeInstance<UObject>, CLASS_None);

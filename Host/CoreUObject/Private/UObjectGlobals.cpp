@@ -8,16 +8,11 @@ namespace
 {
 FAssetLoadFunction GAssetLoader = nullptr;
 
-UObject* FindInner(UObject* Outer, FName Name)
+/** The next suffix to try for each class's made-up names, so that naming stays cheap. */
+TMap<const UClass*, int32>& NextNameSuffix()
 {
-	for (UObject* Inner : Outer->GetInnerObjects())
-	{
-		if (Inner->GetFName() == Name)
-		{
-			return Inner;
-		}
-	}
-	return nullptr;
+	static TMap<const UClass*, int32> Suffixes;
+	return Suffixes;
 }
 
 FString ClassNameOf(const UClass* Class)
@@ -41,12 +36,13 @@ UObject* StaticConstructObject(UClass* Class, UClass* RequiredClass, UObject* Ou
 	std::lock_guard Lock(FObjectLock::Get());
 	if (Name.IsNone())
 	{
-		for (int32 Suffix = 0; Name.IsNone() || FindInner(Outer, Name); ++Suffix)
+		int32& Suffix = NextNameSuffix().FindOrAdd(Class);
+		do
 		{
-			Name = FName(FString::Printf("%s_%d", *Class->GetName(), Suffix));
-		}
+			Name = FName(FString::Printf("%s_%d", *Class->GetName(), Suffix++));
+		} while (Outer->FindInnerObject(Name));
 	}
-	else if (FindInner(Outer, Name))
+	else if (Outer->FindInnerObject(Name))
 	{
 		UE_LOG(LogTemp, Error, "NewObject: %s already holds an object named %s", *Outer->GetPathName(), *Name.ToString());
 		return nullptr;
@@ -72,7 +68,7 @@ UObject* StaticFindObject(UClass* Class, const FString& ObjectPath)
 	}
 	std::lock_guard Lock(FObjectLock::Get());
 	UPackage* Package = FindPackage(PackageName);
-	UObject* Object = Package ? FindInner(Package, FName(ObjectName)) : nullptr;
+	UObject* Object = Package ? Package->FindInnerObject(FName(ObjectName)) : nullptr;
 	return Object && (!Class || Object->IsA(Class)) ? Object : nullptr;
 }
 
@@ -86,7 +82,7 @@ UObject* StaticLoadObject(UClass* Class, UObject* Outer, const FString& ObjectPa
 	}
 	std::lock_guard Lock(FObjectLock::Get());
 	UPackage* Package = FindPackage(PackageName);
-	UObject* Object = Package ? FindInner(Package, FName(ObjectName)) : nullptr;
+	UObject* Object = Package ? Package->FindInnerObject(FName(ObjectName)) : nullptr;
 	if (!Object)
 	{
 		FString Filename;

@@ -100,9 +100,11 @@ TEST(Objects, NewObjectNamesOwnsAndFindsObjects)
 	EXPECT_EQ(StaticFindObject(UTestReferenced::StaticClass(), "/Game/Objects/Asset.Asset"), nullptr);
 
 	UTestReferenced* Inner = NewObject<UTestReferenced>(Asset);
-	EXPECT_EQ(Inner->GetName(), "TestReferenced_0");
-	EXPECT_EQ(NewObject<UTestReferenced>(Asset)->GetName(), "TestReferenced_1");
-	EXPECT_EQ(Inner->GetPathName(), "/Game/Objects/Asset.Asset:TestReferenced_0");
+	UTestReferenced* Second = NewObject<UTestReferenced>(Asset);
+	EXPECT_TRUE(Inner->GetName().StartsWith("TestReferenced_", ESearchCase::CaseSensitive));
+	EXPECT_NE(Inner->GetFName(), Second->GetFName());
+	EXPECT_EQ(Inner->GetPathName(), "/Game/Objects/Asset.Asset:" + Inner->GetName());
+	EXPECT_EQ(Asset->GetInnerObjects(), (TArray<UObject*>{Inner, Second}));
 	EXPECT_EQ(NewObject<UTestReferenced>()->GetOuter(), GetTransientPackage());
 }
 

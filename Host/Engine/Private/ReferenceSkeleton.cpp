@@ -1,5 +1,13 @@
 #include "ReferenceSkeleton.h"
 
+#include "UObject/ObjectMacros.h"
+
+ZEVO_REFLECT_STRUCT(FMeshBoneInfo)
+{
+	ZEVO_PROPERTY(Name, UP::VisibleAnywhere);
+	ZEVO_PROPERTY(ParentIndex, UP::VisibleAnywhere);
+}
+
 FName FReferenceSkeleton::GetBoneName(int32 BoneIndex) const
 {
 	return IsValidIndex(BoneIndex) ? RawRefBoneInfo[BoneIndex].Name : NAME_None;

@@ -5,6 +5,9 @@
 // Knowingly different from the engine: there are no virtual bones, so the final arrays
 // (GetRefBoneInfo, GetRefBonePose, GetNum) are the raw ones.
 #include "CoreMinimal.h"
+#include "UObject/Object.h"
+
+class USkeleton;
 
 struct FMeshBoneInfo
 {
@@ -16,6 +19,7 @@ struct FMeshBoneInfo
 	FMeshBoneInfo(FName InName, int32 InParentIndex) : Name(InName), ParentIndex(InParentIndex) {}
 	bool operator==(const FMeshBoneInfo& Other) const { return Name == Other.Name && ParentIndex == Other.ParentIndex; }
 };
+ZEVO_DECLARE_STRUCT(FMeshBoneInfo)
 
 class FReferenceSkeleton
 {
@@ -44,6 +48,8 @@ public:
 
 private:
 	friend class FReferenceSkeletonModifier;
+	// A skeleton asset saves these arrays as they are.
+	friend void ZevoDeclareReflection(ZevoReflection::TTypeBuilder<USkeleton>& Builder);
 
 	TArray<FMeshBoneInfo> RawRefBoneInfo;
 	TArray<FTransform> RawRefBonePose;

@@ -1,8 +1,10 @@
 #include "Animation/Skeleton.h"
 #include "Logging/LogCapture.h"
+#include "UObject/UnrealType.h"
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <numbers>
 
 namespace
@@ -99,4 +101,92 @@ TEST(Skeleton, PreviewMeshVerticesAreReadThroughTheRenderData)
 	Preview->SetVertexPositions({});
 	EXPECT_EQ(Preview->GetResourceForRendering(), nullptr);
 	EXPECT_TRUE(Preview->GetVertexPositions().IsEmpty());
+}
+
+namespace
+{
+// What the asset loader does: every reflected property written as text and read back into a
+// fresh skeleton, then PostLoad.
+std::unique_ptr<USkeleton> CopyThroughReflection(const USkeleton& Source)
+{
+	auto Copy = std::make_unique<USkeleton>();
+	for (const FProperty* Property : USkeleton::StaticClass()->GetProperties())
+	{
+		const FString Text = Property->ExportValueAsText(Property->ContainerPtrToValuePtr(&Source));
+		EXPECT_TRUE(Property->ImportValueFromText(Text, Property->ContainerPtrToValuePtr(Copy.get()))) << *Property->GetName();
+	}
+	Copy->PostLoad();
+	return Copy;
+}
+
+FProperty* SkeletonProperty(const char* Name)
+{
+	return USkeleton::StaticClass()->FindPropertyByName(FName(Name));
+}
+}
+
+TEST(Skeleton, BonesPosesAndPreviewVerticesSurviveTheReflectedForm)
+{
+	USkeleton Source;
+	BuildLeg(Source.GetMutableReferenceSkeleton());
+	Source.SetPreviewMeshVertices({FVector(1, 2, 0), FVector(-4, 5, 170.25)});
+
+	const std::unique_ptr<USkeleton> Copy = CopyThroughReflection(Source);
+	const FReferenceSkeleton& RefSkeleton = Copy->GetReferenceSkeleton();
+	ASSERT_EQ(RefSkeleton.GetNum(), 4);
+	EXPECT_EQ(RefSkeleton.FindBoneIndex(FName("calf_l")), 3);
+	EXPECT_EQ(RefSkeleton.GetRefBoneInfo(), Source.GetReferenceSkeleton().GetRefBoneInfo());
+	for (int32 Index = 0; Index < 4; ++Index)
+	{
+		EXPECT_TRUE(RefSkeleton.GetRefBonePose()[Index].Equals(Source.GetReferenceSkeleton().GetRefBonePose()[Index], 1e-9));
+	}
+	ASSERT_NE(Copy->GetPreviewMesh(), nullptr);
+	EXPECT_EQ(Copy->GetPreviewMesh()->GetVertexPositions(), Source.GetPreviewMesh()->GetVertexPositions());
+	EXPECT_EQ(Copy->GetPreviewMesh()->GetSkeleton(), Copy.get());
+}
+
+TEST(Skeleton, LoadKeepsTheBonesBeforeTheFirstBadOneAndSaysWhy)
+{
+	struct FCase
+	{
+		const char* Property;
+		const char* Text;
+		int32 BonesKept;
+	};
+	const FCase Cases[] = {
+		{"RefBoneInfo", "((Name=\"root\",ParentIndex=-1),(Name=\"pelvis\",ParentIndex=3),(Name=\"thigh_l\",ParentIndex=1))", 1},
+		{"RefBoneInfo", "((Name=\"root\",ParentIndex=-1),(Name=\"ROOT\",ParentIndex=0),(Name=\"thigh_l\",ParentIndex=1))", 1},
+		{"RefBoneInfo", "((Name=\"root\",ParentIndex=-1),(Name=\"pelvis\",ParentIndex=0))", 2},
+		{"RefBonePose", "((Rotation=(X=0,Y=0,Z=0,W=1)),(Rotation=(X=0,Y=0,Z=0,W=0)),(),())", 1},
+	};
+	for (const FCase& Case : Cases)
+	{
+		USkeleton Source;
+		BuildLeg(Source.GetMutableReferenceSkeleton());
+		Source.SetPreviewMeshVertices({FVector(1, 2, 3)});
+		USkeleton Broken;
+		for (const FProperty* Property : USkeleton::StaticClass()->GetProperties())
+		{
+			Property->CopyValue(Property->ContainerPtrToValuePtr(&Broken), Property->ContainerPtrToValuePtr(&Source));
+		}
+		ASSERT_TRUE(SkeletonProperty(Case.Property)->ImportValueFromText(Case.Text, SkeletonProperty(Case.Property)->ContainerPtrToValuePtr(&Broken)))
+			<< Case.Text;
+		FLogCapture Log;
+		Broken.PostLoad();
+		EXPECT_EQ(Broken.GetReferenceSkeleton().GetNum(), Case.BonesKept) << Case.Text;
+		EXPECT_EQ(Broken.GetReferenceSkeleton().GetRefBonePose().Num(), Case.BonesKept) << Case.Text;
+		EXPECT_NE(Broken.GetPreviewMesh(), nullptr) << Case.Text;
+		EXPECT_GE(Log.CountContaining("Skeleton ", ELogVerbosity::Error), 1) << Case.Text;
+	}
+
+	// Text never carries a vertex that is not a number, but a loaded array is checked all the same.
+	USkeleton Broken;
+	BuildLeg(Broken.GetMutableReferenceSkeleton());
+	static_cast<TArray<FVector>*>(SkeletonProperty("PreviewMeshVertices")->ContainerPtrToValuePtr(&Broken))
+		->Add(FVector(0, std::numeric_limits<double>::quiet_NaN(), 0));
+	FLogCapture Log;
+	Broken.PostLoad();
+	EXPECT_EQ(Broken.GetPreviewMesh(), nullptr);
+	EXPECT_EQ(Broken.GetReferenceSkeleton().GetNum(), 4);
+	EXPECT_EQ(Log.CountContaining("the preview mesh has a vertex that is not a number", ELogVerbosity::Error), 1);
 }

@@ -60,11 +60,18 @@ public:
 	 * from its properties overrides this to invalidate them.
 	 */
 	virtual void PostEditUndo();
+	/**
+	 * Called by the asset loader after it read this object's reflected properties from its file.
+	 * An object whose other state derives from those properties rebuilds (and checks) it here.
+	 */
+	virtual void PostLoad() {}
 
 	/** Takes ownership of an object whose outer this is (NewObject calls it). */
 	void AdoptInner(std::unique_ptr<UObject> Inner);
 	/** The objects this object owns, in the order they were made. */
 	TArray<UObject*> GetInnerObjects() const;
+	/** The owned object of that name, or null. */
+	UObject* FindInnerObject(FName InnerName) const;
 
 private:
 	FName ObjectName;

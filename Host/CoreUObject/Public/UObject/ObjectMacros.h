@@ -13,6 +13,7 @@
 // ZEVO_REFLECT_CLASS replaces ZEVO_IMPLEMENT_CLASS for a class that has reflected properties or
 // class metadata; the class body still says ZEVO_CLASS, which also lets the block reach private
 // members. A structure's header says ZEVO_DECLARE_STRUCT(FName) after the structure.
+// Reflected types live in the global namespace, as the engine's do (the blocks are global functions).
 #include "UObject/UnrealType.h"
 
 #include <cstddef>

@@ -66,7 +66,10 @@ private:
 	TArray<FEntry> Entries;
 };
 
-/** The registered enumeration of that name (ignoring case), or null. Thread-safe. */
+/**
+ * The registered enumeration of that name (ignoring case), or null. The registry has its own
+ * lock: libraries may load, and so register, on any thread. A UEnum never changes once built.
+ */
 UEnum* FindEnum(FName EnumName);
 
 /** The reflection of EnumType; defined for each reflected enumeration by ZEVO_IMPLEMENT_ENUM. */

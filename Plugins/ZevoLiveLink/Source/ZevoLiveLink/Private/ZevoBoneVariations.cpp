@@ -6,8 +6,8 @@ namespace
 {
 struct FTextPair
 {
-	const char* First;
-	const char* Second;
+	std::string_view First;
+	std::string_view Second;
 };
 
 // Side words against their short and separated forms, both sides.
@@ -68,10 +68,43 @@ FString MapChars(const FString& Text, std::string_view Chars, char To)
 	return FString(std::move(Result));
 }
 
-bool ContainsLower(const FString& LowerText, const char* LowerSub)
+bool HasChar(const FString& Text, char C)
 {
-	return LowerText.ToStdString().find(LowerSub) != std::string::npos;
+	return Text.ToStdString().find(C) != std::string::npos;
 }
+
+/**
+ * An entry and its lower-case form. Every pattern here is lower case, so searching the lower-case
+ * form finds them ignoring case, and since lower-casing keeps every position, a replacement can
+ * splice the entry itself and keep the case of the rest.
+ */
+struct FCasedEntry
+{
+	explicit FCasedEntry(FString InText) : Text(MoveTemp(InText)), Lower(Text.ToLower().ToStdString()) {}
+
+	bool Contains(std::string_view Pattern) const { return Lower.find(Pattern) != std::string::npos; }
+	bool Equals(std::string_view Other) const { return Lower == Other; }
+
+	/** Every occurrence of Pattern replaced by To. */
+	FString Replace(std::string_view Pattern, std::string_view To) const
+	{
+		const std::string& Original = Text.ToStdString();
+		std::string Result;
+		Result.reserve(Original.size() + To.size());
+		size_t Start = 0;
+		for (size_t At = Lower.find(Pattern); At != std::string::npos; At = Lower.find(Pattern, At + Pattern.size()))
+		{
+			Result.append(Original, Start, At - Start);
+			Result.append(To);
+			Start = At + Pattern.size();
+		}
+		Result.append(Original, Start);
+		return FString(std::move(Result));
+	}
+
+	FString Text;
+	std::string Lower;
+};
 
 // The result under construction. Some stages add whatever they make; the others add only what
 // is not there yet (ignoring case), which the set answers without a scan of the result.
@@ -98,7 +131,7 @@ public:
 
 	int32 Num() const { return Entries.Num(); }
 	/** A copy: adding may move the entries. */
-	FString operator[](int32 Index) const { return Entries[Index]; }
+	FCasedEntry operator[](int32 Index) const { return FCasedEntry(Entries[Index]); }
 	TArray<FString> Release() { return MoveTemp(Entries); }
 
 private:
@@ -108,12 +141,12 @@ private:
 
 void AddSideForms(FVariationList& List, const FString& Name)
 {
-	const FString Lower = Name.ToLower();
+	const FCasedEntry Input(Name);
 	for (const FTextPair& Pair : SideForms)
 	{
-		if (ContainsLower(Lower, Pair.First))
+		if (Input.Contains(Pair.First))
 		{
-			List.Add(Name.Replace(Pair.First, Pair.Second));
+			List.Add(Input.Replace(Pair.First, Pair.Second));
 		}
 	}
 }
@@ -123,7 +156,7 @@ void AddDigitForms(FVariationList& List)
 	const int32 Walked = List.Num();
 	for (int32 Index = 0; Index < Walked; ++Index)
 	{
-		const FString Entry = List[Index];
+		const FCasedEntry Entry = List[Index];
 		for (const FTextPair& Pair : DigitForms)
 		{
 			if (Entry.Contains(Pair.First))
@@ -140,21 +173,35 @@ void AddSynonyms(FVariationList& List)
 	const int32 Walked = List.Num();
 	for (int32 Index = 0; Index < Walked; ++Index)
 	{
-		const FString Entry = List[Index];
-		const FString Lower = Entry.ToLower();
+		const FCasedEntry Entry = List[Index];
 		for (const auto& Row : Mappings)
 		{
-			if (!ContainsLower(Lower, *Row.Key))
+			const std::string& Key = Row.Key.ToStdString();
+			if (!Entry.Contains(Key))
 			{
 				continue;
 			}
 			for (const FString& Synonym : Row.Value)
 			{
-				const FString Replaced = Entry.Replace(Row.Key, Synonym);
+				// Each separator form is tried only where it differs from the replaced name,
+				// which has just been added.
+				const FString Replaced = Entry.Replace(Key, Synonym.ToStdString());
+				const bool bUnderscore = HasChar(Replaced, '_');
+				const bool bBlank = HasChar(Replaced, ' ');
+				const bool bDash = HasChar(Replaced, '-');
 				List.AddIfNew(Replaced);
-				List.AddIfNew(Replaced.Replace("_", ""));
-				List.AddIfNew(Replaced.Replace(" ", "_"));
-				List.AddIfNew(Replaced.Replace("-", "_"));
+				if (bUnderscore)
+				{
+					List.AddIfNew(MapChars(Replaced, "_", '\0'));
+				}
+				if (bBlank)
+				{
+					List.AddIfNew(MapChars(Replaced, " ", '_'));
+				}
+				if (bDash)
+				{
+					List.AddIfNew(MapChars(Replaced, "-", '_'));
+				}
 			}
 		}
 	}
@@ -165,16 +212,16 @@ void AddWholeNameEquivalences(FVariationList& List)
 	const int32 Walked = List.Num();
 	for (int32 Index = 0; Index < Walked; ++Index)
 	{
-		const FString Entry = List[Index];
+		const FCasedEntry Entry = List[Index];
 		for (const FTextPair& Pair : WholeNameEquivalences)
 		{
-			if (Entry == Pair.First)
+			if (Entry.Equals(Pair.First))
 			{
-				List.AddIfNew(Pair.Second);
+				List.AddIfNew(FString(Pair.Second));
 			}
-			if (Entry == Pair.Second)
+			if (Entry.Equals(Pair.Second))
 			{
-				List.AddIfNew(Pair.First);
+				List.AddIfNew(FString(Pair.First));
 			}
 		}
 	}
@@ -185,7 +232,7 @@ void AddFingerSegmentWords(FVariationList& List)
 	const int32 Walked = List.Num();
 	for (int32 Index = 0; Index < Walked; ++Index)
 	{
-		const FString Entry = List[Index];
+		const FCasedEntry Entry = List[Index];
 		for (const FTextPair& Pair : FingerSegmentWords)
 		{
 			if (Entry.Contains(Pair.First))
@@ -213,10 +260,14 @@ void AddSeparatorForms(FVariationList& List)
 	const int32 Walked = List.Num();
 	for (int32 Index = 0; Index < Walked; ++Index)
 	{
-		const FString Entry = List[Index];
-		List.AddIfNew(MapChars(Entry, "_-. ", '\0'));
-		List.AddIfNew(MapChars(Entry, "-. ", '_'));
-		List.AddIfNew(MapChars(Entry, "_- ", '.'));
+		const FCasedEntry Entry = List[Index];
+		if (Entry.Lower.find_first_of("_-. ") == std::string::npos)
+		{
+			continue;  // all three forms are the entry itself
+		}
+		List.AddIfNew(MapChars(Entry.Text, "_-. ", '\0'));
+		List.AddIfNew(MapChars(Entry.Text, "-. ", '_'));
+		List.AddIfNew(MapChars(Entry.Text, "_- ", '.'));
 	}
 }
 }

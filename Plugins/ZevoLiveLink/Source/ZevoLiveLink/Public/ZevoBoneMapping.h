@@ -164,8 +164,12 @@ public:
 
 	/**
 	 * Scores TargetBone as the target of the stream bone SourceBone. TargetParents maps each
-	 * target bone to its parent; ExistingMappings maps stream bones already mapped to their
-	 * targets.
+	 * target bone to its parent; ExistingMappings maps stream bones already mapped (by identifier
+	 * or normalised name) to their targets. A name that is no stream bone is left unchecked at
+	 * 0.5. Otherwise the score starts at 1.0, becomes 1.2 when the target hangs under the target
+	 * of the expected parent and 0.7 when it hangs elsewhere, and halves for each alias of the
+	 * source that already uses the target. A target used by a different bone, or of the other
+	 * side, is invalid.
 	 */
 	static FZevoHierarchyValidationResult ValidateBoneHierarchy(const FString& SourceBone, const FString& TargetBone,
 		const TMap<FName, FName>& TargetParents, const TMap<FString, FString>& ExistingMappings);

@@ -1,0 +1,34 @@
+#pragma once
+// Asset files: one object's reflected, non-transient properties as JSON, written and read through
+// the reflection, so that what the property editor shows is exactly what is saved:
+//   {"Class": "ZevoRemapAsset", "Properties": {"TargetSkeleton": "/Game/Hero/Skeleton.Skeleton",
+//    "GroundOffset": 2.5, "LegBones": [{"SourceBone": "LeftHip", "TargetBone": "thigh_l"}, ...]}}
+// Numbers are JSON numbers, bools booleans, names, strings and enum values strings, object
+// references paths (null when none), structures objects and arrays arrays.
+// Reading is forgiving: bad JSON or an unknown class loads nothing; an unknown property, a wrongly
+// typed value or a missing referenced asset is reported with the file and the field and skipped,
+// and everything else loads. Loading this module installs the loader that LoadObject uses.
+#include "UObject/UObjectGlobals.h"
+
+struct FAssetFile
+{
+	/** The object as asset JSON text. */
+	static FString ToJson(const UObject& Object);
+
+	/**
+	 * Writes the object to its package's file ("/Game/Foo/Bar" -> <project>/Content/Foo/Bar.json),
+	 * atomically. False, with an error, when its outer is not a package with a valid name or the
+	 * write fails.
+	 */
+	static bool SaveObject(const UObject& Object);
+	static bool SaveObjectToFile(const UObject& Object, const FString& Filename);
+
+	/**
+	 * Makes the object that the text describes inside Outer under ObjectName and reads its
+	 * properties; SourceName (the file) starts every error line. Null when the text is not an
+	 * asset of a known, instanceable class.
+	 */
+	static UObject* LoadFromString(const FString& Text, const FString& SourceName, UObject* Outer, FName ObjectName);
+	/** The same for a file; null, with an error, when it cannot be read. */
+	static UObject* LoadFromFile(const FString& Filename, UObject* Outer, FName ObjectName);
+};

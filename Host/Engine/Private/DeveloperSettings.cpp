@@ -1,0 +1,3 @@
+#include "Engine/DeveloperSettings.h"
+
+ZEVO_IMPLEMENT_CLASS(UDeveloperSettings, CLASS_Abstract)

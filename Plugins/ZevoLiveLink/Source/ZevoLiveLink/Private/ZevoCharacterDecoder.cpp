@@ -1,0 +1,112 @@
+// The character message: an actor name, a blob of 211 little-endian floats (hips position and
+// one W-first quaternion per stream bone) and up to seven big-endian property floats.
+#include "Roles/LiveLinkAnimationTypes.h"
+#include "ZevoCharacterFrame.h"
+#include "ZevoLiveLinkSource.h"
+#include "ZevoOscReader.h"
+#include "ZevoStreamSkeleton.h"
+
+void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize, int32 Offset)
+{
+	FZevoOscReader Reader(Data, DataSize, Offset);
+	std::string_view TypeTags;
+	if (!Reader.ReadString(TypeTags) || TypeTags.empty() || TypeTags[0] != ',')
+	{
+		return;
+	}
+
+	std::string_view ActorName;
+	const uint8* BoneData = nullptr;
+	int32 BoneValueCount = 0;
+	float PropertyValues[ZevoCharacterPropertyCount] = {};
+	int32 FloatCount = 0;
+
+	bool bWalking = true;
+	for (size_t TagIndex = 1; bWalking && TagIndex < TypeTags.size(); ++TagIndex)
+	{
+		switch (TypeTags[TagIndex])
+		{
+		case 's':
+			if (!Reader.ReadString(ActorName))
+			{
+				return;
+			}
+			if (ActorName.empty())
+			{
+				UE_LOG(LogTemp, Warning, "Failed to parse actor name");
+				return;
+			}
+			break;
+		case 'b':
+		{
+			int32 BlobSize = 0;
+			if (!Reader.ReadInt32(BlobSize))
+			{
+				UE_LOG(LogTemp, Error, "Offset exceeds data size for float. Offset: %d, DataSize: %d", Reader.GetOffset(), DataSize);
+				return;
+			}
+			if (BlobSize < 0)
+			{
+				UE_LOG(LogTemp, Error, "Invalid Blob Size: %d. A blob size cannot be negative; message ignored.", BlobSize);
+				return;
+			}
+			if (BlobSize > Reader.GetRemaining())
+			{
+				UE_LOG(LogTemp, Error, "Invalid Blob Size: %d. Only %d bytes remain in the datagram; message ignored.", BlobSize,
+					Reader.GetRemaining());
+				return;
+			}
+			const uint8* Payload = Reader.Skip(BlobSize);
+			if (BlobSize % 4 != 0)
+			{
+				UE_LOG(LogTemp, Warning, "Invalid Blob Size: %d. Must be a multiple of 4.", BlobSize);
+				break;
+			}
+			BoneData = Payload;
+			BoneValueCount = BlobSize / 4;
+			break;
+		}
+		case 'f':
+		{
+			float Value = 0.0f;
+			if (!Reader.ReadFloat(Value))
+			{
+				UE_LOG(LogTemp, Warning, "Data out of bounds for float");
+				bWalking = false;
+				break;
+			}
+			if (FloatCount < ZevoCharacterPropertyCount)
+			{
+				PropertyValues[FloatCount] = Value;
+			}
+			++FloatCount;
+			break;
+		}
+		case 'i':
+		{
+			int32 Ignored = 0;
+			if (!Reader.ReadInt32(Ignored))
+			{
+				UE_LOG(LogTemp, Warning, "Data out of bounds for int32");
+				bWalking = false;
+			}
+			break;
+		}
+		default:
+			// Tags this stream does not send carry no bytes here: the position stays.
+			break;
+		}
+	}
+
+	if (BoneValueCount != ZevoCharacterBoneValueCount)
+	{
+		UE_LOG(LogTemp, Error, "Insufficient Bone Data received : %d (expected 211)", BoneValueCount);
+		return;
+	}
+
+	FLiveLinkFrameDataStruct Frame;
+	FLiveLinkAnimationFrameData& Animation = Frame.InitializeWith<FLiveLinkAnimationFrameData>();
+	ZevoConvertCharacterBoneData(BoneData, Animation.Transforms);
+	Animation.PropertyValues = TArray<float>(PropertyValues, ZevoCharacterPropertyCount);
+	PublishFrame(ESubjectKind::Character, ZevoOscBytesToName(ActorName), 0, MoveTemp(Frame));
+}

@@ -1,0 +1,250 @@
+#include "ZevoLiveLinkSource.h"
+
+#include "Async/Async.h"
+#include "Common/UdpSocketBuilder.h"
+#include "SocketSubsystem.h"
+#include "Sockets.h"
+#include "ZevoStreamSkeleton.h"
+
+namespace
+{
+constexpr int32 ReceiveBufferSize = 0x100000;
+constexpr uint32 ReceiverStackSize = 0x20000;
+constexpr int64 InactiveSubjectTimeoutTicks = 5 * ETimespan_TicksPerSecond;
+const FTimespan CleanupInterval = FTimespan::FromSeconds(1.0);
+
+TArray<FString> MakeStreamBoneNames()
+{
+	TArray<FString> Names;
+	Names.Reserve(ZevoStreamBoneCount);
+	for (const char* Name : ZevoStreamBoneNames)
+	{
+		Names.Add(Name);
+	}
+	return Names;
+}
+}
+
+/**
+ * What a queued game-thread task holds instead of the source itself: the source may be deleted
+ * while its tasks still wait. The destructor clears Source under Mutex, and a task decodes only
+ * while holding Mutex with Source set, so a task never runs on a deleted source. (The source
+ * cannot hand out a weak reference to itself: its thread starts inside its constructor, before
+ * any shared pointer owns it.)
+ */
+struct FZevoSourceGate
+{
+	std::mutex Mutex;
+	ZevoLiveLinkSource* Source = nullptr;
+};
+
+ZevoLiveLinkSource::ZevoLiveLinkSource(const FIPv4Endpoint& InEndpoint)
+	: Endpoint(InEndpoint)
+	, StreamBoneNames(MakeStreamBoneNames())
+	, Gate(std::make_shared<FZevoSourceGate>())
+{
+	Gate->Source = this;
+	UE_LOG(LogTemp, Log, "[Zevo Init] Initializing Zevo LiveLink Source on Port: %d", Endpoint.Port);
+
+	SourceStatus = NSLOCTEXT("ZevoLiveLinkSource", "SourceStatus_DeviceNotFound", "Device Not Found");
+	SourceType = NSLOCTEXT("ZevoLiveLinkSource", "ZevoLiveLinkSourceType", "Zevo LiveLink");
+	SourceMachineName = FText::FromString(Endpoint.ToString());
+	LastCleanupTime = FDateTime::UtcNow();
+
+	// The endpoint's address is shown to the user only: the stream may arrive on any interface.
+	// Multicast loopback off, TTL 1, no broadcast and the system's send buffer are the builder's
+	// defaults.
+	Socket = FUdpSocketBuilder("ZevoSocket")
+				 .AsNonBlocking()
+				 .AsReusable()
+				 .BoundToAddress(FIPv4Address::Any)
+				 .BoundToPort(Endpoint.Port)
+				 .WithReceiveBufferSize(ReceiveBufferSize)
+				 .Build();
+	ReceiveBuffer.SetNumZeroed(ReceiveBufferSize);
+
+	if (Socket && Socket->GetSocketType() == SOCKTYPE_Datagram)
+	{
+		UE_LOG(LogTemp, Log, "[Zevo Init] Socket created successfully");
+		SocketSubsystem = ISocketSubsystem::Get(PLATFORM_SOCKETSUBSYSTEM);
+		Start();
+		SourceStatus = NSLOCTEXT("ZevoLiveLinkSource", "SourceStatus_Receiving", "Receiving");
+	}
+	else
+	{
+		UE_LOG(LogTemp, Error, "[Zevo Init] Failed to create socket! Socket: %s", Socket ? "Valid" : "Null");
+	}
+}
+
+ZevoLiveLinkSource::~ZevoLiveLinkSource()
+{
+	Stopping.AtomicSet(true);
+	{
+		// Waits for a task that is decoding right now; later tasks find the gate closed.
+		std::lock_guard Lock(Gate->Mutex);
+		Gate->Source = nullptr;
+	}
+	if (Thread)
+	{
+		Thread->WaitForCompletion();
+		delete Thread;
+		Thread = nullptr;
+	}
+	if (Socket)
+	{
+		Socket->Close();
+		ISocketSubsystem::Get(PLATFORM_SOCKETSUBSYSTEM)->DestroySocket(Socket);
+		Socket = nullptr;
+	}
+}
+
+void ZevoLiveLinkSource::ReceiveClient(ILiveLinkClient* InClient, FGuid InSourceGuid)
+{
+	std::lock_guard Lock(SubjectsLock);
+	SourceGuid = InSourceGuid;
+	Client.store(InClient);
+}
+
+bool ZevoLiveLinkSource::IsSourceStillValid() const
+{
+	return !Stopping && Thread != nullptr && Socket != nullptr;
+}
+
+bool ZevoLiveLinkSource::RequestSourceShutdown()
+{
+	Stopping.AtomicSet(true);
+	if (!GIsRequestingExit)
+	{
+		UE_LOG(LogTemp, Log, "[Zevo LiveLink] Source manually deleted, removed from settings: %s", *Endpoint.ToString());
+	}
+	else
+	{
+		UE_LOG(LogTemp, Log, "[Zevo LiveLink] Editor shutting down, keeping saved connection: %s", *Endpoint.ToString());
+	}
+	if (Thread)
+	{
+		Thread->WaitForCompletion();
+	}
+	return true;
+}
+
+void ZevoLiveLinkSource::Start()
+{
+	ThreadName = FString("Zevo OSC Receiver") + FString::FromInt(FAsyncThreadIndex::GetNext());
+	Thread = FRunnableThread::Create(this, *ThreadName, ReceiverStackSize, TPri_AboveNormal, FPlatformAffinity::GetNoAffinityMask(),
+		EThreadCreateFlags::None);
+}
+
+void ZevoLiveLinkSource::Stop()
+{
+	Stopping.AtomicSet(true);
+}
+
+uint32 ZevoLiveLinkSource::Run()
+{
+	TSharedRef<FInternetAddr> Sender = SocketSubsystem->CreateInternetAddr();
+	UE_LOG(LogTemp, Log, "[Zevo Socket] UDP Receiver thread started on port %d", Endpoint.Port);
+
+	while (!Stopping)
+	{
+		const FDateTime Now = FDateTime::UtcNow();
+		if (Now - LastCleanupTime >= CleanupInterval)
+		{
+			CleanupInactiveSubjects();
+			LastCleanupTime = Now;
+		}
+
+		if (!Socket->Wait(ESocketWaitConditions::WaitForRead, WaitTime))
+		{
+			continue;
+		}
+		// Drain everything queued before waiting again; after a stop request the rest is dropped.
+		uint32 PendingDataSize = 0;
+		while (!Stopping && Socket->HasPendingData(PendingDataSize))
+		{
+			int32 BytesRead = 0;
+			if (!Socket->RecvFrom(ReceiveBuffer.GetData(), ReceiveBuffer.Num(), BytesRead, *Sender))
+			{
+				// A failing socket keeps reporting data: retrying at once would only spin, so the
+				// round ends here and the next one starts after a bounded wait.
+				UE_LOG(LogTemp, Error, "[Zevo Socket] RecvFrom failed");
+				break;
+			}
+			if (BytesRead > 0)
+			{
+				QueueReceivedData(ReceiveBuffer.GetData(), BytesRead);
+			}
+		}
+	}
+
+	UE_LOG(LogTemp, Log, "[Zevo Socket] UDP Receiver thread stopped");
+	return 0;
+}
+
+void ZevoLiveLinkSource::QueueReceivedData(const uint8* Bytes, int32 Count)
+{
+	auto Task = [Gate = Gate, ReceivedData = FZevoReceivedData::Copy(Bytes, Count), CapturedClient = Client.load()]
+	{
+		std::lock_guard Lock(Gate->Mutex);
+		ZevoLiveLinkSource* Source = Gate->Source;
+		if (Source && !Source->Stopping && CapturedClient)
+		{
+			Source->ProcessReceivedData(ReceivedData);
+		}
+	};
+	// Kept inline by the task queue, so the copied bytes are the datagram's only allocation.
+	static_assert(sizeof(Task) <= 96);
+	AsyncTask(ENamedThreads::GameThread, MoveTemp(Task));
+}
+
+void ZevoLiveLinkSource::CleanupInactiveSubjects()
+{
+	const FDateTime Now = FDateTime::UtcNow();
+	std::lock_guard Lock(SubjectsLock);
+
+	TArray<FName> Expired;
+	for (const auto& Entry : SubjectLastSeen)
+	{
+		const FTimespan Silence = Now - Entry.Value;
+		if (Silence.GetTicks() > InactiveSubjectTimeoutTicks)
+		{
+			UE_LOG(LogTemp, Log, "[Zevo Cleanup] Subject '%s' inactive for %.2f seconds, marking for removal", *Entry.Key.ToString(),
+				Silence.GetTotalSeconds());
+			Expired.Add(Entry.Key);
+		}
+	}
+
+	ILiveLinkClient* const CurrentClient = Client.load();
+	for (const FName SubjectName : Expired)
+	{
+		SubjectLastSeen.Remove(SubjectName);
+		InitializedSubjects.Remove(SubjectName);
+		if (CurrentClient)
+		{
+			CurrentClient->RemoveSubject_AnyThread(FLiveLinkSubjectKey(SourceGuid, SubjectName));
+			UE_LOG(LogTemp, Log, "[Zevo Cleanup] Removed inactive subject: %s", *SubjectName.ToString());
+		}
+	}
+}
+
+void ZevoLiveLinkSource::PublishFrame(ESubjectKind Kind, FName SubjectName, int32 PropType, FLiveLinkFrameDataStruct&& Frame)
+{
+	std::lock_guard Lock(SubjectsLock);
+	if (!InitializedSubjects.Contains(SubjectName))
+	{
+		if (Kind == ESubjectKind::Character)
+		{
+			InitStaticData(ZevoStreamBoneCount, SubjectName);
+		}
+		else
+		{
+			InitPropStaticData(SubjectName, PropType);
+		}
+		InitializedSubjects.Add(SubjectName);
+	}
+	SubjectLastSeen.Add(SubjectName, FDateTime::UtcNow());
+	if (ILiveLinkClient* CurrentClient = Client.load())
+	{
+		CurrentClient->PushSubjectFrameData_AnyThread(FLiveLinkSubjectKey(SourceGuid, SubjectName), MoveTemp(Frame));
+	}
+}

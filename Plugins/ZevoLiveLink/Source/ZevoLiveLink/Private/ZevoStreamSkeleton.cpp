@@ -1,0 +1,46 @@
+// The static data that announces a subject to the client before its first frame.
+#include "Roles/LiveLinkAnimationTypes.h"
+#include "Roles/LiveLinkRole.h"
+#include "Roles/LiveLinkTransformTypes.h"
+#include "ZevoLiveLinkSource.h"
+#include "ZevoStreamSkeleton.h"
+
+void ZevoLiveLinkSource::InitStaticData(int32 BoneCount, FName SubjectName)
+{
+	FLiveLinkStaticDataStruct StaticData;
+	FLiveLinkSkeletonStaticData& Skeleton = StaticData.InitializeWith<FLiveLinkSkeletonStaticData>();
+
+	// Only the stream skeleton's 52 bones exist: a larger count would have no names or parents.
+	const int32 Count = FMath::Clamp(BoneCount, 0, ZevoStreamBoneCount);
+	Skeleton.BoneNames.SetNum(Count);
+	Skeleton.BoneParents.SetNum(Count);
+	Skeleton.PropertyNames.SetNum(ZevoCharacterPropertyCount);
+	for (int32 Index = 0; Index < ZevoCharacterPropertyCount; ++Index)
+	{
+		Skeleton.PropertyNames[Index] = FName(ZevoCharacterPropertyNames[Index]);
+	}
+	for (int32 Index = 0; Index < Count; ++Index)
+	{
+		Skeleton.BoneNames[Index] = FName(StreamBoneNames[Index]);
+		Skeleton.BoneParents[Index] = ZevoStreamBoneParents[Index];
+	}
+
+	if (ILiveLinkClient* CurrentClient = Client.load())
+	{
+		CurrentClient->PushSubjectStaticData_AnyThread(FLiveLinkSubjectKey(SourceGuid, SubjectName), ULiveLinkAnimationRole::StaticClass(),
+			MoveTemp(StaticData));
+	}
+}
+
+void ZevoLiveLinkSource::InitPropStaticData(FName SubjectName, int32 PropType)
+{
+	FLiveLinkStaticDataStruct StaticData;
+	FLiveLinkTransformStaticData& Transform = StaticData.InitializeWith<FLiveLinkTransformStaticData>();
+	Transform.PropertyNames = {FName(ZevoPropPropertyName)};
+
+	if (ILiveLinkClient* CurrentClient = Client.load())
+	{
+		CurrentClient->PushSubjectStaticData_AnyThread(FLiveLinkSubjectKey(SourceGuid, SubjectName), ULiveLinkTransformRole::StaticClass(),
+			MoveTemp(StaticData));
+	}
+}

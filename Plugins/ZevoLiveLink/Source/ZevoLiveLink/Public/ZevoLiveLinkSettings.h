@@ -1,0 +1,75 @@
+#pragma once
+// UZevoLiveLinkSettings: the stream servers the user has connected to, so that the editor can
+// reconnect to them at the next start, and the two switches that govern that. Its one live
+// instance is the class default object (Get). Besides being edited on the project settings page
+// (category "Plugins", section "ZevoLiveLinkSettings"), it keeps its own ini file,
+// <project>/Saved/Config/ZevoLiveLink.ini, which it rewrites whole on every change.
+// Game thread only: every caller (panels, auto-connect, a source being removed, the settings
+// page) runs there, so it has no lock.
+#include "CoreMinimal.h"
+#include "Engine/DeveloperSettings.h"
+#include "Interfaces/IPv4/IPv4Endpoint.h"
+
+/** One saved connection. Editor: tool tip "Saved Zevo LiveLink connection info"; the fields are
+ *  editable and config-persisted, category "ZevoLiveLinkConnectionInfo". */
+struct FZevoLiveLinkConnectionInfo
+{
+	/** Editor: "IP Address", tool tip "IP Address of Zevo server". Dotted-decimal text. */
+	FString IPAddress = TEXT("127.0.0.1");
+	/** Editor: "Port", tool tip "Port number of Zevo server", ClampMin "1", ClampMax "65535". The
+	 *  clamp is for editing only: the ini reader and AddOrUpdateConnection store any number, and an
+	 *  endpoint takes its low 16 bits. */
+	int32 Port = 7777;
+	/** Editor: "Auto Connect", tool tip "Enable this connection for auto-connect". */
+	bool bEnabled = true;
+};
+
+/** Editor: display name "Zevo LiveLink", tool tip "Zevo LiveLink Plugin Settings\nConfigure
+ *  automatic LiveLink source connection on editor startup". A config class (project default
+ *  config) of config name "ZevoLiveLink". */
+class UZevoLiveLinkSettings : public UDeveloperSettings
+{
+	ZEVO_CLASS(UZevoLiveLinkSettings, UDeveloperSettings)
+
+public:
+	/** The class default object, made on first use. */
+	static UZevoLiveLinkSettings* Get();
+	static const TCHAR* StaticConfigName() { return TEXT("ZevoLiveLink"); }
+	FName GetCategoryName() const override { return TEXT("Plugins"); }
+
+	// Properties: editable, config-persisted, category "Connection".
+
+	/** Editor: "Auto Connect on Startup", tool tip "Enable automatic connection to Zevo on editor startup". */
+	bool bAutoConnectOnStartup = true;
+	/** Editor: "Remember Connections", tool tip "Remember last used connection settings". Gates
+	 *  AddOrUpdateConnection only. */
+	bool bRememberLastConnection = true;
+	/** Editor: "Saved Connections", tool tip "Saved connections - supports multiple Zevo sources",
+	 *  TitleProperty "IPAddress". The order matters: it is the file's order, the order of
+	 *  auto-connect, and the first entry is the default connection. */
+	TArray<FZevoLiveLinkConnectionInfo> SavedConnections;
+
+	/** Turns the saved entry of this address and port back on, or appends one; then saves.
+	 *  Does nothing when bRememberLastConnection is off. */
+	void AddOrUpdateConnection(const FIPv4Endpoint& Endpoint);
+	/** Removes the last entry of this address and port, then saves. */
+	void RemoveConnection(const FIPv4Endpoint& Endpoint);
+	void ClearAllConnections();
+
+	/** The enabled entries as endpoints, in list order; an entry whose address is not
+	 *  dotted-decimal IPv4 is skipped with a Warning. */
+	TArray<FIPv4Endpoint> GetEnabledEndpoints() const;
+	/** The first entry (enabled or not), or 127.0.0.1:7777 when there is none or its address does
+	 *  not parse. */
+	FIPv4Endpoint GetDefaultEndpoint() const;
+
+	/** Replaces the list, and the switches that have a line, from the ini file when it exists and
+	 *  can be read. */
+	void LoadConnectionsFromConfig();
+	/** Rewrites the whole ini file from the current values; a failed write leaves the previous
+	 *  file whole. */
+	void SaveConnectionsToConfig();
+
+	/** Every edit on the settings page saves the file. */
+	void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) override;
+};
