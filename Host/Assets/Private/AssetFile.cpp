@@ -172,6 +172,30 @@ void ValueFromJson(const FProperty& Property, const FJson& Json, void* Value, co
 	}
 }
 
+void ReadProperties(const FJson& File, const UClass& Class, UObject* Object, const FString& SourceName)
+{
+	const FFieldContext Properties{SourceName, "Properties"};
+	if (!File.contains("Properties"))
+	{
+		return;
+	}
+	if (!File["Properties"].is_object())
+	{
+		Properties.Error("expected an object, found ", JsonTypeName(File["Properties"]));
+		return;
+	}
+	for (const auto& [Key, Json] : File["Properties"].items())
+	{
+		const FProperty* Property = Class.FindPropertyByName(FName(Key.c_str()));
+		if (!Property || Property->HasAnyPropertyFlags(CPF_Transient))
+		{
+			Properties.Child(FString(Key)).Error("no such saved property in class ", Class.GetName());
+			continue;
+		}
+		ValueFromJson(*Property, Json, Property->ContainerPtrToValuePtr(Object), Properties.Child(Property->GetName()));
+	}
+}
+
 UObject* LoadAssetForLoadObject(UPackage* Package, FName ObjectName, const FString& Filename)
 {
 	return FAssetFile::LoadFromFile(Filename, Package, ObjectName);
@@ -250,26 +274,8 @@ UObject* FAssetFile::LoadFromString(const FString& Text, const FString& SourceNa
 	}
 	// The object sits in its package before its references load, so that a reference back to it
 	// finds it instead of loading it again.
-	const FFieldContext Properties{SourceName, "Properties"};
-	if (!File.contains("Properties"))
-	{
-		return Object;
-	}
-	if (!File["Properties"].is_object())
-	{
-		Properties.Error("expected an object, found ", JsonTypeName(File["Properties"]));
-		return Object;
-	}
-	for (const auto& [Key, Json] : File["Properties"].items())
-	{
-		const FProperty* Property = Class->FindPropertyByName(FName(Key.c_str()));
-		if (!Property || Property->HasAnyPropertyFlags(CPF_Transient))
-		{
-			Properties.Child(FString(Key)).Error("no such saved property in class ", Class->GetName());
-			continue;
-		}
-		ValueFromJson(*Property, Json, Property->ContainerPtrToValuePtr(Object), Properties.Child(Property->GetName()));
-	}
+	ReadProperties(File, *Class, Object, SourceName);
+	Object->PostLoad();
 	return Object;
 }
 
