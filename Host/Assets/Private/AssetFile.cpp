@@ -251,25 +251,24 @@ UObject* FAssetFile::LoadFromString(const FString& Text, const FString& SourceNa
 	// The object sits in its package before its references load, so that a reference back to it
 	// finds it instead of loading it again.
 	const FFieldContext Properties{SourceName, "Properties"};
-	if (!File.contains("Properties"))
-	{
-		return Object;
-	}
-	if (!File["Properties"].is_object())
+	if (File.contains("Properties") && !File["Properties"].is_object())
 	{
 		Properties.Error("expected an object, found ", JsonTypeName(File["Properties"]));
-		return Object;
 	}
-	for (const auto& [Key, Json] : File["Properties"].items())
+	else if (File.contains("Properties"))
 	{
-		const FProperty* Property = Class->FindPropertyByName(FName(Key.c_str()));
-		if (!Property || Property->HasAnyPropertyFlags(CPF_Transient))
+		for (const auto& [Key, Json] : File["Properties"].items())
 		{
-			Properties.Child(FString(Key)).Error("no such saved property in class ", Class->GetName());
-			continue;
+			const FProperty* Property = Class->FindPropertyByName(FName(Key.c_str()));
+			if (!Property || Property->HasAnyPropertyFlags(CPF_Transient))
+			{
+				Properties.Child(FString(Key)).Error("no such saved property in class ", Class->GetName());
+				continue;
+			}
+			ValueFromJson(*Property, Json, Property->ContainerPtrToValuePtr(Object), Properties.Child(Property->GetName()));
 		}
-		ValueFromJson(*Property, Json, Property->ContainerPtrToValuePtr(Object), Properties.Child(Property->GetName()));
 	}
+	Object->PostLoad();
 	return Object;
 }
 

@@ -24,9 +24,9 @@ struct FAssetFile
 	static bool SaveObjectToFile(const UObject& Object, const FString& Filename);
 
 	/**
-	 * Makes the object that the text describes inside Outer under ObjectName and reads its
-	 * properties; SourceName (the file) starts every error line. Null when the text is not an
-	 * asset of a known, instanceable class.
+	 * Makes the object that the text describes inside Outer under ObjectName, reads its
+	 * properties and calls its PostLoad; SourceName (the file) starts every error line. Null when
+	 * the text is not an asset of a known, instanceable class.
 	 */
 	static UObject* LoadFromString(const FString& Text, const FString& SourceName, UObject* Outer, FName ObjectName);
 	/** The same for a file; null, with an error, when it cannot be read. */
