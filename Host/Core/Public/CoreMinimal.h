@@ -6,7 +6,11 @@
 // FLinearColor, FMath; FGuid; FDateTime, FTimespan, FPlatformTime (with FHostClock, which tests
 // advance); UE_LOG and LogTemp (with FLogCapture for tests); GIsRequestingExit.
 // Files, paths, threads and the game-thread queue have their own headers (Misc/Paths.h,
-// Misc/FileHelper.h, HAL/PlatformFileManager.h, HAL/Runnable.h, Async/Async.h).
+// Misc/FileHelper.h, HAL/PlatformFileManager.h, HAL/Runnable.h, Async/Async.h), and so do
+// delegates (Delegates/Delegate.h: TDelegate, TMulticastDelegate, FDelegateHandle), attributes
+// (Misc/Attribute.h), FCoreDelegates (Misc/CoreDelegates.h), modules (Modules/ModuleManager.h:
+// IModuleInterface, FModuleManager, IMPLEMENT_MODULE), modular features
+// (Features/IModularFeatures.h) and FVector2D (Math/Vector2D.h).
 #include "Containers/Array.h"
 #include "Containers/Map.h"
 #include "Containers/Set.h"

@@ -190,5 +190,9 @@ bool FTransactionBuffer::LoadFromFile(const FString& Filename)
 	}
 	Reset();
 	Transactions = MoveTemp(Loaded);
+	if (Transactions.Num() > MaxTransactions)
+	{
+		Transactions.RemoveAt(0, Transactions.Num() - MaxTransactions);
+	}
 	return true;
 }

@@ -1,11 +1,12 @@
 #pragma once
 // ILiveLinkClient: the engine's store of Live Link sources and subjects. Pushes and removals may
 // come from any thread. Found as the modular feature named ModularFeatureName.
+#include "Features/IModularFeature.h"
 #include "ILiveLinkSource.h"
 #include "LiveLinkTypes.h"
 #include "Roles/LiveLinkRole.h"
 
-class ILiveLinkClient
+class ILiveLinkClient : public IModularFeature
 {
 public:
 	static inline const FName ModularFeatureName{"ModularFeature_LiveLink"};

@@ -1,7 +1,10 @@
 #include "Common/UdpSocketBuilder.h"
+#include "LiveLinkClient.h"
 #include "SocketSubsystem.h"
 #include "StreamSourceFixture.h"
 #include "StreamTestMessages.h"
+#include "TempProject.h"
+#include "ZevoLiveLinkSettings.h"
 
 #include <chrono>
 #include <thread>
@@ -99,16 +102,29 @@ TEST(StreamSource, OnABusyPortStaysInvalidWithDeviceNotFound)
 
 TEST_F(FStreamSourceLifecycleTest, RemovalByTheUserForgetsTheConnectionAndAnEditorExitKeepsIt)
 {
+	const FTempProject Project;
+	UZevoLiveLinkSettings* Settings = UZevoLiveLinkSettings::Get();
+	Settings->SavedConnections.Empty();
+	Settings->AddOrUpdateConnection(FIPv4Endpoint(FIPv4Address(10, 0, 0, 9), 7000));
+	Settings->AddOrUpdateConnection(FIPv4Endpoint(FIPv4Address::InternalLoopback, 0));
+
 	EXPECT_TRUE(Source->RequestSourceShutdown());
 	EXPECT_FALSE(Source->IsSourceStillValid());
 	EXPECT_EQ(Log.Count("[Zevo LiveLink] Source manually deleted, removed from settings: 127.0.0.1:0", ELogVerbosity::Log), 1);
 	EXPECT_EQ(Log.Count("[Zevo Socket] UDP Receiver thread stopped"), 1) << "shutdown waits for the thread";
+	ASSERT_EQ(Settings->SavedConnections.Num(), 1);
+	EXPECT_EQ(Settings->SavedConnections[0].IPAddress, "10.0.0.9");
+	EXPECT_FALSE(Project.ReadFile("Saved/Config/ZevoLiveLink.ini").Contains("127.0.0.1")) << "the file is rewritten at once";
 
 	TearDown();
+	Settings->AddOrUpdateConnection(FIPv4Endpoint(FIPv4Address::InternalLoopback, 0));
 	SetUp();
 	const FExitRequest Exiting(true);
 	EXPECT_TRUE(Source->RequestSourceShutdown());
 	EXPECT_EQ(Log.Count("[Zevo LiveLink] Editor shutting down, keeping saved connection: 127.0.0.1:0", ELogVerbosity::Log), 1);
+	EXPECT_EQ(Settings->SavedConnections.Num(), 2);
+	EXPECT_TRUE(Project.ReadFile("Saved/Config/ZevoLiveLink.ini").Contains("127.0.0.1"));
+	Settings->SavedConnections.Empty();
 }
 
 TEST_F(FStreamSourceLifecycleTest, SweepRemovesOnlySubjectsSilentForMoreThanFiveSeconds)
@@ -207,4 +223,36 @@ TEST(StreamSource, DropsDatagramsThatArriveBeforeItHasAClient)
 	Source.ReceiveClient(&Client, FGuid(1, 1, 1, 1));
 	FGameThread::PumpTasks();
 	EXPECT_TRUE(Client.Journal().IsEmpty());
+}
+
+TEST(StreamSourceWithHostClient, StreamedSubjectsLiveInTheClientUntilTheUserRemovesTheSource)
+{
+	const FTempProject Project;
+	UZevoLiveLinkSettings* Settings = UZevoLiveLinkSettings::Get();
+	Settings->SavedConnections.Empty();
+	const uint16 Port = FindFreePort();
+	const FIPv4Endpoint Endpoint(FIPv4Address::InternalLoopback, Port);
+	Settings->AddOrUpdateConnection(Endpoint);
+
+	FLiveLinkClient Client;
+	const FGuid Guid = Client.AddSource(MakeShareable(new ZevoLiveLinkSource(Endpoint)));
+	ASSERT_TRUE(Guid.IsValid());
+	const FTestPose Pose = FTestPose::Random(8);
+	SendWithLiblo(Port, CharacterMessage("Remote", Pose));
+	SendWithLiblo(Port, PropMessage(1, 4, "Cup", {1, 2, 3}));
+
+	FLiveLinkSubjectFrameData Character;
+	FLiveLinkSubjectFrameData Prop;
+	ASSERT_TRUE(PumpUntil([&]
+	{
+		return Client.EvaluateFrame_AnyThread("Remote", ULiveLinkAnimationRole::StaticClass(), Character)
+			&& Client.EvaluateFrame_AnyThread("Cup_4", ULiveLinkTransformRole::StaticClass(), Prop);
+	}));
+	EXPECT_EQ(Character.StaticData.Cast<FLiveLinkSkeletonStaticData>()->BoneNames.Num(), 52);
+	EXPECT_LT(AngleBetween(Character.FrameData.Cast<FLiveLinkAnimationFrameData>()->Transforms[20].GetRotation(), Pose.Rotation(20)), 1e-6);
+	EXPECT_EQ(Prop.FrameData.Cast<FLiveLinkTransformFrameData>()->Transform.GetLocation(), FVector(1, 2, 3));
+
+	Client.RemoveSource(Guid);
+	EXPECT_TRUE(Client.GetSubjects(true, true).IsEmpty());
+	EXPECT_TRUE(Settings->SavedConnections.IsEmpty());
 }

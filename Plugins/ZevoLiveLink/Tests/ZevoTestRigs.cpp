@@ -11,7 +11,7 @@ FZevoTestBone Bone(const char* Name, const char* Parent, double X, double Y, dou
 
 void AddHand(TArray<FZevoTestBone>& Bones, const char* Side, double Sign)
 {
-	// Sign is -1 for the left side (toward -X) and +1 for the right.
+	// Sign is +1 for the left side (toward +X) and -1 for the right.
 	const FString Wrist = FString::Printf("%sWrist", Side);
 	const double Spread[5] = {3.0, 2.5, 0.5, -1.5, -3.5};
 	const double Base[5] = {3.0, 9.0, 9.5, 9.0, 8.0};
@@ -49,7 +49,7 @@ TArray<FZevoTestBone> ZevoTestRigs::StreamBodyTPose()
 		Bone("Neck", "Chest2", 0, 0, 17),
 		Bone("Neck1", "Neck", 0, 0, 10),
 	};
-	for (const auto& [Side, Sign] : {std::pair{"Left", -1.0}, std::pair{"Right", 1.0}})
+	for (const auto& [Side, Sign] : {std::pair{"Left", 1.0}, std::pair{"Right", -1.0}})
 	{
 		const FString S(Side);
 		Bones.Add({FName(S + "Hip"), FName("Hips"), FVector(Sign * 9.0, 0, -5)});
@@ -102,26 +102,31 @@ TArray<FZevoTestBone> ZevoTestRigs::Renamed(const TArray<FZevoTestBone>& Bones, 
 	return Result;
 }
 
-std::unique_ptr<USkeleton> ZevoTestRigs::MakeSkeleton(const TArray<FZevoTestBone>& Bones, FName Name)
+void ZevoTestRigs::FillSkeleton(USkeleton& Skeleton, const TArray<FZevoTestBone>& Bones)
 {
-	auto Skeleton = std::make_unique<USkeleton>();
-	Skeleton->Rename(Name);
-	FReferenceSkeletonModifier Modifier(Skeleton->GetMutableReferenceSkeleton());
+	FReferenceSkeletonModifier Modifier(Skeleton.GetMutableReferenceSkeleton());
 	for (const FZevoTestBone& Bone : Bones)
 	{
-		const int32 Parent = Bone.Parent.IsNone() ? INDEX_NONE : Skeleton->GetReferenceSkeleton().FindBoneIndex(Bone.Parent);
+		const int32 Parent = Bone.Parent.IsNone() ? INDEX_NONE : Skeleton.GetReferenceSkeleton().FindBoneIndex(Bone.Parent);
 		Modifier.Add(FMeshBoneInfo(Bone.Name, Parent), FTransform(Bone.Rotation, Bone.Translation));
 	}
-	const FReferenceSkeleton& RefSkeleton = Skeleton->GetReferenceSkeleton();
+	const FReferenceSkeleton& RefSkeleton = Skeleton.GetReferenceSkeleton();
 	TArray<FVector> Vertices;
 	for (int32 Index = 0; Index < RefSkeleton.GetNum(); ++Index)
 	{
 		AddBox(Vertices, RefSkeleton.GetComponentSpaceTransform(Index).GetTranslation(), 4.0, 0.0);
 	}
 	auto Mesh = std::make_unique<USkeletalMesh>();
-	Mesh->SetSkeleton(Skeleton.get());
+	Mesh->SetSkeleton(&Skeleton);
 	Mesh->SetVertexPositions(Vertices);
-	Skeleton->SetPreviewMesh(std::move(Mesh));
+	Skeleton.SetPreviewMesh(std::move(Mesh));
+}
+
+std::unique_ptr<USkeleton> ZevoTestRigs::MakeSkeleton(const TArray<FZevoTestBone>& Bones, FName Name)
+{
+	auto Skeleton = std::make_unique<USkeleton>();
+	Skeleton->Rename(Name);
+	FillSkeleton(*Skeleton, Bones);
 	return Skeleton;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Skeletons built in code for the retargeting tests: the stream's body in a T-pose (bones named by
-// the stream identifiers, engine space: centimetres, Z up, facing +Y, the body's left toward -X),
+// the stream identifiers, engine space: centimetres, Z up, facing +Y, the body's left toward +X, as the stream's
+// T-pose arrives in engine space),
 // the same body in an A-pose, and renamed copies.
 #include "Animation/Skeleton.h"
 #include "ZevoBoneMapping.h"
@@ -23,7 +24,9 @@ TArray<FZevoTestBone> StreamBodyTPose();
 TArray<FZevoTestBone> StreamBodyAPose();
 /** Renames every bone through Rename (stream identifier to the rig's name); unnamed bones keep theirs. */
 TArray<FZevoTestBone> Renamed(const TArray<FZevoTestBone>& Bones, const TMap<FName, FName>& Rename);
-/** A skeleton asset of the bones, with a preview mesh of boxes around them reaching down to the soles. */
+/** Gives Skeleton the bones and a preview mesh of boxes around them reaching down to the soles. */
+void FillSkeleton(USkeleton& Skeleton, const TArray<FZevoTestBone>& Bones);
+/** A skeleton asset of the bones (FillSkeleton), outside any package. */
 std::unique_ptr<USkeleton> MakeSkeleton(const TArray<FZevoTestBone>& Bones, FName Name);
 /** Rows mapping every stream bone onto the bone of the same name, as an asset's GetAllBones gives them. */
 TArray<FZevoBoneMappingRow> IdentityMapping();

@@ -89,7 +89,7 @@ TEST(ZevoTposeCalculator, ZeroLengthBonesFallBackToTheParentDirectionThenTheirOw
 	{
 		if (Bone.Name == FName("LeftWrist"))
 		{
-			Bone.Translation = FVector(-26, 0, 0);
+			Bone.Translation = FVector(26, 0, 0);
 		}
 		if (Bone.Name == FName("LeftFinger2"))
 		{
@@ -100,7 +100,7 @@ TEST(ZevoTposeCalculator, ZeroLengthBonesFallBackToTheParentDirectionThenTheirOw
 	const FReferenceSkeleton& S = Skeleton->GetReferenceSkeleton();
 	const TArray<FZevoBoneMappingRow> Rows = ZevoTestRigs::IdentityMapping();
 	const FVector FromParent = FZevoTposeCalculatorTestAccess::GetBoneDirection(S, S.FindBoneIndex(FName("LeftWrist")), EZevoBoneName::LeftWrist, Rows);
-	EXPECT_TRUE(FromParent.Equals(FVector(-1, 0, 0), 1e-12));
+	EXPECT_TRUE(FromParent.Equals(FVector(1, 0, 0), 1e-12));
 
 	// A lone bone with neither child nor parent found: its own X axis.
 	TArray<FZevoTestBone> Lone{{FName("LeftElbow"), NAME_None, FVector::ZeroVector, FQuat(FVector(0, 0, 1), UE_PI / 2)}};

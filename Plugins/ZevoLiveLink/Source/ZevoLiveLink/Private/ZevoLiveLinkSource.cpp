@@ -4,6 +4,7 @@
 #include "Common/UdpSocketBuilder.h"
 #include "SocketSubsystem.h"
 #include "Sockets.h"
+#include "ZevoLiveLinkSettings.h"
 #include "ZevoStreamSkeleton.h"
 
 namespace
@@ -113,9 +114,15 @@ bool ZevoLiveLinkSource::IsSourceStillValid() const
 bool ZevoLiveLinkSource::RequestSourceShutdown()
 {
 	Stopping.AtomicSet(true);
+	// Only the exit flag tells a user's removal from the editor closing: a removed source must not
+	// come back at the next start, a source closed with the editor must.
 	if (!GIsRequestingExit)
 	{
-		UE_LOG(LogTemp, Log, "[Zevo LiveLink] Source manually deleted, removed from settings: %s", *Endpoint.ToString());
+		if (UZevoLiveLinkSettings* Settings = UZevoLiveLinkSettings::Get())
+		{
+			Settings->RemoveConnection(Endpoint);
+			UE_LOG(LogTemp, Log, "[Zevo LiveLink] Source manually deleted, removed from settings: %s", *Endpoint.ToString());
+		}
 	}
 	else
 	{

@@ -4,6 +4,7 @@
 // that expands a name into its usual variants, and the expected hierarchy that tells whether a
 // candidate target bone sits where the stream bone would.
 #include "CoreMinimal.h"
+#include "UObject/Class.h"
 #include "UObject/ReflectedEnum.h"
 
 /** The stream's bones, in the order of their values; `Count` ends the list and is never shown. */
@@ -100,6 +101,7 @@ struct FZevoBoneMappingRow
 	EZevoBoneName SourceBone = EZevoBoneName::Hips;
 	FName TargetBone = NAME_None;
 };
+ZEVO_DECLARE_STRUCT(FZevoBoneMappingRow)
 
 /** Where a stream bone sits in the stream skeleton; names are lower-case identifiers. */
 struct FZevoBoneHierarchyInfo

@@ -8,6 +8,7 @@
 // page) runs there, so it has no lock.
 #include "CoreMinimal.h"
 #include "Engine/DeveloperSettings.h"
+#include "UObject/Class.h"
 #include "Interfaces/IPv4/IPv4Endpoint.h"
 
 /** One saved connection. Editor: tool tip "Saved Zevo LiveLink connection info"; the fields are
@@ -23,6 +24,7 @@ struct FZevoLiveLinkConnectionInfo
 	/** Editor: "Auto Connect", tool tip "Enable this connection for auto-connect". */
 	bool bEnabled = true;
 };
+ZEVO_DECLARE_STRUCT(FZevoLiveLinkConnectionInfo)
 
 /** Editor: display name "Zevo LiveLink", tool tip "Zevo LiveLink Plugin Settings\nConfigure
  *  automatic LiveLink source connection on editor startup". A config class (project default

@@ -1,0 +1,3 @@
+#include "LiveLinkSourceFactory.h"
+
+ZEVO_IMPLEMENT_CLASS(ULiveLinkSourceFactory, CLASS_Abstract)

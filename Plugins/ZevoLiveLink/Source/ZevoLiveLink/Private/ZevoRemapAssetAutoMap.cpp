@@ -1,0 +1,457 @@
+// Automatic mapping: for each stream bone, gather candidate bones of the target skeleton by name,
+// score them by name quality, finger and neck vocabulary, parent agreement, side and bones
+// already taken, and write the best into the row. Then report duplicates and unmapped bones.
+#include "ZevoRemapAssetBase.h"
+
+#include "Animation/Skeleton.h"
+
+namespace
+{
+struct FWordRules
+{
+	TArray<FString> Forbidden;
+	TArray<FString> Preferred;
+};
+
+/** Neck and finger vocabulary: a head must not be taken for the neck, a thumb for an index. */
+FWordRules WordRulesFor(const FString& Normalized)
+{
+	FWordRules Rules;
+	if (Normalized.Equals("neck1", ESearchCase::IgnoreCase))
+	{
+		Rules = {{"neck"}, {"head", "skull", "cranium"}};
+	}
+	else if (Normalized.Equals("neck", ESearchCase::IgnoreCase))
+	{
+		Rules = {{"head", "skull", "cranium"}, {"neck"}};
+	}
+	const auto Add = [&Rules](TArray<FString> Forbidden, TArray<FString> Preferred) {
+		Rules.Forbidden.Append(Forbidden);
+		Rules.Preferred.Append(Preferred);
+	};
+	if (Normalized.Contains("finger0") || Normalized.Contains("thumb"))
+	{
+		Add({"index", "middle", "mid", "ring", "pinky", "little"}, {"thumb"});
+	}
+	else if (Normalized.Contains("finger1"))
+	{
+		Add({"thumb", "middle", "mid", "ring", "pinky", "little"}, {"index"});
+	}
+	else if (Normalized.Contains("finger2"))
+	{
+		Add({"thumb", "index", "ring", "pinky", "little"}, {"middle", "mid"});
+	}
+	else if (Normalized.Contains("finger3"))
+	{
+		Add({"thumb", "index", "middle", "mid", "pinky", "little"}, {"ring"});
+	}
+	else if (Normalized.Contains("finger4"))
+	{
+		Add({"thumb", "index", "middle", "mid", "ring"}, {"pinky", "little"});
+	}
+	return Rules;
+}
+
+bool ContainsAny(const FString& A, const FString& B, const TArray<FString>& Words)
+{
+	for (const FString& Word : Words)
+	{
+		if (A.Contains(Word) || B.Contains(Word))
+		{
+			return true;
+		}
+	}
+	return false;
+}
+
+/** "_l" or ".l" (first occurrence) followed by the end, a digit, "_", "-" or ".". */
+bool HasSideMarkerInside(const FString& Lower, const char* Marker)
+{
+	const int32 At = Lower.Find(Marker, ESearchCase::CaseSensitive);
+	if (At == INDEX_NONE)
+	{
+		return false;
+	}
+	const int32 Next = At + 2;
+	if (Next >= Lower.Len())
+	{
+		return true;
+	}
+	const char C = Lower[Next];
+	return FChar::IsDigit(C) || C == '_' || C == '-' || C == '.';
+}
+
+struct FSide
+{
+	bool bLeft = false;
+	bool bRight = false;
+};
+
+/** The side a candidate bone's name tells, from its lower-case (L) and normalised (M) forms. */
+FSide CandidateSide(const FString& L, const FString& M)
+{
+	const bool bLeftExplicit = L.StartsWith("l_") || L.StartsWith("l.") || L.StartsWith("l-") || L.Contains("left");
+	const bool bRightExplicit = L.StartsWith("r_") || L.StartsWith("r.") || L.StartsWith("r-") || L.Contains("right");
+	FSide Side;
+	Side.bLeft = bLeftExplicit || L.EndsWith("_l") || L.EndsWith(".l") || L.EndsWith("-l") || L.EndsWith(" l") ||
+		HasSideMarkerInside(L, "_l") || HasSideMarkerInside(L, ".l") ||
+		(M.EndsWith("l") && !M.EndsWith("ll") && !M.EndsWith("oll") && !M.EndsWith("all"));
+	Side.bRight = bRightExplicit || L.EndsWith("_r") || L.EndsWith(".r") || L.EndsWith("-r") || L.EndsWith(" r") ||
+		HasSideMarkerInside(L, "_r") || HasSideMarkerInside(L, ".r") ||
+		(M.EndsWith("r") && !M.EndsWith("rr") && !M.EndsWith("ar") && !M.EndsWith("er"));
+	if (Side.bLeft && Side.bRight)
+	{
+		if (bRightExplicit && !bLeftExplicit)
+		{
+			Side.bLeft = false;
+		}
+		else if (bLeftExplicit && !bRightExplicit)
+		{
+			Side.bRight = false;
+		}
+	}
+	return Side;
+}
+
+struct FCandidate
+{
+	FName Bone;
+	float Score;
+};
+
+struct FLabelledRows
+{
+	TArray<FZevoBoneMappingRow>* Rows;
+	const char* DuplicateLabel;
+	const char* UnmappedLabel;
+};
+}
+
+const FName* UZevoRemapAssetBase::FindBestMatchWithHierarchyValidationInternal(FName SourceBoneName,
+	const TMap<FString, FName>& FirstBoneByNormalizedName, const TMap<FString, TArray<FName>>& BonesByNormalizedName,
+	const TMap<FName, FName>& TargetParents, const TMap<FString, FName>& MappedSoFar,
+	const TMap<FString, FZevoBoneHierarchyInfo>& ExpectedHierarchy) const
+{
+	const FString Source = SourceBoneName.ToString();
+	const FString Normalized = FZevoBoneNameMappings::NormalizeBoneName(Source);
+
+	// The target already chosen for this bone's expected parent, if any.
+	FName ExpectedParentTarget = NAME_None;
+	if (const FZevoBoneHierarchyInfo* Info = FZevoBoneNameMappings::FindExpectedHierarchyEntry(Normalized))
+	{
+		if (!Info->ParentBone.IsEmpty())
+		{
+			if (const FName* Found = MappedSoFar.Find(FZevoBoneNameMappings::NormalizeBoneName(Info->ParentBone)))
+			{
+				ExpectedParentTarget = *Found;
+			}
+		}
+	}
+
+	const FWordRules Rules = WordRulesFor(Normalized);
+	const FString SourceLower = Source.ToLower();
+	const bool bSourceLeft = SourceLower.Contains("left");
+	const bool bSourceRight = SourceLower.Contains("right");
+
+	TArray<FCandidate> Candidates;
+	Candidates.Reserve(20);
+	const auto Offer = [&](FName Candidate, float Score) {
+		if (Candidate.IsNone())
+		{
+			return;
+		}
+		const FString L = Candidate.ToString().ToLower();
+		const FString M = FZevoBoneNameMappings::NormalizeBoneName(L);
+		// A bone named exactly as the stream bone is never refused for a word it contains.
+		if (!M.Equals(Normalized) && ContainsAny(M, L, Rules.Forbidden))
+		{
+			return;
+		}
+		if (ContainsAny(M, L, Rules.Preferred))
+		{
+			Score *= 1.5f;
+		}
+		if (!ExpectedParentTarget.IsNone())
+		{
+			if (const FName* Parent = TargetParents.Find(Candidate))
+			{
+				if (Parent->IsNone())
+				{
+					Score *= 0.3f;
+				}
+				else if (*Parent == ExpectedParentTarget)
+				{
+					Score *= 2.0f;
+				}
+				else
+				{
+					const FName* Up1 = TargetParents.Find(*Parent);
+					const FName* Up2 = (Up1 && !Up1->IsNone()) ? TargetParents.Find(*Up1) : nullptr;
+					if (Up1 && *Up1 == ExpectedParentTarget)
+					{
+						Score *= 1.35f;
+					}
+					else if (Up2 && *Up2 == ExpectedParentTarget)
+					{
+						Score *= 1.2f;
+					}
+					else
+					{
+						Score *= 0.3f;
+					}
+				}
+			}
+		}
+		const FSide Side = CandidateSide(L, M);
+		if ((bSourceLeft && Side.bRight) || (bSourceRight && Side.bLeft))
+		{
+			Score = 0.f;
+		}
+		for (const auto& Mapped : MappedSoFar)
+		{
+			if (Mapped.Value == Candidate && !Mapped.Key.Equals(Normalized))
+			{
+				Score *= 0.1f;
+				break;
+			}
+		}
+		if (Score <= 0.f)
+		{
+			return;
+		}
+		for (FCandidate& Existing : Candidates)
+		{
+			if (Existing.Bone == Candidate)
+			{
+				Existing.Score = FMath::Max(Existing.Score, Score);
+				return;
+			}
+		}
+		Candidates.Add({Candidate, Score});
+	};
+	const auto OfferName = [&](const FString& Key, float Score) {
+		if (const FName* First = FirstBoneByNormalizedName.Find(Key))
+		{
+			Offer(*First, Score);
+		}
+		if (const TArray<FName>* All = BonesByNormalizedName.Find(Key))
+		{
+			for (const FName Bone : *All)
+			{
+				Offer(Bone, Score * 0.9f);
+			}
+		}
+	};
+
+	// Neck and head first, by the words riggers use for them.
+	const auto OfferWords = [&](std::initializer_list<const char*> Words, float Base, float Step) {
+		for (const char* Word : Words)
+		{
+			OfferName(FZevoBoneNameMappings::NormalizeBoneName(Word), Base);
+			Base -= Step;
+		}
+	};
+	if (Source.Equals("Neck", ESearchCase::IgnoreCase))
+	{
+		OfferWords({"neck_01", "neck01", "neck_1", "neck", "neck_02", "neck1"}, 1.5f, 0.05f);
+	}
+	else if (Source.Equals("Neck1", ESearchCase::IgnoreCase))
+	{
+		OfferWords({"head", "skull", "cranium", "head1", "head01", "head_01"}, 2.0f, 0.1f);
+	}
+
+	if (const FName* First = FirstBoneByNormalizedName.Find(Normalized))
+	{
+		Offer(*First, 1.0f);
+	}
+	if (const TArray<FName>* All = BonesByNormalizedName.Find(Normalized))
+	{
+		for (const FName Bone : *All)
+		{
+			Offer(Bone, 0.95f);
+		}
+	}
+
+	const TArray<FString> Variations = FZevoBoneNameMappings::GenerateVariations(Source);
+	for (int32 Index = 0; Index < Variations.Num(); ++Index)
+	{
+		OfferName(FZevoBoneNameMappings::NormalizeBoneName(Variations[Index]), FMath::Max(0.9f - 0.01f * Index, 0.5f));
+	}
+
+	if (Candidates.IsEmpty())
+	{
+		UE_LOG(LogTemp, Warning, "[Zevo Remap] No candidates found for source bone: %s", *Source);
+		return nullptr;
+	}
+	Candidates.StableSort([](const FCandidate& A, const FCandidate& B) { return A.Score > B.Score; });
+	return FirstBoneByNormalizedName.Find(FZevoBoneNameMappings::NormalizeBoneName(Candidates[0].Bone.ToString()));
+}
+
+FName UZevoRemapAssetBase::FindBestMatchWithHierarchyValidation(FName SourceBoneName, const TMap<FString, FName>& FirstBoneByNormalizedName,
+	const TMap<FString, TArray<FName>>& BonesByNormalizedName, const TMap<FName, FName>& TargetParents,
+	const TMap<FString, FName>& MappedSoFar, const TMap<FString, FZevoBoneHierarchyInfo>& ExpectedHierarchy) const
+{
+	const FName* Found = FindBestMatchWithHierarchyValidationInternal(
+		SourceBoneName, FirstBoneByNormalizedName, BonesByNormalizedName, TargetParents, MappedSoFar, ExpectedHierarchy);
+	return Found ? *Found : NAME_None;
+}
+
+void UZevoRemapAssetBase::AutoMapFromTargetSkeleton()
+{
+	if (!TargetSkeleton)
+	{
+		UE_LOG(LogTemp, Warning, "[Zevo Remap] Target Skeleton is not assigned!");
+		return;
+	}
+	Modify();
+	InitializeAllBones();
+
+	TMap<FString, TArray<FName>> BonesByNormalizedName;
+	TMap<FString, FName> FirstBoneByNormalizedName;
+	TMap<FName, FName> TargetParents;
+	const FReferenceSkeleton& RefSkeleton = TargetSkeleton->GetReferenceSkeleton();
+	for (int32 Index = 0; Index < RefSkeleton.GetNum(); ++Index)
+	{
+		const FName Bone = RefSkeleton.GetBoneName(Index);
+		const FString Normalized = FZevoBoneNameMappings::NormalizeBoneName(Bone.ToString());
+		BonesByNormalizedName.FindOrAdd(Normalized).Add(Bone);
+		if (!FirstBoneByNormalizedName.Contains(Normalized))
+		{
+			FirstBoneByNormalizedName.Add(Normalized, Bone);
+		}
+		const int32 Parent = RefSkeleton.GetParentIndex(Index);
+		TargetParents.Add(Bone, Parent == INDEX_NONE ? NAME_None : RefSkeleton.GetBoneName(Parent));
+	}
+
+	DuplicateTargetBones.Empty();
+	TMap<FString, FName> MappedSoFar;
+	MappedSoFar.Reserve(52);
+	TMap<FName, TArray<FName>> StreamBonesByTarget;
+	TMap<FName, TSet<FString>> GroupsByTarget;
+	const TMap<FString, FZevoBoneHierarchyInfo>& ExpectedHierarchy = FZevoBoneNameMappings::GetExpectedBoneHierarchy();
+
+	// Parents before children, so that each bone can prefer the child of its parent's target.
+	struct FOrdered
+	{
+		EZevoBoneName Bone;
+		int32 Depth;
+	};
+	TArray<FOrdered> Order;
+	for (const EZevoBoneName Bone : FZevoBoneNameUtils::GetAllBoneEnums())
+	{
+		const FName Name = FZevoBoneNameUtils::EnumToFName(Bone);
+		if (Name.IsNone())
+		{
+			continue;
+		}
+		const FString Start = FZevoBoneNameMappings::NormalizeBoneName(Name.ToString());
+		FString Current = Start;
+		FString Previous;
+		int32 Depth = 0;
+		for (; Depth < 20; ++Depth)
+		{
+			const FZevoBoneHierarchyInfo* Info = FZevoBoneNameMappings::FindExpectedHierarchyEntry(Current);
+			if (!Info || Info->ParentBone.IsEmpty())
+			{
+				break;
+			}
+			const FString Parent = FZevoBoneNameMappings::NormalizeBoneName(Info->ParentBone);
+			if (Parent.Equals(Start) || Parent.Equals(Previous))
+			{
+				break;
+			}
+			Previous = Current;
+			Current = Parent;
+		}
+		Order.Add({Bone, Depth});
+	}
+	Order.StableSort([](const FOrdered& A, const FOrdered& B) { return A.Depth < B.Depth; });
+
+	FLabelledRows Groups[] = {{&BodySpineBones, "Body/Spine", "Body"}, {&LegBones, "Leg", "Leg"}, {&ArmBones, "Arm", "Arm"},
+		{&FingerBones, "Finger", "Finger"}};
+	const auto GroupOf = [&Groups](EZevoBoneName Bone) -> FLabelledRows& {
+		return Groups[static_cast<int32>(FZevoBoneNameUtils::GetBoneCategory(Bone))];
+	};
+
+	int32 MappedCount = 0;
+	for (const FOrdered& Entry : Order)
+	{
+		FLabelledRows& Group = GroupOf(Entry.Bone);
+		const int32 RowIndex = Group.Rows->IndexOfByPredicate([&Entry](const FZevoBoneMappingRow& Row) { return Row.SourceBone == Entry.Bone; });
+		if (RowIndex == INDEX_NONE)
+		{
+			continue;
+		}
+		const FName StreamName = FZevoBoneNameUtils::EnumToFName(Entry.Bone);
+		const FName Target = FindBestMatchWithHierarchyValidation(
+			StreamName, FirstBoneByNormalizedName, BonesByNormalizedName, TargetParents, MappedSoFar, ExpectedHierarchy);
+		if (Target.IsNone() || Target.ToString().TrimStartAndEnd().IsEmpty())
+		{
+			continue;
+		}
+		(*Group.Rows)[RowIndex].TargetBone = Target;
+		++MappedCount;
+		MappedSoFar.Add(FZevoBoneNameMappings::NormalizeBoneName(StreamName.ToString()), Target);
+		StreamBonesByTarget.FindOrAdd(Target).Add(StreamName);
+		GroupsByTarget.FindOrAdd(Target).Add(Group.DuplicateLabel);
+	}
+
+	TSet<FString> DuplicateGroups;
+	for (const auto& Entry : StreamBonesByTarget)
+	{
+		const TArray<FName>& Streams = Entry.Value;
+		bool bExclusivePair = false;
+		for (int32 First = 0; First < Streams.Num() && !bExclusivePair; ++First)
+		{
+			for (int32 Second = First + 1; Second < Streams.Num() && !bExclusivePair; ++Second)
+			{
+				bExclusivePair = FZevoBoneNameMappings::AreBonesMutuallyExclusive(Streams[First].ToString(), Streams[Second].ToString());
+			}
+		}
+		if (!bExclusivePair)
+		{
+			continue;
+		}
+		DuplicateTargetBones.Add(Entry.Key, Streams);
+		DuplicateGroups.Append(GroupsByTarget[Entry.Key]);
+		TArray<FString> Names;
+		for (const FName Stream : Streams)
+		{
+			Names.Add(Stream.ToString());
+		}
+		UE_LOG(LogTemp, Warning,
+			"[Zevo Remap] Duplicate mapping detected! Target bone '%s' is mapped from multiple source bones: [%s]. Please verify and adjust manually.",
+			*Entry.Key.ToString(), *FString::Join(Names, ", "));
+	}
+	DuplicateStatusText = DuplicateTargetBones.IsEmpty()
+		? FString("OK")
+		: FString::Printf("%d duplicate(s) [%s]", DuplicateTargetBones.Num(), *FString::Join(DuplicateGroups.Array(), ", "));
+	if (DuplicateTargetBones.Num() > 0)
+	{
+		UE_LOG(LogTemp, Warning, "[Zevo Remap] Found %d duplicate target bones. Check 'Mapping Statistics' for details.", DuplicateTargetBones.Num());
+	}
+
+	const int32 Unmapped = static_cast<int32>(EZevoBoneName::Count) - MappedCount;
+	if (Unmapped <= 0)
+	{
+		MissingStatusText = "OK";
+	}
+	else
+	{
+		TArray<FString> Counts;
+		for (const FLabelledRows& Group : Groups)
+		{
+			int32 Count = 0;
+			for (const FZevoBoneMappingRow& Row : *Group.Rows)
+			{
+				Count += Row.TargetBone.IsNone() ? 1 : 0;
+			}
+			if (Count > 0)
+			{
+				Counts.Add(FString::Printf("%s:%d", Group.UnmappedLabel, Count));
+			}
+		}
+		MissingStatusText = FString::Printf("%d unmapped [%s]", Unmapped, *FString::Join(Counts, ", "));
+		UE_LOG(LogTemp, Warning, "[Zevo Remap] %d bones were not found in the target skeleton. You may need to map them manually.", Unmapped);
+	}
+}

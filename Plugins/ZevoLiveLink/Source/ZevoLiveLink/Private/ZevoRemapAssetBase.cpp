@@ -1,0 +1,147 @@
+#include "ZevoRemapAsset.h"
+
+#include "Animation/Skeleton.h"
+#include "UObject/ConstructorHelpers.h"
+#include "UObject/ObjectMacros.h"
+
+ZEVO_REFLECT_STRUCT(FZevoBoneMappingRow)
+{
+	Builder.MetaData({{"BlueprintType", "true"}});
+	ZEVO_PROPERTY(SourceBone, UP::VisibleAnywhere, {"Category", "Bone Mapping"}, {"DisplayName", "Source (Zevo)"});
+	ZEVO_PROPERTY(TargetBone, UP::EditAnywhere, {"Category", "Bone Mapping"}, {"DisplayName", "Target (Unreal)"});
+}
+
+ZEVO_REFLECT_CLASS(UZevoRemapAssetBase, CLASS_Abstract | CLASS_EditInlineNew)
+{
+	Builder.MetaData({{"BlueprintType", "true"}, {"IsBlueprintBase", "true"}});
+	ZEVO_PROPERTY(TargetSkeleton, UP::EditAnywhere | UP::BlueprintReadWrite, {"Category", "Live Link"}, {"DisplayName", "Target Skeleton"});
+	ZEVO_PROPERTY(GroundOffset, UP::EditAnywhere | UP::BlueprintReadWrite, {"Category", "Live Link"}, {"DisplayName", "Ground Offset (cm)"},
+		{"ClampMin", "-100.0"}, {"ClampMax", "100.0"}, {"UIMin", "-100.0"}, {"UIMax", "100.0"});
+	ZEVO_PROPERTY(bPreserveActorDistances, UP::EditAnywhere | UP::BlueprintReadWrite, {"Category", "Motion Processing"},
+		{"DisplayName", "Preserve Actor Distances"},
+		{"ToolTip", "When enabled, keeps original XY scale (1.0) so multiple actors maintain real-world relative positions"});
+	ZEVO_PROPERTY(bUseHipCorrection, UP::EditAnywhere | UP::BlueprintReadWrite, {"Category", "Motion Processing"},
+		{"DisplayName", "Use Hip Correction"}, {"ToolTip", "When enabled, applies floor calibration to make mesh bottom touch ground (Z=0)"});
+	// Saved and referenced, never shown.
+	ZEVO_PROPERTY(TPoseReferenceSkeleton, CPF_None);
+	ZEVO_PROPERTY(DuplicateStatusText, UP::VisibleAnywhere, {"Category", "Bone Mapping Status"}, {"DisplayName", "Duplicate Check"});
+	ZEVO_PROPERTY(MissingStatusText, UP::VisibleAnywhere, {"Category", "Bone Mapping Status"}, {"DisplayName", "Missing Check"});
+	ZEVO_PROPERTY(BodySpineBones, UP::EditAnywhere, {"Category", "Bone Mapping"}, {"DisplayName", "Body & Spine"}, {"ShowOnlyInnerProperties", ""});
+	ZEVO_PROPERTY(LegBones, UP::EditAnywhere, {"Category", "Bone Mapping"}, {"DisplayName", "Legs"}, {"ShowOnlyInnerProperties", ""});
+	ZEVO_PROPERTY(ArmBones, UP::EditAnywhere, {"Category", "Bone Mapping"}, {"DisplayName", "Arms"}, {"ShowOnlyInnerProperties", ""});
+	ZEVO_PROPERTY(FingerBones, UP::EditAnywhere, {"Category", "Bone Mapping"}, {"DisplayName", "Fingers"}, {"ShowOnlyInnerProperties", ""});
+}
+
+ZEVO_REFLECT_CLASS(UZevoRemapAsset, CLASS_EditInlineNew)
+{
+	Builder.MetaData({{"ToolTip", "Zevo Custom Remap Asset"}, {"BlueprintType", "true"}, {"IsBlueprintBase", "true"}});
+}
+
+UZevoRemapAssetBase::UZevoRemapAssetBase()
+{
+	InitializeAllBones();
+	// Loaded once per process; a missing asset is reported by the finder and leaves the pose
+	// build without T-pose deltas.
+	static ConstructorHelpers::FObjectFinder<USkeleton> DefaultTPose(TEXT("/ZevoLiveLink/Zevo_TPose_Skeleton.Zevo_TPose_Skeleton"));
+	TPoseReferenceSkeleton = DefaultTPose.Object;
+}
+
+UZevoRemapAssetBase::~UZevoRemapAssetBase() = default;
+
+void UZevoRemapAssetBase::InitializeAllBones()
+{
+	BodySpineBones.Empty();
+	LegBones.Empty();
+	ArmBones.Empty();
+	FingerBones.Empty();
+	for (const EZevoBoneName Bone : FZevoBoneNameUtils::GetAllBoneEnums())
+	{
+		const FZevoBoneMappingRow Row{Bone, NAME_None};
+		switch (FZevoBoneNameUtils::GetBoneCategory(Bone))
+		{
+		case EZevoBoneCategory::BodyAndSpine: BodySpineBones.Add(Row); break;
+		case EZevoBoneCategory::Legs: LegBones.Add(Row); break;
+		case EZevoBoneCategory::Arms: ArmBones.Add(Row); break;
+		case EZevoBoneCategory::Fingers: FingerBones.Add(Row); break;
+		}
+	}
+}
+
+TArray<FZevoBoneMappingRow> UZevoRemapAssetBase::GetAllBones() const
+{
+	TArray<FZevoBoneMappingRow> All;
+	All.Reserve(BodySpineBones.Num() + LegBones.Num() + ArmBones.Num() + FingerBones.Num());
+	All.Append(BodySpineBones);
+	All.Append(LegBones);
+	All.Append(ArmBones);
+	All.Append(FingerBones);
+	return All;
+}
+
+void UZevoRemapAssetBase::ClearBoneMapping()
+{
+	Modify();
+	InitializeAllBones();
+	DuplicateTargetBones.Empty();
+	DuplicateStatusText = "OK";
+	MissingStatusText = FString::Printf("%d unmapped", static_cast<int32>(EZevoBoneName::Count));
+	std::lock_guard Lock(PoseCacheMutex);
+	bPositionScaleValid = false;
+	for (int32 Index = 0; Index < 3; ++Index)
+	{
+		CachedStreamLegLengths[Index] = 0.f;
+		TargetLegLengths[Index] = 0.f;
+	}
+}
+
+void UZevoRemapAssetBase::InvalidatePoseCaches()
+{
+	std::lock_guard Lock(PoseCacheMutex);
+	TPoseRotationDeltas.Empty();
+	CachedSkeletonName = NAME_None;
+	bPositionScaleValid = false;
+	TargetHipHeight = AnkleToSoleDistance = HipCorrectionOffset = 0.f;
+	bHipHeightValid = bHipCorrectionValid = false;
+}
+
+void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent)
+{
+	Super::PostEditChangeProperty(PropertyChangedEvent);
+	if (!PropertyChangedEvent.MemberProperty)
+	{
+		return;
+	}
+	const FName Member = PropertyChangedEvent.GetMemberPropertyName();
+	if (Member == FName("TargetSkeleton"))
+	{
+		if (TargetSkeleton)
+		{
+			AutoMapFromTargetSkeleton();
+		}
+		else
+		{
+			UE_LOG(LogTemp, Warning, "[Zevo Remap] Target Skeleton cleared.");
+		}
+		InvalidatePoseCaches();
+	}
+	else if (Member == FName("TPoseReferenceSkeleton"))
+	{
+		std::lock_guard Lock(PoseCacheMutex);
+		TPoseRotationDeltas.Empty();
+		CachedSkeletonName = NAME_None;
+	}
+	else if (Member == FName("bPreserveActorDistances") || Member == FName("bUseHipCorrection"))
+	{
+		std::lock_guard Lock(PoseCacheMutex);
+		bPositionScaleValid = false;
+		bHipCorrectionValid = false;
+	}
+	else if (Member == FName("BodySpineBones") || Member == FName("LegBones") || Member == FName("ArmBones") || Member == FName("FingerBones"))
+	{
+		if (PropertyChangedEvent.GetPropertyName() == FName("TargetBone"))
+		{
+			UpdateDuplicateDetection();
+		}
+	}
+}
+

@@ -1,0 +1,101 @@
+#pragma once
+// UZevoRemapAssetBase: drives any skeleton from a character subject of the motion stream. It
+// holds the user's settings, the mapping of the 52 stream bones onto the target skeleton (four
+// category arrays), two status lines for the details panel, and the caches of the per-frame
+// pose build. Subclasses choose the coordinate conversion of the stream.
+#include "LiveLinkRemapAsset.h"
+#include "ZevoBoneMapping.h"
+
+#include <mutex>
+
+class USkeleton;
+struct FBoneContainer;
+struct FReferenceSkeleton;
+
+class UZevoRemapAssetBase : public ULiveLinkRemapAsset
+{
+	ZEVO_CLASS(UZevoRemapAssetBase, ULiveLinkRemapAsset)
+
+public:
+	UZevoRemapAssetBase();
+	~UZevoRemapAssetBase() override;
+
+	// Settings
+	USkeleton* TargetSkeleton = nullptr;
+	/** Centimetres, -100..100. */
+	float GroundOffset = 0.f;
+	bool bPreserveActorDistances = false;
+	bool bUseHipCorrection = true;
+	USkeleton* TPoseReferenceSkeleton = nullptr;
+
+	// Status lines shown by the details panel
+	FString DuplicateStatusText;
+	FString MissingStatusText;
+
+	// The mapping table: one row per stream bone, by category
+	TArray<FZevoBoneMappingRow> BodySpineBones;
+	TArray<FZevoBoneMappingRow> LegBones;
+	TArray<FZevoBoneMappingRow> ArmBones;
+	TArray<FZevoBoneMappingRow> FingerBones;
+
+	/** The four arrays concatenated: Body & Spine, Legs, Arms, Fingers. */
+	TArray<FZevoBoneMappingRow> GetAllBones() const;
+	const TMap<FName, TArray<FName>>& GetDuplicateTargetBones() const { return DuplicateTargetBones; }
+
+	void AutoMapFromTargetSkeleton();
+	void ClearBoneMapping();
+	void UpdateDuplicateDetection();
+
+	void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) override;
+	void BuildPoseFromAnimationData(float DeltaTime, const FLiveLinkSkeletonStaticData* InSkeletonData,
+		const FLiveLinkAnimationFrameData* InFrameData, FCompactPose& OutPose) override;
+
+protected:
+	virtual FVector ConvertRootPosition(FVector LiveLinkPosition) const { return LiveLinkPosition; }
+	virtual FQuat ConvertRootRotation(FQuat LiveLinkRotation) const { return LiveLinkRotation; }
+	virtual FQuat ConvertBoneRotation(FQuat LiveLinkRotation) const { return LiveLinkRotation; }
+	virtual FVector ConvertBonePosition(FVector LiveLinkPosition) const { return LiveLinkPosition; }
+	virtual FName GetTargetRootName() const { return FName("root"); }
+	virtual FName GetRemappedBoneName(FName BoneName) const { return BoneName; }
+
+	void UpdateTPoseRotationDeltas(const FBoneContainer& BoneContainer);
+	void CalculateTPoseDeltasFromReferenceSkeleton();
+	void CalculateHipHeightOffset();
+
+private:
+	friend class FZevoRemapAssetTestAccess;
+
+	void InitializeAllBones();
+	/** Forgets every pose-build cache; the next frame measures again. */
+	void InvalidatePoseCaches();
+	/** A pose bone's rest rotation with its T-pose delta applied. */
+	FQuat GetTPosedLocalRotation(const FReferenceSkeleton& PoseSkeleton, int32 PoseIndex) const;
+	/** The component's up axis in the space of the hips' parent, T-posed. */
+	FVector GetHipsUpVector(const FReferenceSkeleton& PoseSkeleton, int32 HipsPoseIndex) const;
+	/** Re-measures the position scale when the stream's leg lengths changed by more than 0.01 cm. */
+	void UpdatePositionScale(float StreamUpperLeg, float StreamLowerLeg, float StreamHipToUpperLeg, const FReferenceSkeleton& PoseSkeleton,
+		const TArray<FZevoBoneMappingRow>& Rows);
+	FName FindBestMatchWithHierarchyValidation(FName SourceBoneName, const TMap<FString, FName>& FirstBoneByNormalizedName,
+		const TMap<FString, TArray<FName>>& BonesByNormalizedName, const TMap<FName, FName>& TargetParents,
+		const TMap<FString, FName>& MappedSoFar, const TMap<FString, FZevoBoneHierarchyInfo>& ExpectedHierarchy) const;
+	const FName* FindBestMatchWithHierarchyValidationInternal(FName SourceBoneName, const TMap<FString, FName>& FirstBoneByNormalizedName,
+		const TMap<FString, TArray<FName>>& BonesByNormalizedName, const TMap<FName, FName>& TargetParents,
+		const TMap<FString, FName>& MappedSoFar, const TMap<FString, FZevoBoneHierarchyInfo>& ExpectedHierarchy) const;
+
+	// Transient caches. The pose build may run on several animation threads at once for meshes
+	// that share this asset; PoseCacheMutex guards every cache below, for the build and for the
+	// editor-thread invalidations.
+	TMap<FName, TArray<FName>> DuplicateTargetBones;
+	mutable std::mutex PoseCacheMutex;
+	TMap<FName, FQuat> TPoseRotationDeltas;
+	FName CachedSkeletonName;
+	float CachedStreamLegLengths[3] = {0.f, 0.f, 0.f};
+	float TargetLegLengths[3] = {0.f, 0.f, 0.f};
+	FVector PositionScale = FVector::OneVector;
+	bool bPositionScaleValid = false;
+	float TargetHipHeight = 0.f;
+	float AnkleToSoleDistance = 0.f;
+	float HipCorrectionOffset = 0.f;
+	bool bHipHeightValid = false;
+	bool bHipCorrectionValid = false;
+};

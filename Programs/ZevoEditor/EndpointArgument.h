@@ -1,0 +1,11 @@
+#pragma once
+// Endpoints on the command line: "A.B.C.D:PORT", dotted-decimal IPv4 and a port of 1 to 65535.
+#include "Interfaces/IPv4/IPv4Endpoint.h"
+
+#include <CLI/CLI.hpp>
+
+/** Checks an IP:PORT argument while the command line is parsed, so that a bad one is a usage error. */
+CLI::Validator IPv4EndpointValidator();
+
+/** The endpoint of an argument that passed the validator. */
+FIPv4Endpoint ParseEndpointArgument(const std::string& Text);

@@ -1,0 +1,117 @@
+#include "RunCommand.h"
+
+#include "Async/Async.h"
+#include "EndpointArgument.h"
+#include "EngineLoop.h"
+#include "ExitCodes.h"
+#include "LiveLinkClient.h"
+#include "LiveLinkRecorder.h"
+#include "Misc/Paths.h"
+#include "StatusTable.h"
+#include "ZevoLiveLinkSource.h"
+
+#include <atomic>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+// Set by SIGINT and SIGTERM; a lock-free atomic store is safe inside a signal handler.
+std::atomic<bool> bExitSignalled{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+extern "C" void OnExitSignal(int)
+{
+	bExitSignalled.store(true);
+}
+
+void InstallExitSignals()
+{
+	struct sigaction Action = {};
+	Action.sa_handler = OnExitSignal;
+	sigemptyset(&Action.sa_mask);
+	sigaction(SIGINT, &Action, nullptr);
+	sigaction(SIGTERM, &Action, nullptr);
+}
+
+CLI::Validator PositiveSecondsValidator()
+{
+	return CLI::Validator(
+		[](std::string& Text) -> std::string {
+			char* End = nullptr;
+			const double Seconds = std::strtod(Text.c_str(), &End);
+			const bool bNumber = !Text.empty() && End == Text.c_str() + Text.size();
+			return bNumber && Seconds > 0.0 && std::isfinite(Seconds) ? std::string() : "\"" + Text + "\" is not a number of seconds above 0";
+		},
+		"SECONDS");
+}
+
+void Print(const FString& Text)
+{
+	std::fputs(*Text, stdout);
+	std::fflush(stdout);
+}
+}
+
+FRunCommand::FRunCommand(CLI::App& App)
+{
+	Command = App.add_subcommand("run", "Run the editor: receive the motion stream until Ctrl-C or the end of --for");
+	Command->add_option("--project", ProjectDir, "The project folder")->required()->check(CLI::ExistingDirectory);
+	Command->add_option("--for", ForSeconds, "Exit after this many seconds")->check(PositiveSecondsValidator());
+	Command->add_option("--source", Sources, "Listen for the stream on this endpoint (repeatable)")->check(IPv4EndpointValidator());
+	Command->add_option("--record", RecordFile, "Write every static data, frame and subject removal to this file, one JSON object per line");
+}
+
+int FRunCommand::Execute()
+{
+	FPaths::SetProjectDir(ProjectDir.c_str());
+	FGameThread::RegisterCurrentThread();
+	InstallExitSignals();
+
+	FLiveLinkClient Client;
+	TSharedPtr<FLiveLinkRecorder> Recorder;
+	if (!RecordFile.empty())
+	{
+		Recorder = MakeShared<FLiveLinkRecorder>(FString(RecordFile));
+		if (!Recorder->IsOpen())
+		{
+			std::fprintf(stderr, "zevo-editor: cannot record to %s\n", RecordFile.c_str());
+			return ExitFailure;
+		}
+		Client.SetRecorder(Recorder);
+	}
+	for (const std::string& Source : Sources)
+	{
+		Client.AddSource(MakeShared<ZevoLiveLinkSource>(ParseEndpointArgument(Source)));
+	}
+
+	const double StartSeconds = FPlatformTime::Seconds();
+	const auto RunSeconds = [StartSeconds] { return FPlatformTime::Seconds() - StartSeconds; };
+	FStatusTable Status;
+	double NextStatusSeconds = 1.0;
+	FEngineLoop Loop;
+	Loop.OnTick([&](double) {
+		Client.Tick();
+		const double Now = RunSeconds();
+		if (Now >= NextStatusSeconds)
+		{
+			Print(Status.Format(Client, Now));
+			NextStatusSeconds = std::floor(Now) + 1.0;
+		}
+	});
+	Loop.Run([&] { return bExitSignalled.load() || (ForSeconds > 0.0 && RunSeconds() >= ForSeconds); });
+
+	Print(Status.Format(Client, RunSeconds()));
+	GIsRequestingExit = true;
+	Client.Shutdown();
+	// Datagrams still queued belong to stopped sources, which drop them.
+	FGameThread::PumpTasks();
+	if (Recorder)
+	{
+		Client.SetRecorder(nullptr);
+		Recorder->Flush();
+	}
+	return ExitSuccess;
+}

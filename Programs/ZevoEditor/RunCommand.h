@@ -1,0 +1,25 @@
+#pragma once
+// "zevo-editor run": the editor without a window. It hosts the Live Link client, adds a stream
+// source for each --source, can record the client's traffic, and runs the engine loop until
+// Ctrl-C or the end of --for. Either ending is an editor exit: the sources keep their saved
+// connections.
+#include <CLI/CLI.hpp>
+#include <string>
+#include <vector>
+
+class FRunCommand
+{
+public:
+	/** Declares the command and its options on App. */
+	explicit FRunCommand(CLI::App& App);
+	bool IsChosen() const { return Command->parsed(); }
+	/** Runs the editor; returns the process exit code. */
+	int Execute();
+
+private:
+	CLI::App* Command;
+	std::string ProjectDir;
+	double ForSeconds = 0.0;
+	std::vector<std::string> Sources;
+	std::string RecordFile;
+};

@@ -1,0 +1,267 @@
+// Runs the real zevo-editor in a temporary project.
+#include "TempProject.h"
+
+#include <arpa/inet.h>
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <lo/lo.h>
+#include <netinet/in.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace
+{
+using FClock = std::chrono::steady_clock;
+
+/** One zevo-editor process with its output going to files of the project. */
+class FEditorProcess
+{
+public:
+	FEditorProcess(const FTempProject& InProject, const std::vector<std::string>& Args) : Project(InProject)
+	{
+		std::vector<std::string> Argv{ZEVO_EDITOR_PROGRAM};
+		Argv.insert(Argv.end(), Args.begin(), Args.end());
+		std::vector<char*> Pointers;
+		for (std::string& Arg : Argv)
+		{
+			Pointers.push_back(Arg.data());
+		}
+		Pointers.push_back(nullptr);
+		posix_spawn_file_actions_t Files;
+		posix_spawn_file_actions_init(&Files);
+		posix_spawn_file_actions_addopen(&Files, STDOUT_FILENO, *(Project.GetDir() + "editor.out"), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+		posix_spawn_file_actions_addopen(&Files, STDERR_FILENO, *(Project.GetDir() + "editor.err"), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+		EXPECT_EQ(posix_spawn(&Pid, Pointers[0], &Files, nullptr, Pointers.data(), environ), 0);
+		posix_spawn_file_actions_destroy(&Files);
+	}
+
+	~FEditorProcess()
+	{
+		if (Pid > 0)
+		{
+			kill(Pid, SIGKILL);
+			waitpid(Pid, nullptr, 0);
+		}
+	}
+
+	std::string Out() const { return Project.ReadFile("editor.out").ToStdString(); }
+	std::string Err() const { return Project.ReadFile("editor.err").ToStdString(); }
+
+	/** Waits, at most TimeoutSeconds, until the standard output contains Fragment. */
+	bool WaitForOutput(const std::string& Fragment, double TimeoutSeconds) const
+	{
+		const auto Deadline = FClock::now() + std::chrono::duration<double>(TimeoutSeconds);
+		while (Out().find(Fragment) == std::string::npos)
+		{
+			if (FClock::now() > Deadline)
+			{
+				return false;
+			}
+			std::this_thread::sleep_for(std::chrono::milliseconds(20));
+		}
+		return true;
+	}
+
+	void Signal(int Number) const { kill(Pid, Number); }
+
+	/** The exit code, or -1 when the process had to be killed after TimeoutSeconds. */
+	int Wait(double TimeoutSeconds)
+	{
+		const auto Deadline = FClock::now() + std::chrono::duration<double>(TimeoutSeconds);
+		int Status = 0;
+		while (waitpid(Pid, &Status, WNOHANG) == 0)
+		{
+			if (FClock::now() > Deadline)
+			{
+				return -1;  // the destructor kills it
+			}
+			std::this_thread::sleep_for(std::chrono::milliseconds(20));
+		}
+		Pid = 0;
+		return WIFEXITED(Status) ? WEXITSTATUS(Status) : 128 + WTERMSIG(Status);
+	}
+
+private:
+	const FTempProject& Project;
+	pid_t Pid = 0;
+};
+
+int RunEditor(const FTempProject& Project, const std::vector<std::string>& Args, std::string* OutText = nullptr, std::string* ErrText = nullptr)
+{
+	FEditorProcess Editor(Project, Args);
+	const int ExitCode = Editor.Wait(30.0);
+	if (OutText)
+	{
+		*OutText = Editor.Out();
+	}
+	if (ErrText)
+	{
+		*ErrText = Editor.Err();
+	}
+	return ExitCode;
+}
+
+/** A UDP port of 127.0.0.1 that was free a moment ago. */
+int FreeUdpPort()
+{
+	const int Socket = socket(AF_INET, SOCK_DGRAM, 0);
+	sockaddr_in Address = {};
+	Address.sin_family = AF_INET;
+	Address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+	bind(Socket, reinterpret_cast<sockaddr*>(&Address), sizeof(Address));
+	socklen_t Length = sizeof(Address);
+	getsockname(Socket, reinterpret_cast<sockaddr*>(&Address), &Length);
+	close(Socket);
+	return ntohs(Address.sin_port);
+}
+
+const char* const IniPath = "Saved/Config/ZevoLiveLink.ini";
+}
+
+TEST(ZevoEditor, SettingsCommandsWorkTheProjectsIniFile)
+{
+	FTempProject Project;
+	const std::string Dir = *Project.GetDir();
+	ASSERT_EQ(RunEditor(Project, {"settings", "--project", Dir, "add", "10.0.0.5:9000"}), 0);
+	ASSERT_EQ(RunEditor(Project, {"settings", "add", "127.0.0.1:7777", "--project", Dir}), 0);
+	EXPECT_STREQ(*Project.ReadFile(IniPath), "[/Script/ZevoLiveLink.ZevoLiveLinkSettings]\n"
+											 "bAutoConnectOnStartup=True\n"
+											 "bRememberLastConnection=True\n"
+											 "+SavedConnections=(IPAddress=\"10.0.0.5\",Port=9000,bEnabled=True)\n"
+											 "+SavedConnections=(IPAddress=\"127.0.0.1\",Port=7777,bEnabled=True)\n");
+
+	// A hand-edited file is what the next command starts from.
+	Project.WriteFile(IniPath, "[/Script/ZevoLiveLink.ZevoLiveLinkSettings]\n"
+							   "bAutoConnectOnStartup=False\n"
+							   "+SavedConnections=(IPAddress=\"10.0.0.5\",Port=9000,bEnabled=False)\n"
+							   "+SavedConnections=(IPAddress=\"127.0.0.1\",Port=7777,bEnabled=True)\n");
+	std::string Out;
+	ASSERT_EQ(RunEditor(Project, {"settings", "--project", Dir, "list"}, &Out), 0);
+	EXPECT_NE(Out.find("Auto connect on startup: False"), std::string::npos) << Out;
+	EXPECT_NE(Out.find("Remember connections:    True"), std::string::npos) << Out;
+	EXPECT_NE(Out.find("Saved connections:       2"), std::string::npos) << Out;
+	EXPECT_NE(Out.find("1  10.0.0.5:9000"), std::string::npos) << Out;
+	EXPECT_NE(Out.find("disabled"), std::string::npos) << Out;
+	EXPECT_NE(Out.find("2  127.0.0.1:7777"), std::string::npos) << Out;
+
+	ASSERT_EQ(RunEditor(Project, {"settings", "--project", Dir, "remove", "10.0.0.5:9000"}), 0);
+	EXPECT_STREQ(*Project.ReadFile(IniPath), "[/Script/ZevoLiveLink.ZevoLiveLinkSettings]\n"
+											 "bAutoConnectOnStartup=False\n"
+											 "bRememberLastConnection=True\n"
+											 "+SavedConnections=(IPAddress=\"127.0.0.1\",Port=7777,bEnabled=True)\n");
+	std::string Err;
+	EXPECT_EQ(RunEditor(Project, {"settings", "--project", Dir, "remove", "10.0.0.5:9000"}, nullptr, &Err), 1);
+	EXPECT_NE(Err.find("10.0.0.5:9000 is not a saved connection"), std::string::npos) << Err;
+
+	ASSERT_EQ(RunEditor(Project, {"settings", "--project", Dir, "clear"}), 0);
+	ASSERT_EQ(RunEditor(Project, {"settings", "--project", Dir, "list"}, &Out), 0);
+	EXPECT_NE(Out.find("Saved connections:       0"), std::string::npos) << Out;
+}
+
+TEST(ZevoEditor, BadCommandLinesExitWithTwoAndSayWhy)
+{
+	FTempProject Project;
+	const std::string Dir = *Project.GetDir();
+	struct FCase
+	{
+		std::vector<std::string> Args;
+		const char* Message;
+	};
+	const std::vector<FCase> Cases = {
+		{{}, "a command is required: run or settings"},
+		{{"frobnicate"}, "unknown command or argument: frobnicate"},
+		{{"settings", "--project", Dir, "add", "300.0.0.1:7777"}, "\"300.0.0.1:7777\" is not an IPv4 endpoint"},
+		{{"settings", "--project", Dir, "add", "127.0.0.1"}, "\"127.0.0.1\" is not an IPv4 endpoint"},
+		{{"settings", "--project", Dir, "remove", "127.0.0.1:0"}, "port must be 1 to 65535"},
+		{{"settings", "--project", Dir, "add"}, "endpoint"},
+		{{"settings", "--project", Dir}, "settings needs an action"},
+		{{"settings", "list"}, "--project"},
+		{{"settings", "--project", Dir + "missing", "list"}, "missing"},
+		{{"run", "--project", Dir, "--source", "localhost:7777"}, "\"localhost:7777\" is not an IPv4 endpoint"},
+		{{"run", "--project", Dir, "--for", "-1"}, "\"-1\" is not a number of seconds above 0"},
+		{{"run", "--project", Dir, "--for", "soon"}, "\"soon\" is not a number of seconds above 0"},
+		{{"run", "--project", Dir, "--record"}, "--record"},
+	};
+	for (const FCase& Case : Cases)
+	{
+		std::string Joined;
+		for (const std::string& Arg : Case.Args)
+		{
+			Joined += Arg + " ";
+		}
+		std::string Err;
+		EXPECT_EQ(RunEditor(Project, Case.Args, nullptr, &Err), 2) << Joined;
+		EXPECT_NE(Err.find(Case.Message), std::string::npos) << Joined << "\n" << Err;
+	}
+	EXPECT_FALSE(std::filesystem::exists(*(Project.GetDir() + IniPath))) << "nothing was saved";
+}
+
+TEST(ZevoEditor, TimedRunPrintsTheStatusTableAndKeepsSavedConnections)
+{
+	FTempProject Project;
+	const std::string Dir = *Project.GetDir();
+	const std::string Endpoint = "127.0.0.1:" + std::to_string(FreeUdpPort());
+	ASSERT_EQ(RunEditor(Project, {"settings", "--project", Dir, "add", Endpoint}), 0);
+	const FString SavedIni = Project.ReadFile(IniPath);
+
+	std::string Out;
+	std::string Err;
+	ASSERT_EQ(RunEditor(Project, {"run", "--project", Dir, "--for", "1", "--source", Endpoint}, &Out, &Err), 0) << Err;
+	EXPECT_NE(Out.find("--- zevo-editor status at"), std::string::npos) << Out;
+	EXPECT_NE(Out.find("Zevo LiveLink"), std::string::npos) << Out;
+	EXPECT_NE(Out.find(Endpoint), std::string::npos) << Out;
+	EXPECT_NE(Out.find("Receiving"), std::string::npos) << Out;
+	EXPECT_NE(Out.find("(no subjects)"), std::string::npos) << Out;
+	EXPECT_NE(Err.find("Editor shutting down, keeping saved connection: " + Endpoint), std::string::npos) << Err;
+	EXPECT_STREQ(*Project.ReadFile(IniPath), *SavedIni);
+}
+
+TEST(ZevoEditor, InterruptIsAnOrderlyEditorExit)
+{
+	FTempProject Project;
+	for (const int Signal : {SIGINT, SIGTERM})
+	{
+		FEditorProcess Editor(Project, {"run", "--project", *Project.GetDir(), "--source", "127.0.0.1:" + std::to_string(FreeUdpPort())});
+		ASSERT_TRUE(Editor.WaitForOutput("--- zevo-editor status at", 20.0)) << Editor.Err();
+		Editor.Signal(Signal);
+		EXPECT_EQ(Editor.Wait(20.0), 0) << Editor.Err();
+		EXPECT_NE(Editor.Err().find("Editor shutting down, keeping saved connection"), std::string::npos) << Editor.Err();
+	}
+}
+
+TEST(ZevoEditor, StreamedPropReachesTheStatusTableAndTheRecording)
+{
+	FTempProject Project;
+	const int Port = FreeUdpPort();
+	FEditorProcess Editor(Project, {"run", "--project", *Project.GetDir(), "--for", "3", "--source",
+									   "127.0.0.1:" + std::to_string(Port), "--record", *(Project.GetDir() + "take.jsonl")});
+	ASSERT_TRUE(Editor.WaitForOutput("Receiving", 20.0)) << Editor.Err();
+
+	lo_address Target = lo_address_new("127.0.0.1", std::to_string(Port).c_str());
+	for (int Frame = 0; Frame < 20; ++Frame)
+	{
+		lo_send(Target, "/ZEVO/Stream/Motion/Unreal/Props", "iisffffffffff", 3, 7, "Box", 1.0f, 2.0f, 3.0f, 0.0f, 0.0f, 0.0f, 1.0f,
+			2.0f, 2.0f, 2.0f);
+		std::this_thread::sleep_for(std::chrono::milliseconds(10));
+	}
+	lo_address_free(Target);
+	ASSERT_EQ(Editor.Wait(30.0), 0) << Editor.Err();
+
+	const std::string Out = Editor.Out();
+	EXPECT_NE(Out.find("Box_7"), std::string::npos) << Out;
+	EXPECT_NE(Out.find("LiveLinkTransformRole"), std::string::npos) << Out;
+	const std::string Recording = Project.ReadFile("take.jsonl").ToStdString();
+	EXPECT_NE(Recording.find(R"("event":"static","source":)"), std::string::npos) << Recording;
+	EXPECT_NE(Recording.find(R"("subject":"Box_7","transforms":[{"r":[0.0,0.0,0.0,1.0],"t":[1.0,2.0,3.0],"s":[2.0,2.0,2.0]}],"properties":[3.0]})"),
+		std::string::npos)
+		<< Recording;
+}
