@@ -208,8 +208,8 @@ TEST_F(ZevoLiveLinkSettingsTest, RememberOffLeavesListAndFileAloneButSettingsEdi
 	EXPECT_FALSE(IniExists());
 	EXPECT_EQ(Log.Count("[Zevo LiveLink] Remember connections disabled, not saving", ELogVerbosity::Log), 1);
 
-	FProperty Changed("bAutoConnectOnStartup");
-	FPropertyChangedEvent Event(&Changed, EPropertyChangeType::ValueSet);
+	// Whatever property the settings page changed, the file is saved.
+	FPropertyChangedEvent Event(nullptr, EPropertyChangeType::ValueSet);
 	Settings->bAutoConnectOnStartup = false;
 	Settings->PostEditChangeProperty(Event);
 	EXPECT_TRUE(Ini().Contains("bAutoConnectOnStartup=False\nbRememberLastConnection=False\n"));
