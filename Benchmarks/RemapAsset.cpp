@@ -5,6 +5,7 @@
 #include "Logging/LogMacros.h"
 #include "ReferenceSkeleton.h"
 #include "SkeletonImporter.h"
+#include "UObject/UnrealType.h"
 #include "ZevoRemapAsset.h"
 #include "ZevoStreamSkeleton.h"
 #include "ZevoTposeCalculator.h"
