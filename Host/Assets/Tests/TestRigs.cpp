@@ -94,7 +94,7 @@ FKey ResolveKey(const std::string& Key, bool bTPose)
 	return Resolved;
 }
 
-struct FBoneSpec
+struct FBoneEntry
 {
 	const char* Name;
 	const char* Parent;
@@ -128,24 +128,24 @@ public:
 
 	FRigBuilder& Prefix(std::string InPrefix) { NamePrefix = std::move(InPrefix); return *this; }
 
-	FRigBuilder& Centre(std::initializer_list<FBoneSpec> Specs)
+	FRigBuilder& Centre(std::initializer_list<FBoneEntry> Entries)
 	{
-		for (const FBoneSpec& Spec : Specs)
+		for (const FBoneEntry& Entry : Entries)
 		{
-			AddBone(Spec.Name, Spec.Parent, Spec.Key, Spec.Stream);
+			AddBone(Entry.Name, Entry.Parent, Entry.Key, Entry.Stream);
 		}
 		return *this;
 	}
 
 	/** Adds the left side, then the right; {Side}, {S} and {s} stand for Left/Right, L/R and l/r. */
-	FRigBuilder& Sides(std::initializer_list<FBoneSpec> Specs)
+	FRigBuilder& Sides(std::initializer_list<FBoneEntry> Entries)
 	{
 		for (const bool bLeft : {true, false})
 		{
-			for (const FBoneSpec& Spec : Specs)
+			for (const FBoneEntry& Entry : Entries)
 			{
-				const std::string Stream = *Spec.Stream ? (bLeft ? "Left" : "Right") + std::string(Spec.Stream) : "";
-				AddBone(Substitute(Spec.Name, bLeft), Substitute(Spec.Parent, bLeft), Spec.Key + std::string(bLeft ? ".L" : ".R"), Stream);
+				const std::string Stream = *Entry.Stream ? (bLeft ? "Left" : "Right") + std::string(Entry.Stream) : "";
+				AddBone(Substitute(Entry.Name, bLeft), Substitute(Entry.Parent, bLeft), Entry.Key + std::string(bLeft ? ".L" : ".R"), Stream);
 			}
 		}
 		return *this;
