@@ -8,6 +8,7 @@
 #include "CoreMinimal.h"
 #include "IDetailCustomization.h"
 #include "IPropertyTypeCustomization.h"
+#include "Layout/Visibility.h"
 #include "Styling/SlateColor.h"
 #include "UObject/WeakObjectPtr.h"
 
