@@ -1,6 +1,7 @@
 #include "CoreMinimal.h"
 #include "Delegates/Delegate.h"
 #include "Features/IModularFeatures.h"
+#include "Misc/Attribute.h"
 #include "Misc/CoreDelegates.h"
 
 #include <gtest/gtest.h>

@@ -77,7 +77,7 @@ void AddIndented(FString& Out, const FString& Text, int32 Depth)
 
 FString ValueText(const IPropertyHandle& Handle)
 {
-	if (const FArrayProperty* Array = dynamic_cast<const FArrayProperty*>(Handle.GetProperty()))
+	if (dynamic_cast<const FArrayProperty*>(Handle.GetProperty()))
 	{
 		uint32 Count = 0;
 		switch (Handle.GetNumElements(Count))
@@ -384,7 +384,7 @@ FDetailRow FDetailLayout::MakePropertyRow(const TSharedPtr<IPropertyHandle>& Han
 	Row.Handle = Handle;
 	FProperty* Property = Handle->GetProperty();
 
-	if (const FArrayProperty* Array = dynamic_cast<const FArrayProperty*>(Property))
+	if (dynamic_cast<const FArrayProperty*>(Property))
 	{
 		uint32 Count = 0;
 		if (Handle->GetNumElements(Count) == FPropertyAccess::Success)

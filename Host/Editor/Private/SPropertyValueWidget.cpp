@@ -57,3 +57,8 @@ void SPropertyValueWidget::DescribeAttributes(FWidgetDescription& Out) const
 		Out.Add("Options", GetOptions());
 	}
 }
+
+TSharedRef<SWidget> IPropertyHandle::CreatePropertyValueWidget(bool bDisplayDefaultPropertyButtons) const
+{
+	return SNew(SPropertyValueWidget, const_cast<IPropertyHandle*>(this)->AsShared());
+}

@@ -21,6 +21,7 @@ enum Result
 }
 
 class IPropertyHandleArray;
+class SWidget;
 
 class IPropertyHandle : public TSharedFromThis<IPropertyHandle>
 {
@@ -78,6 +79,12 @@ public:
 	 * (VisibleAnywhere) or the value cannot be reached (an element out of range).
 	 */
 	virtual FPropertyAccess::Result SetValueFromFormattedString(const FString& InValue) = 0;
+
+	/**
+	 * The standard value editor of this property (SPropertyValueWidget), as a customization puts
+	 * it in its own row. Defined with the property editor's widgets.
+	 */
+	TSharedRef<SWidget> CreatePropertyValueWidget(bool bDisplayDefaultPropertyButtons = true) const;
 
 	/** A customization took over this property's row; the details view leaves it out. */
 	virtual void MarkHiddenByCustomization() = 0;

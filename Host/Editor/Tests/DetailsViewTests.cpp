@@ -102,7 +102,7 @@ public:
 		Source->GetValue(SourceName);
 		HeaderRow.NameContent()[SNew(STextBlock).Text(FText::FromString(SourceName.ToString()))]
 			.ValueContent()
-			.MinDesiredWidth(200)[SNew(SPropertyValueWidget, Target)];
+			.MinDesiredWidth(200)[Target->CreatePropertyValueWidget()];
 	}
 	void CustomizeChildren(TSharedRef<IPropertyHandle>, IDetailChildrenBuilder&, IPropertyTypeCustomizationUtils&) override {}
 	TSharedPtr<IPropertyHandle> Target;

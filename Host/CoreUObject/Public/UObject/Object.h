@@ -156,4 +156,12 @@ public: \
 		static UClass Class(#ThisClassName + 1, ThisClassName::Super::StaticClass(), &ZevoReflection::MakeInstance<ThisClassName>, \
 			(Flags) | (std::is_abstract_v<ThisClassName> ? CLASS_Abstract : CLASS_None)); \
 		return &Class; \
-	}
+	} \
+	ZEVO_REGISTER_CLASS_ON_LOAD(ThisClassName)
+
+/**
+ * Makes the class known by name (UClass::FindClass) as soon as its library is loaded, so that a
+ * file naming the class (an asset, a level) can be read before any code has used the class.
+ */
+#define ZEVO_REGISTER_CLASS_ON_LOAD(ThisClassName) \
+	[[maybe_unused]] static UClass* const ZevoClassRegistration_##ThisClassName = ThisClassName::StaticClass();

@@ -80,6 +80,7 @@ private:
 /** Defines ThisClassName::StaticClass and opens the block that declares its reflection. */
 #define ZEVO_REFLECT_CLASS(ThisClassName, Flags) \
 	void ZevoDeclareReflection(ZevoReflection::TTypeBuilder<ThisClassName>& Builder); \
+	ZEVO_REGISTER_CLASS_ON_LOAD(ThisClassName) \
 	UClass* ThisClassName::StaticClass() \
 	{ \
 		static UClass* const Class = [] { \

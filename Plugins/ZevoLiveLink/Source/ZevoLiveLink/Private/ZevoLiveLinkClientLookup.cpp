@@ -1,0 +1,16 @@
+#include "ZevoLiveLinkClientLookup.h"
+
+namespace
+{
+ILiveLinkClient* AnnouncedClient = nullptr;
+}
+
+ILiveLinkClient* ZevoLiveLinkClientLookup::Find()
+{
+	return AnnouncedClient;
+}
+
+void ZevoLiveLinkClientLookup::Announce(ILiveLinkClient* Client)
+{
+	AnnouncedClient = Client;
+}
