@@ -4,7 +4,6 @@
 #include "DetailLayoutBuilder.h"
 #include "DetailWidgetRow.h"
 #include "PropertyHandle.h"
-#include "SPropertyValueWidget.h"
 #include "Styling/CoreStyle.h"
 #include "Widgets/Colors/SColorBlock.h"
 #include "Widgets/Layout/SBox.h"
@@ -263,7 +262,7 @@ void FZevoBoneMappingRowCustomization::CustomizeHeader(TSharedRef<IPropertyHandl
 		.ValueContent()
 		.MinDesiredWidth(200.f)
 		[
-			SNew(SPropertyValueWidget, TargetBoneHandle)
+			TargetBoneHandle->CreatePropertyValueWidget()
 		];
 }
 
