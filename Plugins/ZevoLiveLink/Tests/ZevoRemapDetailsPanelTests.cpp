@@ -81,7 +81,7 @@ protected:
 		return All;
 	}
 
-	/** The value part of the custom row whose name part reads Title. */
+	/** The value part of the first custom row whose name part shows Title. */
 	TSharedPtr<SWidget> StatusValue(const FString& Title) const
 	{
 		const TArray<TSharedPtr<SWidget>> Roots = View->GetRowWidgets();
@@ -218,13 +218,10 @@ TEST_F(ZevoRemapDetailsPanelTest, StatisticsFollowTheMappedShare)
 
 TEST_F(ZevoRemapDetailsPanelTest, AnEditInTheValueEditorShowsAtOnce)
 {
-	TArray<TSharedPtr<SPropertyValueWidget>> All;
-	for (const TSharedPtr<SWidget>& Root : View->GetRowWidgets())
-	{
-		All.Append(FWidgetTree::FindAll<SPropertyValueWidget>(Root));
-	}
-	ASSERT_EQ(All.Num(), 52);
-	All[0]->CommitText(FText::FromString("pelvis"), ETextCommit::OnEnter);
+	// The first mapping row's value part follows its name part.
+	const TSharedPtr<SPropertyValueWidget> FirstTarget = std::dynamic_pointer_cast<SPropertyValueWidget>(StatusValue("[!]"));
+	ASSERT_TRUE(FirstTarget);
+	FirstTarget->CommitText(FText::FromString("pelvis"), ETextCommit::OnEnter);
 	EXPECT_EQ(Asset->BodySpineBones[0].TargetBone, FName("pelvis"));
 	EXPECT_EQ(StatisticsText()->GetText().ToString(), FString("Mapped: 1 / 52 (1%)"));
 	EXPECT_FALSE(MappingRows()[0].Unmapped->GetVisibility().IsVisible());
