@@ -1,5 +1,7 @@
 // zevo-editor: the headless editor. One file per command; this one only parses and dispatches.
 #include "ExitCodes.h"
+#include "ImportCommand.h"
+#include "RemapCommand.h"
 #include "RunCommand.h"
 #include "SettingsCommand.h"
 
@@ -14,6 +16,8 @@ int main(int argc, char** argv)
 	App.require_subcommand(0, 1);
 	FRunCommand Run(App);
 	FSettingsCommand Settings(App);
+	FRemapCommand Remap(App);
+	FImportCommand Import(App);
 	try
 	{
 		App.parse(argc, argv);
@@ -38,6 +42,14 @@ int main(int argc, char** argv)
 	{
 		return Settings.Execute();
 	}
-	std::fprintf(stderr, "zevo-editor: a command is required: run or settings\nRun with --help for more information.\n");
+	if (Remap.IsChosen())
+	{
+		return Remap.Execute();
+	}
+	if (Import.IsChosen())
+	{
+		return Import.Execute();
+	}
+	std::fprintf(stderr, "zevo-editor: a command is required: run, settings, remap or import\nRun with --help for more information.\n");
 	return ExitUsageError;
 }

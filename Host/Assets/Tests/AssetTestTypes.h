@@ -42,5 +42,8 @@ public:
 	FLinearColor Tint;
 	TArray<FAssetTestRow> Rows;
 	TArray<float> Samples;
+	/** Derived from Samples after loading. */
 	float Cache = 0.f;
+
+	void PostLoad() override { Cache = static_cast<float>(Samples.Num()); }
 };

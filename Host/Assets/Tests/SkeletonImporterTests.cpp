@@ -6,7 +6,6 @@
 
 #include <fstream>
 #include <random>
-#include <regex>
 #include <sstream>
 
 namespace
@@ -37,12 +36,13 @@ std::string Replace(std::string Text, const std::string& From, const std::string
 	return At == std::string::npos ? Text : Text.replace(At, From.size(), To);
 }
 
+// The object id in a model's declaration line: Model: <id>, "Model::<name>", ...
 std::string ModelId(const std::string& Fbx, const std::string& ModelName)
 {
-	std::smatch Match;
-	const std::regex Pattern("Model: (\\d+), \"Model::" + ModelName + "\"");
-	EXPECT_TRUE(std::regex_search(Fbx, Match, Pattern)) << ModelName;
-	return Match.size() > 1 ? Match[1].str() : std::string();
+	const size_t Name = Fbx.find(", \"Model::" + ModelName + "\"");
+	const size_t Line = Name == std::string::npos ? std::string::npos : Fbx.rfind("Model: ", Name);
+	EXPECT_NE(Line, std::string::npos) << ModelName;
+	return Line == std::string::npos ? std::string() : Fbx.substr(Line + 7, Name - Line - 7);
 }
 
 // The Mixamo rig's spine joint connected to the file's root instead of the hips.

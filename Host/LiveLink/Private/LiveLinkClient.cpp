@@ -202,85 +202,61 @@ void FLiveLinkClient::RemoveSubjectsOfSource(FGuid SourceGuid)
 void FLiveLinkClient::PushSubjectStaticData_AnyThread(const FLiveLinkSubjectKey& SubjectKey, TSubclassOf<ULiveLinkRole> Role,
 	FLiveLinkStaticDataStruct&& StaticData)
 {
-	TSharedPtr<FLiveLinkRecorder> ActiveRecorder;
+	std::lock_guard Lock(Mutex);
+	if (!Sources.Contains(SubjectKey.Source))
 	{
-		std::lock_guard Lock(Mutex);
-		if (!Sources.Contains(SubjectKey.Source))
-		{
-			return;
-		}
-		if (const char* Problem = FindStaticDataProblem(Role, StaticData))
-		{
-			UE_LOG(LogLiveLink, Warning, "Live Link subject '%s': static data refused, %s", *SubjectKey.SubjectName.ToString(), Problem);
-			return;
-		}
-		// New static data starts the subject afresh: an older frame may not fit the new skeleton.
-		FSubject& Subject = Subjects.Add(SubjectKey, FSubject());
-		Subject.Role = Role;
-		Subject.StaticData = MoveTemp(StaticData);
-		if (Recorder)
-		{
-			Recorder->RecordStaticData(SubjectKey, Role, Subject.StaticData);
-			ActiveRecorder = Recorder;
-		}
+		return;
 	}
-	if (ActiveRecorder)
+	if (const char* Problem = FindStaticDataProblem(Role, StaticData))
 	{
-		ActiveRecorder->WriteIfDue();
+		UE_LOG(LogLiveLink, Warning, "Live Link subject '%s': static data refused, %s", *SubjectKey.SubjectName.ToString(), Problem);
+		return;
+	}
+	// New static data starts the subject afresh: an older frame may not fit the new skeleton.
+	FSubject& Subject = Subjects.Add(SubjectKey, FSubject());
+	Subject.Role = Role;
+	Subject.StaticData = MoveTemp(StaticData);
+	if (Recorder)
+	{
+		Recorder->RecordStaticData(SubjectKey, Role, Subject.StaticData);
 	}
 }
 
 void FLiveLinkClient::PushSubjectFrameData_AnyThread(const FLiveLinkSubjectKey& SubjectKey, FLiveLinkFrameDataStruct&& FrameData)
 {
-	TSharedPtr<FLiveLinkRecorder> ActiveRecorder;
+	std::lock_guard Lock(Mutex);
+	FSubject* Subject = Subjects.Find(SubjectKey);
+	if (!Subject)
 	{
-		std::lock_guard Lock(Mutex);
-		FSubject* Subject = Subjects.Find(SubjectKey);
-		if (!Subject)
-		{
-			return;
-		}
-		if (const char* Problem = FindFrameProblem(Subject->Role, Subject->StaticData, FrameData))
-		{
-			if (!Subject->bWarnedMalformedFrame)
-			{
-				Subject->bWarnedMalformedFrame = true;
-				UE_LOG(LogLiveLink, Warning, "Live Link subject '%s': frame dropped, %s", *SubjectKey.SubjectName.ToString(), Problem);
-			}
-			return;
-		}
-		Subject->LatestFrame = MoveTemp(FrameData);
-		++Subject->FramesReceived;
-		if (Recorder)
-		{
-			Recorder->RecordFrameData(SubjectKey, Subject->LatestFrame);
-			ActiveRecorder = Recorder;
-		}
+		return;
 	}
-	if (ActiveRecorder)
+	if (const char* Problem = FindFrameProblem(Subject->Role, Subject->StaticData, FrameData))
 	{
-		ActiveRecorder->WriteIfDue();
+		if (!Subject->bWarnedMalformedFrame)
+		{
+			Subject->bWarnedMalformedFrame = true;
+			UE_LOG(LogLiveLink, Warning, "Live Link subject '%s': frame dropped, %s", *SubjectKey.SubjectName.ToString(), Problem);
+		}
+		return;
+	}
+	Subject->LatestFrame = MoveTemp(FrameData);
+	++Subject->FramesReceived;
+	if (Recorder)
+	{
+		Recorder->RecordFrameData(SubjectKey, Subject->LatestFrame);
 	}
 }
 
 void FLiveLinkClient::RemoveSubject_AnyThread(const FLiveLinkSubjectKey& SubjectKey)
 {
-	TSharedPtr<FLiveLinkRecorder> ActiveRecorder;
+	std::lock_guard Lock(Mutex);
+	if (Subjects.Remove(SubjectKey) == 0)
 	{
-		std::lock_guard Lock(Mutex);
-		if (Subjects.Remove(SubjectKey) == 0)
-		{
-			return;
-		}
-		if (Recorder)
-		{
-			Recorder->RecordSubjectRemoved(SubjectKey);
-			ActiveRecorder = Recorder;
-		}
+		return;
 	}
-	if (ActiveRecorder)
+	if (Recorder)
 	{
-		ActiveRecorder->WriteIfDue();
+		Recorder->RecordSubjectRemoved(SubjectKey);
 	}
 }
 

@@ -5,7 +5,9 @@
 #include "Roles/LiveLinkAnimationTypes.h"
 #include "Roles/LiveLinkTransformTypes.h"
 
+#include <charconv>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <nlohmann/json.hpp>
 
@@ -15,44 +17,92 @@ namespace
 constexpr size_t EventsPerWrite = 256;
 constexpr double SecondsBetweenWrites = 1.0;
 
-// Keys stay in the order they are set, so the lines read in the documented order.
-using FJson = nlohmann::ordered_json;
+// Lines are written as text directly: a character frame is some 500 numbers, and building a JSON
+// document for each would cost several times more than the numbers themselves.
 
-FJson NamesToJson(const TArray<FName>& Names)
+/** The shortest text that reads back as exactly Value; JSON has no NaN or infinity, so null. */
+template <typename T>
+void AppendNumber(std::string& Out, T Value)
 {
-	FJson Array = FJson::array();
-	for (const FName& Name : Names)
+	if (!std::isfinite(Value))
 	{
-		Array.push_back(Name.ToString().ToStdString());
+		Out += "null";
+		return;
 	}
-	return Array;
+	char Buffer[32];
+	const std::to_chars_result Result = std::to_chars(Buffer, Buffer + sizeof(Buffer), Value);
+	Out.append(Buffer, Result.ptr);
 }
 
-FJson TransformToJson(const FTransform& Transform)
+template <typename T>
+void AppendNumbers(std::string& Out, std::initializer_list<T> Values)
+{
+	Out += '[';
+	for (const T& Value : Values)
+	{
+		if (&Value != Values.begin())
+		{
+			Out += ',';
+		}
+		AppendNumber(Out, Value);
+	}
+	Out += ']';
+}
+
+/** A JSON string; names from the stream may carry any bytes, so what is not UTF-8 is replaced. */
+void AppendString(std::string& Out, const FString& Text)
+{
+	Out += nlohmann::json(Text.ToStdString()).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+void AppendNames(std::string& Out, const TArray<FName>& Names)
+{
+	Out += '[';
+	for (int32 Index = 0; Index < Names.Num(); ++Index)
+	{
+		Out += Index > 0 ? "," : "";
+		AppendString(Out, Names[Index].ToString());
+	}
+	Out += ']';
+}
+
+void AppendTransform(std::string& Out, const FTransform& Transform)
 {
 	const FQuat& R = Transform.GetRotation();
 	const FVector& T = Transform.GetTranslation();
 	const FVector& S = Transform.GetScale3D();
-	FJson Json = FJson::object();
-	Json["r"] = {R.X, R.Y, R.Z, R.W};
-	Json["t"] = {T.X, T.Y, T.Z};
-	Json["s"] = {S.X, S.Y, S.Z};
-	return Json;
+	Out += "{\"r\":";
+	AppendNumbers(Out, {R.X, R.Y, R.Z, R.W});
+	Out += ",\"t\":";
+	AppendNumbers(Out, {T.X, T.Y, T.Z});
+	Out += ",\"s\":";
+	AppendNumbers(Out, {S.X, S.Y, S.Z});
+	Out += '}';
 }
 }
 
-FLiveLinkRecorder::FLiveLinkRecorder(const FString& InFilename)
-	: Filename(InFilename), StartSeconds(FPlatformTime::Seconds()), LastTakenSeconds(StartSeconds)
+FLiveLinkRecorder::FLiveLinkRecorder(const FString& InFilename) : Filename(InFilename), StartSeconds(FPlatformTime::Seconds())
 {
 	File = std::fopen(*Filename, "wb");
 	if (!File)
 	{
 		UE_LOG(LogLiveLink, Error, "Cannot create the recording file %s: %s", *Filename, std::strerror(errno));
+		return;
 	}
+	Writer = std::thread([this] { WriteUntilStopped(); });
 }
 
 FLiveLinkRecorder::~FLiveLinkRecorder()
 {
+	if (Writer.joinable())
+	{
+		{
+			std::lock_guard Lock(PendingMutex);
+			bStopping = true;
+		}
+		WorkAvailable.notify_one();
+		Writer.join();
+	}
 	Flush();
 	if (File && std::fclose(File) != 0 && !bReportedWriteError)
 	{
@@ -82,22 +132,31 @@ void FLiveLinkRecorder::Queue(FEvent&& Event)
 	{
 		return;
 	}
-	std::lock_guard Lock(PendingMutex);
-	// Stamped under the lock, so times rise in the order the lines are written.
-	Event.Time = FPlatformTime::Seconds() - StartSeconds;
-	Pending.push_back(MoveTemp(Event));
-}
-
-void FLiveLinkRecorder::WriteIfDue()
-{
+	bool bBatchReady;
 	{
 		std::lock_guard Lock(PendingMutex);
-		if (Pending.size() < EventsPerWrite && FPlatformTime::Seconds() - LastTakenSeconds < SecondsBetweenWrites)
-		{
-			return;
-		}
+		// Stamped under the lock, so times rise in the order the lines are written.
+		Event.Time = FPlatformTime::Seconds() - StartSeconds;
+		Pending.push_back(MoveTemp(Event));
+		bBatchReady = Pending.size() == EventsPerWrite;
 	}
-	Flush();
+	if (bBatchReady)
+	{
+		WorkAvailable.notify_one();
+	}
+}
+
+void FLiveLinkRecorder::WriteUntilStopped()
+{
+	std::unique_lock Lock(PendingMutex);
+	while (!bStopping)
+	{
+		WorkAvailable.wait_for(Lock, std::chrono::duration<double>(SecondsBetweenWrites),
+			[this] { return bStopping || Pending.size() >= EventsPerWrite; });
+		Lock.unlock();
+		Flush();
+		Lock.lock();
+	}
 }
 
 void FLiveLinkRecorder::Flush()
@@ -107,7 +166,6 @@ void FLiveLinkRecorder::Flush()
 	{
 		std::lock_guard Lock(PendingMutex);
 		Batch.swap(Pending);
-		LastTakenSeconds = FPlatformTime::Seconds();
 	}
 	if (!File || Batch.empty())
 	{
@@ -131,36 +189,53 @@ void FLiveLinkRecorder::Flush()
 
 std::string FLiveLinkRecorder::FormatLine(const FEvent& Event)
 {
-	FJson Line = FJson::object();
-	Line["t"] = Event.Time;
-	Line["event"] = Event.Kind == EEventKind::Static ? "static" : Event.Kind == EEventKind::Frame ? "frame" : "remove";
-	Line["source"] = Event.Key.Source.ToString().ToStdString();
-	Line["subject"] = Event.Key.SubjectName.ToString().ToStdString();
+	std::string Line = "{\"t\":";
+	AppendNumber(Line, Event.Time);
+	Line += Event.Kind == EEventKind::Static ? ",\"event\":\"static\"" : Event.Kind == EEventKind::Frame ? ",\"event\":\"frame\"" : ",\"event\":\"remove\"";
+	Line += ",\"source\":\"";
+	Line += *Event.Key.Source.ToString();
+	Line += "\",\"subject\":";
+	AppendString(Line, Event.Key.SubjectName.ToString());
 	if (Event.Kind == EEventKind::Static)
 	{
 		const FLiveLinkSkeletonStaticData* Skeleton = Event.StaticData.Cast<FLiveLinkSkeletonStaticData>();
-		Line["role"] = Event.Role ? Event.Role->GetName().ToStdString() : std::string();
-		Line["bones"] = Skeleton ? NamesToJson(Skeleton->BoneNames) : FJson::array();
-		Line["parents"] = Skeleton ? FJson(Skeleton->BoneParents.ToStdVector()) : FJson::array();
-		Line["properties"] = NamesToJson(Event.StaticData.GetBaseData()->PropertyNames);
+		Line += ",\"role\":";
+		AppendString(Line, Event.Role ? Event.Role->GetName() : FString());
+		Line += ",\"bones\":";
+		AppendNames(Line, Skeleton ? Skeleton->BoneNames : TArray<FName>());
+		Line += ",\"parents\":[";
+		for (int32 Index = 0; Skeleton && Index < Skeleton->BoneParents.Num(); ++Index)
+		{
+			Line += Index > 0 ? "," : "";
+			Line += std::to_string(Skeleton->BoneParents[Index]);
+		}
+		Line += "],\"properties\":";
+		AppendNames(Line, Event.StaticData.GetBaseData()->PropertyNames);
 	}
 	else if (Event.Kind == EEventKind::Frame)
 	{
-		FJson Transforms = FJson::array();
+		Line += ",\"transforms\":[";
 		if (const FLiveLinkAnimationFrameData* Animation = Event.FrameData.Cast<FLiveLinkAnimationFrameData>())
 		{
-			for (const FTransform& Transform : Animation->Transforms)
+			for (int32 Index = 0; Index < Animation->Transforms.Num(); ++Index)
 			{
-				Transforms.push_back(TransformToJson(Transform));
+				Line += Index > 0 ? "," : "";
+				AppendTransform(Line, Animation->Transforms[Index]);
 			}
 		}
 		else if (const FLiveLinkTransformFrameData* Single = Event.FrameData.Cast<FLiveLinkTransformFrameData>())
 		{
-			Transforms.push_back(TransformToJson(Single->Transform));
+			AppendTransform(Line, Single->Transform);
 		}
-		Line["transforms"] = MoveTemp(Transforms);
-		Line["properties"] = FJson(Event.FrameData.GetBaseData()->PropertyValues.ToStdVector());
+		Line += "],\"properties\":[";
+		const TArray<float>& Values = Event.FrameData.GetBaseData()->PropertyValues;
+		for (int32 Index = 0; Index < Values.Num(); ++Index)
+		{
+			Line += Index > 0 ? "," : "";
+			AppendNumber(Line, Values[Index]);
+		}
+		Line += ']';
 	}
-	// Names from the stream may carry any bytes: replace what is not UTF-8 instead of failing.
-	return Line.dump(-1, ' ', false, FJson::error_handler_t::replace);
+	Line += '}';
+	return Line;
 }

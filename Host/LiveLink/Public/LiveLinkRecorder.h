@@ -6,17 +6,22 @@
 //   {"t":..,"event":"frame","source":..,"subject":..,"transforms":[{"r":[x,y,z,w],"t":[x,y,z],"s":[x,y,z]},..],"properties":[..]}
 //   {"t":..,"event":"remove","source":..,"subject":..}
 // "role" is the role's class name; transform subjects have empty "bones" and "parents" and one
-// entry in "transforms". Numbers are written in their shortest form that reads back exactly.
+// entry in "transforms". Numbers are written in their shortest form that reads back exactly
+// (property values as the floats they are); a value that is not finite is written as null.
 //
 // Threads: the Record functions may be called from any thread and only queue the event (its data
-// is shared, not copied) under PendingMutex, so a client can record while holding its own lock.
-// WriteIfDue and Flush format and write under WriteMutex, which is always taken before
-// PendingMutex: lines reach the file in the order they were recorded.
+// is shared, not copied) under PendingMutex, so a client can record while holding its own lock and
+// a pushing thread never formats or writes. The recorder's own writer thread takes the queue once
+// enough events have gathered or a second has passed, and formats and writes it under WriteMutex,
+// which is always taken before PendingMutex: lines reach the file in the order they were recorded.
+// The writer thread lives inside the recorder and is joined before the recorder goes.
 #include "LiveLinkTypes.h"
 #include "Roles/LiveLinkRole.h"
 
+#include <condition_variable>
 #include <cstdio>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 class FLiveLinkRecorder
@@ -36,8 +41,6 @@ public:
 	void RecordFrameData(const FLiveLinkSubjectKey& SubjectKey, const FLiveLinkFrameDataStruct& FrameData);
 	void RecordSubjectRemoved(const FLiveLinkSubjectKey& SubjectKey);
 
-	/** Writes the queued events once enough have gathered or a second has passed since the last write. */
-	void WriteIfDue();
 	/** Writes every queued event now. */
 	void Flush();
 
@@ -60,6 +63,7 @@ private:
 	};
 
 	void Queue(FEvent&& Event);
+	void WriteUntilStopped();
 	static std::string FormatLine(const FEvent& Event);
 
 	FString Filename;
@@ -70,6 +74,9 @@ private:
 	bool bReportedWriteError = false;
 
 	std::mutex PendingMutex;
+	std::condition_variable WorkAvailable;
 	std::vector<FEvent> Pending;
-	double LastTakenSeconds;
+	bool bStopping = false;
+
+	std::thread Writer;
 };

@@ -4,7 +4,9 @@
 #include "Logging/LogCapture.h"
 #include "TempProject.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <thread>
@@ -143,14 +145,18 @@ TEST(FLiveLinkRecorder, UnwritableFileIsReportedAndRecordsNothing)
 	Recorder.Flush();
 }
 
-TEST(FLiveLinkRecorder, SubjectNamesThatAreNotUtf8StillGiveValidJson)
+TEST(FLiveLinkRecorder, LinesStayValidJsonForAnyNameOrNumber)
 {
 	FTempProject Project;
 	{
 		FLiveLinkRecorder Recorder(Project.GetDir() + "take.jsonl");
-		Recorder.RecordSubjectRemoved({FGuid(1, 2, 3, 4), FName("Bad\xFF\xFEName")});
+		Recorder.RecordSubjectRemoved({FGuid(1, 2, 3, 4), FName("Bad\xFF\xFEName \"quoted\"")});
+		Recorder.RecordFrameData({FGuid(1, 2, 3, 4), "Prop_1"},
+			MakeTransformFrame(FTransform(FVector(std::nan(""), std::numeric_limits<double>::infinity(), 1.5))));
 	}
 	const std::vector<nlohmann::json> Lines = ReadLines(Project, "take.jsonl");
-	ASSERT_EQ(Lines.size(), 1u);
+	ASSERT_EQ(Lines.size(), 2u);
 	EXPECT_EQ(Lines[0]["source"], "00000001000000020000000300000004");
+	EXPECT_NE(Lines[0]["subject"].get<std::string>().find("Name \"quoted\""), std::string::npos);
+	EXPECT_EQ(Lines[1]["transforms"][0]["t"], nlohmann::json({nullptr, nullptr, 1.5}));
 }

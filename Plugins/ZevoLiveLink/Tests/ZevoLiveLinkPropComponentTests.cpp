@@ -3,12 +3,13 @@
 #include "Components/StaticMeshComponent.h"
 #include "Engine/StaticMesh.h"
 #include "Engine/World.h"
+#include "Features/IModularFeatures.h"
 #include "LiveLinkClient.h"
 #include "Logging/LogCapture.h"
 #include "Roles/LiveLinkAnimationTypes.h"
 #include "Roles/LiveLinkTransformTypes.h"
+#include "UObject/ReflectedFunction.h"
 #include "UObject/UnrealType.h"
-#include "ZevoLiveLinkClientLookup.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,7 @@ protected:
 	ZevoLiveLinkPropComponentTest()
 	{
 		FHostClock::ResetAdvance();
-		ZevoLiveLinkClientLookup::Announce(&Client);
+		IModularFeatures::Get().RegisterModularFeature(ILiveLinkClient::ModularFeatureName, &Client);
 		SourceGuid = Client.AddSource(MakeShared<FQuietSource>());
 		Owner = World.SpawnActor<AActor>();
 		USceneComponent* Root = NewObject<USceneComponent>(Owner, USceneComponent::StaticClass(), "Root");
@@ -61,7 +62,7 @@ protected:
 	}
 	~ZevoLiveLinkPropComponentTest() override
 	{
-		ZevoLiveLinkClientLookup::Announce(nullptr);
+		IModularFeatures::Get().UnregisterModularFeature(ILiveLinkClient::ModularFeatureName, &Client);
 		FHostClock::ResetAdvance();
 	}
 
@@ -219,15 +220,18 @@ TEST_F(ZevoLiveLinkPropComponentTest, SubjectListNamesTransformSubjectsInTheClie
 	StaticData.InitializeWith<FLiveLinkSkeletonStaticData>();
 	Client.PushSubjectStaticData_AnyThread({SourceGuid, "Performer"}, ULiveLinkAnimationRole::StaticClass(), MoveTemp(StaticData));
 	PushProp("Box_3", StreamPose(FVector(0, 0, 0)));
-	// Before play, as the editor's drop-down asks.
-	EXPECT_EQ(Prop->GetAvailableSubjectNames(), TArray<FString>({"Sword_2", "Box_3"}));
+	// Before play, as the editor's drop-down asks through the property's options function.
+	FOptionsFunction Options = FReflectedFunctions::FindOptionsFunction(
+		UZevoLiveLinkPropComponent::StaticClass(), FName(*UZevoLiveLinkPropComponent::StaticClass()->FindPropertyByName("SubjectName")->GetMetaData("GetOptions")));
+	ASSERT_NE(Options, nullptr);
+	EXPECT_EQ(Options(*Prop), TArray<FString>({"Sword_2", "Box_3"}));
 	Play();
 	EXPECT_EQ(Prop->GetAvailableSubjectNames(), TArray<FString>({"Sword_2", "Box_3"}));
 }
 
 TEST_F(ZevoLiveLinkPropComponentTest, WithoutAClientPlayReportsItAndTicksDoNothing)
 {
-	ZevoLiveLinkClientLookup::Announce(nullptr);
+	IModularFeatures::Get().UnregisterModularFeature(ILiveLinkClient::ModularFeatureName, &Client);
 	PushProp("Box_3", StreamPose(FVector(1, 2, 3)));
 	Play();
 	EXPECT_EQ(Log.Count("[Zevo Prop Component] LiveLink Client not available!", ELogVerbosity::Error), 1);
@@ -246,4 +250,150 @@ TEST_F(ZevoLiveLinkPropComponentTest, PropTypeFollowsTheStreamAndNotANumberIsIgn
 	EXPECT_EQ(Prop->GetPropType(), 2);
 	PushAndTick(StreamPose(FVector(0, 0, 0)), 1e20f);
 	EXPECT_EQ(Prop->GetPropType(), std::numeric_limits<int32>::max());
+}
+
+namespace
+{
+/** The drawing's mesh component, checked to be set up as a drawing: the root, collision off, shown. */
+UStaticMeshComponent* DrawingMesh(const UZevoLiveLinkPropComponent& Prop, const AActor& Owner)
+{
+	AActor* Drawing = Prop.GetVisualizationActor();
+	if (!Drawing)
+	{
+		ADD_FAILURE() << "nothing drawn";
+		return nullptr;
+	}
+	auto* Mesh = Cast<UStaticMeshComponent>(Drawing->GetRootComponent());
+	EXPECT_NE(Mesh, nullptr);
+	if (Mesh)
+	{
+		EXPECT_EQ(Mesh->GetCollisionEnabled(), ECollisionEnabled::NoCollision);
+		EXPECT_TRUE(Mesh->IsVisible());
+		EXPECT_FALSE(Mesh->bHiddenInGame);
+		EXPECT_TRUE(Mesh->IsRegistered());
+	}
+	EXPECT_EQ(Drawing->GetOwner(), &Owner);
+	EXPECT_EQ(Drawing->GetAttachParentActor(), &Owner);
+	return Mesh;
+}
+}
+
+TEST_F(ZevoLiveLinkPropComponentTest, DrawsACubeForEveryTypeButOne)
+{
+	Prop->bEnableVisualization = true;
+	Play();
+	for (const float Type : {0.0f, 2.0f, 7.0f})
+	{
+		Log.Clear();
+		PushAndTick(StreamPose(FVector(0, 0, 0), FQuat::Identity, FVector(0.3, 0.2, 0.1)), Type);
+		EXPECT_EQ(Prop->GetPropType(), static_cast<int32>(Type));
+		UStaticMeshComponent* Mesh = DrawingMesh(*Prop, *Owner);
+		ASSERT_NE(Mesh, nullptr);
+		EXPECT_EQ(Prop->GetVisualizationActor()->GetActorLabel(), "PropVisualization_Cube");
+		EXPECT_EQ(Mesh->GetFName(), FName("CubeMesh"));
+		ASSERT_NE(Mesh->GetStaticMesh(), nullptr);
+		EXPECT_EQ(Mesh->GetStaticMesh()->GetPathName(), "/Engine/BasicShapes/Cube.Cube");
+		ExpectNear(Mesh->GetRelativeScale3D(), FVector(0.3, 0.1, 0.2));
+		ExpectNear(Mesh->GetRelativeLocation(), FVector(3.75 - 15.0, 5.0 - 3.0, -10.0 - 2.0));
+		EXPECT_EQ(Log.Count("[Zevo Prop] Cube Actor Created - PropSize: (30.00, 10.00, 20.00), Scale: (0.3000, 0.1000, 0.2000)",
+					  ELogVerbosity::Log),
+			1)
+			<< "drawn once: first because nothing was drawn, then because the type changed";
+	}
+	EXPECT_EQ(World.GetActors().Num(), 2) << "each redraw replaces the drawing";
+}
+
+TEST_F(ZevoLiveLinkPropComponentTest, DrawsASphereWhoseDiameterIsThePropsHeight)
+{
+	Prop->bEnableVisualization = true;
+	Play();
+	PushAndTick(StreamPose(FVector(0, 0, 0), FQuat::Identity, FVector(0.3, 0.2, 0.1)), 1.0f);
+	UStaticMeshComponent* Mesh = DrawingMesh(*Prop, *Owner);
+	ASSERT_NE(Mesh, nullptr);
+	EXPECT_EQ(Prop->GetVisualizationActor()->GetActorLabel(), "PropVisualization_Sphere");
+	EXPECT_EQ(Mesh->GetFName(), FName("SphereMesh"));
+	EXPECT_EQ(Mesh->GetStaticMesh()->GetPathName(), "/Engine/BasicShapes/Sphere.Sphere");
+	const double Scale = 0.1f;
+	EXPECT_EQ(Mesh->GetRelativeScale3D(), FVector(Scale));
+	ExpectNear(Mesh->GetRelativeLocation(), FVector(0, 0, -5.0 - 2.0));
+	EXPECT_EQ(Log.Count("[Zevo Prop] Sphere Actor Created - PropSize: (30.00, 10.00, 20.00), Diameter: 0.1000, Scale: (0.1000, 0.1000, 0.1000)",
+				  ELogVerbosity::Log),
+		1);
+
+	// The drawing rides along with its owner.
+	PushAndTick(StreamPose(FVector(1, 0, 0), FQuat::Identity, FVector(0.3, 0.2, 0.1)), 1.0f);
+	ExpectNear(Prop->GetVisualizationActor()->GetActorLocation(), FVector(-100, 0, -7));
+}
+
+TEST_F(ZevoLiveLinkPropComponentTest, RedrawsOnlyWhenTheSizeMovesMoreThanATenthOfACentimetre)
+{
+	Prop->bEnableVisualization = true;
+	Play();
+	struct FStep
+	{
+		double ScaleX;
+		int32 DrawingsSoFar;
+	};
+	const FStep Steps[] = {
+		{0.3, 1},
+		{0.3005, 1}, // 0.05 cm
+		{0.3, 1},
+		{0.302, 2}, // 0.2 cm
+		{0.302, 2},
+	};
+	for (const FStep& Step : Steps)
+	{
+		PushAndTick(StreamPose(FVector(0, 0, 0), FQuat::Identity, FVector(Step.ScaleX, 0.2, 0.1)));
+		EXPECT_EQ(Log.CountContaining("[Zevo Prop] Cube Actor Created"), Step.DrawingsSoFar) << "scale X " << Step.ScaleX;
+	}
+	EXPECT_EQ(World.GetActors().Num(), 2);
+}
+
+TEST_F(ZevoLiveLinkPropComponentTest, EditorSwitchDrawsOnlyAPropOfVisibleSize)
+{
+	Play();
+	FProperty* Switch = UZevoLiveLinkPropComponent::StaticClass()->FindPropertyByName("bEnableVisualization");
+	ASSERT_NE(Switch, nullptr);
+	FPropertyChangedEvent SwitchChanged(Switch, EPropertyChangeType::ValueSet);
+
+	Prop->PropSize = FVector(0.05, 0.05, 0.05);
+	Prop->bEnableVisualization = true;
+	Prop->PostEditChangeProperty(SwitchChanged);
+	EXPECT_EQ(Prop->GetVisualizationActor(), nullptr) << "too small to draw";
+
+	Prop->CalibrateVisualization(1, 10.0f, 20.0f, 30.0f);
+	EXPECT_EQ(Log.Count("[Zevo Prop] CalibrateVisualization - Type:1, Size:(10.00, 20.00, 30.00)", ELogVerbosity::Log), 1);
+	ASSERT_NE(Prop->GetVisualizationActor(), nullptr);
+	EXPECT_EQ(Prop->GetVisualizationActor()->GetActorLabel(), "PropVisualization_Sphere");
+
+	Prop->bEnableVisualization = false;
+	Prop->PostEditChangeProperty(SwitchChanged);
+	EXPECT_EQ(Prop->GetVisualizationActor(), nullptr);
+	EXPECT_EQ(World.GetActors().Num(), 1);
+
+	// Calibrating while drawing is off only records the size.
+	Prop->CalibrateVisualization(0, 10.0f, 20.0f, 30.0f);
+	EXPECT_EQ(Prop->GetVisualizationActor(), nullptr);
+	Prop->bEnableVisualization = true;
+	Prop->PostEditChangeProperty(SwitchChanged);
+	ASSERT_NE(Prop->GetVisualizationActor(), nullptr);
+	EXPECT_EQ(Prop->GetVisualizationActor()->GetActorLabel(), "PropVisualization_Cube");
+}
+
+TEST_F(ZevoLiveLinkPropComponentTest, DrawingGoesWhenSwitchedOffOrWhenPlayEnds)
+{
+	Prop->bEnableVisualization = true;
+	Play();
+	PushAndTick(StreamPose(FVector(0, 0, 0)));
+	ASSERT_NE(Prop->GetVisualizationActor(), nullptr);
+	Prop->bEnableVisualization = false;
+	PushAndTick(StreamPose(FVector(0, 0, 0)));
+	EXPECT_EQ(Prop->GetVisualizationActor(), nullptr);
+	EXPECT_EQ(World.GetActors().Num(), 1);
+
+	Prop->bEnableVisualization = true;
+	PushAndTick(StreamPose(FVector(0, 0, 0)));
+	ASSERT_NE(Prop->GetVisualizationActor(), nullptr);
+	Owner->Destroy();
+	EXPECT_TRUE(World.GetActors().IsEmpty());
 }

@@ -261,7 +261,7 @@ TEST(ZevoEditor, StreamedPropReachesTheStatusTableAndTheRecording)
 	EXPECT_NE(Out.find("LiveLinkTransformRole"), std::string::npos) << Out;
 	const std::string Recording = Project.ReadFile("take.jsonl").ToStdString();
 	EXPECT_NE(Recording.find(R"("event":"static","source":)"), std::string::npos) << Recording;
-	EXPECT_NE(Recording.find(R"("subject":"Box_7","transforms":[{"r":[0.0,0.0,0.0,1.0],"t":[1.0,2.0,3.0],"s":[2.0,2.0,2.0]}],"properties":[3.0]})"),
+	EXPECT_NE(Recording.find(R"("subject":"Box_7","transforms":[{"r":[0,0,0,1],"t":[1,2,3],"s":[2,2,2]}],"properties":[3]})"),
 		std::string::npos)
 		<< Recording;
 }

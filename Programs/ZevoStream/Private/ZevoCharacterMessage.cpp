@@ -6,7 +6,7 @@ const TArray<uint8>& WriteZevoCharacterMessage(FOscMessageWriter& Writer, const 
 	Blob[0] = static_cast<float>(Frame.HipsPosition.X);
 	Blob[1] = static_cast<float>(Frame.HipsPosition.Y);
 	Blob[2] = static_cast<float>(Frame.HipsPosition.Z);
-	for (int32 Bone = 0; Bone < ZevoStreamSkeleton::BoneCount; ++Bone)
+	for (int32 Bone = 0; Bone < ZevoStreamBody::BoneCount; ++Bone)
 	{
 		const FQuat& Rotation = Frame.Rotations[Bone];
 		float* Quadruple = &Blob[3 + 4 * Bone];

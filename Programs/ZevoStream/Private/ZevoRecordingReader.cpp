@@ -228,7 +228,7 @@ namespace
 
 		TArray<uint8> CharacterMessage(const std::string& Subject, const FJson& Transforms, const FJson& Properties)
 		{
-			if (Transforms.size() != ZevoStreamSkeleton::BoneCount)
+			if (Transforms.size() != ZevoStreamBody::BoneCount)
 			{
 				throw FLineError{"character frame with " + std::to_string(Transforms.size()) + " transforms (expected 52)"};
 			}
@@ -238,7 +238,7 @@ namespace
 			{
 				throw FLineError{"character subject without a name"};
 			}
-			for (int32 Bone = 0; Bone < ZevoStreamSkeleton::BoneCount; ++Bone)
+			for (int32 Bone = 0; Bone < ZevoStreamBody::BoneCount; ++Bone)
 			{
 				const FRecordedTransform Transform = TransformValue(Transforms[Bone]);
 				Frame.Rotations[Bone] = Transform.Rotation;

@@ -7,7 +7,7 @@
 
 namespace
 {
-	using namespace ZevoStreamSkeleton;
+	using namespace ZevoStreamBody;
 
 	constexpr double TwoPi = 2.0 * std::numbers::pi;
 

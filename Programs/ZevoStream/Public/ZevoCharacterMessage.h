@@ -4,19 +4,19 @@
 // little-endian floats (hips position XYZ, then 52 quaternions W first: the hips, then bones
 // 1..51 in stream order); the seven calibration values as big-endian floats.
 #include "OscMessageWriter.h"
-#include "ZevoStreamSkeleton.h"
+#include "ZevoStreamBody.h"
 
 inline constexpr std::string_view ZevoCharacterAddress = "/ZEVO/Stream/Motion/Unreal/Local";
-inline constexpr int32 ZevoCharacterBlobFloats = 3 + 4 * ZevoStreamSkeleton::BoneCount;
+inline constexpr int32 ZevoCharacterBlobFloats = 3 + 4 * ZevoStreamBody::BoneCount;
 
 /** One actor at one instant, in the stream's conventions (metres, Y up, local T-pose-relative rotations). */
 struct FZevoCharacterFrame
 {
 	FString ActorName;
 	FVector HipsPosition;
-	std::array<FQuat, ZevoStreamSkeleton::BoneCount> Rotations;
+	std::array<FQuat, ZevoStreamBody::BoneCount> Rotations;
 	/** UpperLegLength, LowerLegLength, HipToUpperLegLength, PositionOffsetX/Y/Z, HeightOffset. */
-	std::array<float, ZevoStreamSkeleton::PropertyCount> Properties{};
+	std::array<float, ZevoStreamBody::PropertyCount> Properties{};
 };
 
 /** Writes Frame as one character message; the bytes live in Writer until its next message. */

@@ -2,7 +2,6 @@
 // Decodes a datagram with liblo, an OSC implementation independent of ours, so that the tests
 // check our bytes against someone else's reading of the format rather than against our own.
 #include "CoreMinimal.h"
-#include "ZevoStreamSkeleton.h"
 
 #include <bit>
 #include <cstring>

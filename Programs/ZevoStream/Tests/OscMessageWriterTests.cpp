@@ -11,7 +11,7 @@ namespace
 		FZevoCharacterFrame Frame;
 		Frame.ActorName = "Actor1";
 		Frame.HipsPosition = FVector(1.5, 0.95, -2.25);
-		for (int32 Bone = 0; Bone < ZevoStreamSkeleton::BoneCount; ++Bone)
+		for (int32 Bone = 0; Bone < ZevoStreamBody::BoneCount; ++Bone)
 		{
 			// A different axis and angle for every bone, so that a shifted or reordered quadruple shows.
 			Frame.Rotations[Bone] = FQuat(FVector(1.0 + Bone, 2.0 - Bone * 0.5, 0.3 * Bone).GetSafeNormal(), 0.05 + 0.03 * Bone);
@@ -50,7 +50,7 @@ TEST(OscMessageWriter, CharacterBlobIsLittleEndianHipsThenWFirstQuaternions)
 	EXPECT_EQ(Values[0], 1.5f);
 	EXPECT_EQ(Values[1], 0.95f);
 	EXPECT_EQ(Values[2], -2.25f);
-	for (int32 Bone = 0; Bone < ZevoStreamSkeleton::BoneCount; ++Bone)
+	for (int32 Bone = 0; Bone < ZevoStreamBody::BoneCount; ++Bone)
 	{
 		const FQuat& Q = Frame.Rotations[Bone];
 		const size_t First = 3 + 4 * Bone;

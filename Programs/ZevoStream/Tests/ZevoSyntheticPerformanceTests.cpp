@@ -6,7 +6,7 @@
 
 namespace
 {
-	using namespace ZevoStreamSkeleton;
+	using namespace ZevoStreamBody;
 
 	/** World rotation of Bone: its parents' local rotations applied from the root down. */
 	FQuat WorldRotation(const FZevoCharacterFrame& Frame, int32 Bone)

@@ -3,12 +3,13 @@
 #include "Components/StaticMeshComponent.h"
 #include "Engine/StaticMesh.h"
 #include "Engine/World.h"
+#include "Features/IModularFeatures.h"
 #include "GameFramework/Actor.h"
 #include "ILiveLinkClient.h"
 #include "Roles/LiveLinkTransformTypes.h"
 #include "UObject/ConstructorHelpers.h"
 #include "UObject/ObjectMacros.h"
-#include "ZevoLiveLinkClientLookup.h"
+#include "UObject/ReflectedFunction.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,6 +30,8 @@ ZEVO_REFLECT_CLASS(UZevoLiveLinkPropComponent, CLASS_None)
 	ZEVO_PROPERTY(CubeMeshAsset, UP::Private);
 	ZEVO_PROPERTY(SphereMeshAsset, UP::Private);
 }
+
+ZEVO_REFLECT_OPTIONS_FUNCTION(UZevoLiveLinkPropComponent, GetAvailableSubjectNames)
 
 namespace
 {
@@ -52,6 +55,17 @@ bool PropTypeFromValue(float Value, int32& OutType)
 	return true;
 }
 
+/** The editor's Live Link client, or null when none is registered. */
+ILiveLinkClient* FindLiveLinkClient()
+{
+	IModularFeatures& ModularFeatures = IModularFeatures::Get();
+	if (!ModularFeatures.IsModularFeatureAvailable(ILiveLinkClient::ModularFeatureName))
+	{
+		return nullptr;
+	}
+	return &ModularFeatures.GetModularFeature<ILiveLinkClient>(ILiveLinkClient::ModularFeatureName);
+}
+
 bool AnyComponentDiffers(const FVector& A, const FVector& B, double Threshold)
 {
 	return std::abs(A.X - B.X) > Threshold || std::abs(A.Y - B.Y) > Threshold || std::abs(A.Z - B.Z) > Threshold;
@@ -71,7 +85,7 @@ UZevoLiveLinkPropComponent::UZevoLiveLinkPropComponent()
 void UZevoLiveLinkPropComponent::BeginPlay()
 {
 	Super::BeginPlay();
-	LiveLinkClient = ZevoLiveLinkClientLookup::Find();
+	LiveLinkClient = FindLiveLinkClient();
 	if (!LiveLinkClient)
 	{
 		UE_LOG(LogTemp, Error, TEXT("[Zevo Prop Component] LiveLink Client not available!"));
@@ -190,7 +204,7 @@ bool UZevoLiveLinkPropComponent::IsReceivingData() const
 TArray<FString> UZevoLiveLinkPropComponent::GetAvailableSubjectNames() const
 {
 	// The editor asks for the drop-down before play has found a client, so look it up then.
-	const ILiveLinkClient* Client = LiveLinkClient ? LiveLinkClient : ZevoLiveLinkClientLookup::Find();
+	const ILiveLinkClient* Client = LiveLinkClient ? LiveLinkClient : FindLiveLinkClient();
 	TArray<FString> Names;
 	if (Client)
 	{

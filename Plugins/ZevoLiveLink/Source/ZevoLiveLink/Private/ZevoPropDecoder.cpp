@@ -17,7 +17,11 @@ FName PropSubjectName(std::string_view PropName, int32 PropNumber)
 	char Text[64];
 	if (PropName.size() + 12 <= sizeof(Text))
 	{
-		std::memcpy(Text, PropName.data(), PropName.size());
+		// A message without a name leaves the view empty, with no data pointer to copy from.
+		if (!PropName.empty())
+		{
+			std::memcpy(Text, PropName.data(), PropName.size());
+		}
 		char* Cursor = Text + PropName.size();
 		*Cursor++ = '_';
 		Cursor = std::to_chars(Cursor, Text + sizeof(Text), PropNumber).ptr;

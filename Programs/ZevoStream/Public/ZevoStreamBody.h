@@ -7,7 +7,7 @@
 
 #include <array>
 
-namespace ZevoStreamSkeleton
+namespace ZevoStreamBody
 {
 	inline constexpr int32 BoneCount = 52;
 	inline constexpr int32 PropertyCount = 7;
