@@ -1,6 +1,7 @@
 #include "RunCommand.h"
 
 #include "Async/Async.h"
+#include "EditorStartup.h"
 #include "EndpointArgument.h"
 #include "EngineLoop.h"
 #include "ExitCodes.h"
@@ -8,7 +9,6 @@
 #include "LiveLinkRecorder.h"
 #include "Misc/Paths.h"
 #include "StatusTable.h"
-#include "ZevoLiveLinkSource.h"
 
 #include <atomic>
 #include <cmath>
@@ -61,6 +61,9 @@ FRunCommand::FRunCommand(CLI::App& App)
 	Command->add_option("--project", ProjectDir, "The project folder")->required()->check(CLI::ExistingDirectory);
 	Command->add_option("--for", ForSeconds, "Exit after this many seconds")->check(PositiveSecondsValidator());
 	Command->add_option("--source", Sources, "Listen for the stream on this endpoint (repeatable)")->check(IPv4EndpointValidator());
+	Command->add_option("--add-source", AddedSources,
+		"Add a source on this endpoint through the source panel, which also saves the connection (repeatable)")
+		->check(IPv4EndpointValidator());
 	Command->add_option("--record", RecordFile, "Write every static data, frame and subject removal to this file, one JSON object per line");
 }
 
@@ -82,9 +85,19 @@ int FRunCommand::Execute()
 		}
 		Client.SetRecorder(Recorder);
 	}
+	FEditorStartup Editor(Client);
+	if (!Editor.Start())
+	{
+		std::fprintf(stderr, "zevo-editor: cannot load the ZevoLiveLink module\n");
+		return ExitFailure;
+	}
+	for (const std::string& Source : AddedSources)
+	{
+		Editor.AddSourceThroughPanel(ParseEndpointArgument(Source));
+	}
 	for (const std::string& Source : Sources)
 	{
-		Client.AddSource(MakeShared<ZevoLiveLinkSource>(ParseEndpointArgument(Source)));
+		Editor.AddSourceFromConnectionString(FString(Source));
 	}
 
 	const double StartSeconds = FPlatformTime::Seconds();
@@ -92,8 +105,9 @@ int FRunCommand::Execute()
 	FStatusTable Status;
 	double NextStatusSeconds = 1.0;
 	FEngineLoop Loop;
-	Loop.OnTick([&](double) {
+	Loop.OnTick([&](double DeltaSeconds) {
 		Client.Tick();
+		Editor.Tick(DeltaSeconds);
 		const double Now = RunSeconds();
 		if (Now >= NextStatusSeconds)
 		{
@@ -113,5 +127,6 @@ int FRunCommand::Execute()
 		Client.SetRecorder(nullptr);
 		Recorder->Flush();
 	}
+	Editor.ShutdownModules();
 	return ExitSuccess;
 }

@@ -1,8 +1,10 @@
 #pragma once
-// "zevo-editor run": the editor without a window. It hosts the Live Link client, adds a stream
-// source for each --source, can record the client's traffic, and runs the engine loop until
-// Ctrl-C or the end of --for. Either ending is an editor exit: the sources keep their saved
-// connections.
+// "zevo-editor run": the editor without a window. It hosts the Live Link client, loads the plugin
+// module (which reconnects the saved connections a second later), adds a source through the
+// source panel for each --add-source and through the factory for each --source, can record the
+// client's traffic, and runs the engine loop until Ctrl-C or the end of --for. Either ending is an
+// editor exit: the client shuts its sources down (they keep their saved connections), then the
+// modules shut down.
 #include <CLI/CLI.hpp>
 #include <string>
 #include <vector>
@@ -21,5 +23,6 @@ private:
 	std::string ProjectDir;
 	double ForSeconds = 0.0;
 	std::vector<std::string> Sources;
+	std::vector<std::string> AddedSources;
 	std::string RecordFile;
 };

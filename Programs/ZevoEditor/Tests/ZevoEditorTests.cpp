@@ -265,3 +265,34 @@ TEST(ZevoEditor, StreamedPropReachesTheStatusTableAndTheRecording)
 		std::string::npos)
 		<< Recording;
 }
+
+TEST(ZevoEditor, RunReconnectsTheSavedConnectionsASecondAfterStartUp)
+{
+	FTempProject Project;
+	const std::string Dir = *Project.GetDir();
+	const std::string Endpoint = "127.0.0.1:" + std::to_string(FreeUdpPort());
+	ASSERT_EQ(RunEditor(Project, {"settings", "--project", Dir, "add", Endpoint}), 0);
+
+	std::string Out;
+	std::string Err;
+	ASSERT_EQ(RunEditor(Project, {"run", "--project", Dir, "--for", "2"}, &Out, &Err), 0) << Err;
+	EXPECT_NE(Err.find("[Zevo LiveLink] Auto-connected: " + Endpoint), std::string::npos) << Err;
+	EXPECT_NE(Err.find("[Zevo LiveLink] Auto-connected 1/1 sources"), std::string::npos) << Err;
+	EXPECT_NE(Out.find(Endpoint), std::string::npos) << Out;
+}
+
+TEST(ZevoEditor, AddSourceConfirmsTheCreationPanelAndSavesTheEndpoint)
+{
+	FTempProject Project;
+	const int Port = FreeUdpPort();
+	const std::string Endpoint = "127.0.0.1:" + std::to_string(Port);
+
+	// Shorter than the auto-connect delay: the only source is the panel's.
+	std::string Out;
+	std::string Err;
+	ASSERT_EQ(RunEditor(Project, {"run", "--project", *Project.GetDir(), "--for", "0.5", "--add-source", Endpoint}, &Out, &Err), 0) << Err;
+	EXPECT_NE(Out.find(Endpoint), std::string::npos) << Out;
+	const std::string Ini = Project.ReadFile(IniPath).ToStdString();
+	EXPECT_NE(Ini.find("(IPAddress=\"127.0.0.1\",Port=" + std::to_string(Port) + ",bEnabled=True)"), std::string::npos) << Ini;
+	EXPECT_EQ(Err.find("[Zevo LiveLink] Auto-connected"), std::string::npos) << Err;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// UZevoLiveLinkSourceFactory: the plugin's entry in the Live Link window's "add source" menu. Its
+// panel takes a stream server's endpoint, remembers it in the connection settings and hands a new
+// stream source to the host; the host may also create a source from a connection string, which
+// leaves the settings alone. Stateless; game thread only.
+#include "Interfaces/IPv4/IPv4Endpoint.h"
+#include "LiveLinkSourceFactory.h"
+
+class UZevoLiveLinkSourceFactory : public ULiveLinkSourceFactory
+{
+	ZEVO_CLASS(UZevoLiveLinkSourceFactory, ULiveLinkSourceFactory)
+
+public:
+	FText GetSourceDisplayName() const override;
+	FText GetSourceTooltip() const override;
+	EMenuType GetMenuType() const override { return EMenuType::SubPanel; }
+	TSharedPtr<SWidget> BuildCreationPanel(FOnLiveLinkSourceCreated OnLiveLinkSourceCreated) const override;
+	/** Logs what it parsed; an unparseable string is an Error and gives an empty pointer. */
+	TSharedPtr<ILiveLinkSource> CreateSource(const FString& ConnectionString) const override;
+
+private:
+	/** The panel confirmed Endpoint: a new source goes to the host with its connection string. */
+	void OnOkClicked(FIPv4Endpoint Endpoint, FOnLiveLinkSourceCreated OnLiveLinkSourceCreated) const;
+};
