@@ -177,7 +177,7 @@ TEST(ZevoEditor, BadCommandLinesExitWithTwoAndSayWhy)
 		const char* Message;
 	};
 	const std::vector<FCase> Cases = {
-		{{}, "a command is required: run or settings"},
+		{{}, "a command is required: run, settings, remap or import"},
 		{{"frobnicate"}, "unknown command or argument: frobnicate"},
 		{{"settings", "--project", Dir, "add", "300.0.0.1:7777"}, "\"300.0.0.1:7777\" is not an IPv4 endpoint"},
 		{{"settings", "--project", Dir, "add", "127.0.0.1"}, "\"127.0.0.1\" is not an IPv4 endpoint"},
