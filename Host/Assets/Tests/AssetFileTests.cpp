@@ -12,7 +12,7 @@ namespace
 FString GoldenFile(const char* Name)
 {
 	FString Text;
-	FFileHelper::LoadFileToString(Text, *(FPaths::GetPath(__FILE__) / "Golden" / Name));
+	FFileHelper::LoadFileToString(Text, *(FString(ZEVO_TESTS_DIR) / "Golden" / Name));
 	return Text;
 }
 

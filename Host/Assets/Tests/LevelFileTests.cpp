@@ -13,7 +13,7 @@ namespace
 FString GoldenLevel()
 {
 	FString Text;
-	FFileHelper::LoadFileToString(Text, *(FPaths::GetPath(__FILE__) / "Golden" / "TestLevel.json"));
+	FFileHelper::LoadFileToString(Text, *(FString(ZEVO_TESTS_DIR) / "Golden" / "TestLevel.json"));
 	return Text;
 }
 

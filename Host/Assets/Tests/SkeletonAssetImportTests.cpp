@@ -20,7 +20,7 @@ FString RigFile(const char* Name)
 FString GoldenSkeletonText()
 {
 	FString Text;
-	FFileHelper::LoadFileToString(Text, *(FPaths::GetPath(__FILE__) / "Golden" / "Skeleton.json"));
+	FFileHelper::LoadFileToString(Text, *(FString(ZEVO_TESTS_DIR) / "Golden" / "Skeleton.json"));
 	return Text;
 }
 }

@@ -545,5 +545,5 @@ std::vector<FTestRig> MakeTestRigs()
 
 std::string TestRigsDir()
 {
-	return (std::filesystem::path(__FILE__).parent_path() / "Rigs").string() + "/";
+	return (std::filesystem::path(ZEVO_TESTS_DIR) / "Rigs").string() + "/";
 }

@@ -15,7 +15,7 @@ const char* const Section = "[/Script/ZevoLiveLink.ZevoLiveLinkSettings]\n";
 FString ReadGoldenIni()
 {
 	FString Text;
-	const std::filesystem::path Golden = std::filesystem::path(__FILE__).parent_path() / "Golden" / "ZevoLiveLink.ini";
+	const std::filesystem::path Golden = std::filesystem::path(ZEVO_TESTS_DIR) / "Golden" / "ZevoLiveLink.ini";
 	EXPECT_TRUE(FFileHelper::LoadFileToString(Text, Golden.c_str())) << Golden;
 	return Text;
 }
