@@ -1,12 +1,12 @@
 #pragma once
 // A Live Link client that records what a source pushes and removes, from any thread, in order.
-#include "ILiveLinkClient.h"
+#include "SourceOnlyLiveLinkClient.h"
 #include "Roles/LiveLinkAnimationTypes.h"
 #include "Roles/LiveLinkTransformTypes.h"
 
 #include <mutex>
 
-class FCapturingLiveLinkClient : public ILiveLinkClient
+class FCapturingLiveLinkClient : public FSourceOnlyLiveLinkClient
 {
 public:
 	enum class EKind
@@ -93,17 +93,6 @@ public:
 		}
 		return nullptr;
 	}
-
-	// The rest of the client is not used by a source.
-	FGuid AddSource(TSharedPtr<ILiveLinkSource>) override { return FGuid(); }
-	void RemoveSource(FGuid) override {}
-	TArray<FGuid> GetSources() const override { return {}; }
-	FText GetSourceType(FGuid) const override { return FText(); }
-	FText GetSourceMachineName(FGuid) const override { return FText(); }
-	FText GetSourceStatus(FGuid) const override { return FText(); }
-	TArray<FLiveLinkSubjectKey> GetSubjects(bool, bool) const override { return {}; }
-	TSubclassOf<ULiveLinkRole> GetSubjectRole_AnyThread(const FLiveLinkSubjectKey&) const override { return nullptr; }
-	bool EvaluateFrame_AnyThread(FName, TSubclassOf<ULiveLinkRole>, FLiveLinkSubjectFrameData&) override { return false; }
 
 private:
 	mutable std::mutex Mutex;
