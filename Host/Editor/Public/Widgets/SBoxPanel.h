@@ -4,6 +4,27 @@
 // value, which may be a bound attribute.
 #include "Widgets/SlotBase.h"
 
+/** What a slot of either box holds beyond its alignment; the boxes name the two setters for their axis. */
+template <typename SlotType>
+struct TBoxPanelSlot : TAlignedSlot<SlotType>
+{
+	bool bAutoSize = false;
+	TAttribute<float> Fill = 1.f;
+
+protected:
+	SlotType& SetAutoSize()
+	{
+		bAutoSize = true;
+		return static_cast<SlotType&>(*this);
+	}
+	SlotType& SetFill(TAttribute<float> InFill)
+	{
+		bAutoSize = false;
+		Fill = std::move(InFill);
+		return static_cast<SlotType&>(*this);
+	}
+};
+
 class SBoxPanel : public SWidget
 {
 public:
@@ -38,21 +59,10 @@ protected:
 class SHorizontalBox : public SBoxPanel
 {
 public:
-	struct FSlot : TAlignedSlot<FSlot>
+	struct FSlot : TBoxPanelSlot<FSlot>
 	{
-		FSlot& AutoWidth()
-		{
-			bAutoSize = true;
-			return *this;
-		}
-		FSlot& FillWidth(TAttribute<float> InFill)
-		{
-			bAutoSize = false;
-			Fill = std::move(InFill);
-			return *this;
-		}
-		bool bAutoSize = false;
-		TAttribute<float> Fill = 1.f;
+		FSlot& AutoWidth() { return SetAutoSize(); }
+		FSlot& FillWidth(TAttribute<float> InFill) { return SetFill(std::move(InFill)); }
 	};
 	static FSlot Slot() { return FSlot(); }
 
@@ -67,21 +77,10 @@ public:
 class SVerticalBox : public SBoxPanel
 {
 public:
-	struct FSlot : TAlignedSlot<FSlot>
+	struct FSlot : TBoxPanelSlot<FSlot>
 	{
-		FSlot& AutoHeight()
-		{
-			bAutoSize = true;
-			return *this;
-		}
-		FSlot& FillHeight(TAttribute<float> InFill)
-		{
-			bAutoSize = false;
-			Fill = std::move(InFill);
-			return *this;
-		}
-		bool bAutoSize = false;
-		TAttribute<float> Fill = 1.f;
+		FSlot& AutoHeight() { return SetAutoSize(); }
+		FSlot& FillHeight(TAttribute<float> InFill) { return SetFill(std::move(InFill)); }
 	};
 	static FSlot Slot() { return FSlot(); }
 
