@@ -15,6 +15,40 @@ const char* ReadDelimitedToken(const char* Buffer, FString& Out);
 const char* ReadText(const char* Buffer, FString& Out, bool bDelimited);
 /** Letters, digits, '_' and ':' (identifiers and "Enum::Value"). */
 const char* ReadIdentifier(const char* Buffer, FString& Out);
+/** Reads "(item, item, ...)" at Buffer, blanks allowed around each part; ReadItem reads one item
+ *  and returns where it ended, or null to fail the list. Returns the end of the list or null. */
+template <typename ItemReader>
+const char* ReadParenthesizedList(const char* Buffer, ItemReader&& ReadItem)
+{
+	Buffer = SkipBlanks(Buffer);
+	if (*Buffer != '(')
+	{
+		return nullptr;
+	}
+	Buffer = SkipBlanks(Buffer + 1);
+	if (*Buffer == ')')
+	{
+		return Buffer + 1;
+	}
+	for (;;)
+	{
+		Buffer = ReadItem(SkipBlanks(Buffer));
+		if (!Buffer)
+		{
+			return nullptr;
+		}
+		Buffer = SkipBlanks(Buffer);
+		if (*Buffer == ')')
+		{
+			return Buffer + 1;
+		}
+		if (*Buffer != ',')
+		{
+			return nullptr;
+		}
+		++Buffer;
+	}
+}
 /** Shortest text that reads back to the same number, always with a '.' or an exponent. */
 FString FormatFloat(float Value);
 FString FormatDouble(double Value);

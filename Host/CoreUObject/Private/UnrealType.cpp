@@ -417,41 +417,16 @@ void FStructProperty::ExportTextItem(FString& Out, const void* Value, uint32 Por
 
 const char* FStructProperty::ImportText(const char* Buffer, void* Value, uint32 PortFlags) const
 {
-	Buffer = SkipBlanks(Buffer);
-	if (*Buffer != '(')
-	{
-		return nullptr;
-	}
-	Buffer = SkipBlanks(Buffer + 1);
-	if (*Buffer == ')')
-	{
-		return Buffer + 1;
-	}
-	for (;;)
-	{
+	return ReadParenthesizedList(Buffer, [this, Value](const char* Item) -> const char* {
 		FString FieldName;
-		Buffer = SkipBlanks(ReadIdentifier(SkipBlanks(Buffer), FieldName));
+		Item = SkipBlanks(ReadIdentifier(Item, FieldName));
 		const FProperty* Field = FieldName.IsEmpty() ? nullptr : GetStruct()->FindPropertyByName(FName(FieldName));
-		if (!Field || *Buffer != '=')
+		if (!Field || *Item != '=')
 		{
 			return nullptr;
 		}
-		Buffer = Field->ImportText(Buffer + 1, Field->ContainerPtrToValuePtr(Value), PPF_Delimited);
-		if (!Buffer)
-		{
-			return nullptr;
-		}
-		Buffer = SkipBlanks(Buffer);
-		if (*Buffer == ')')
-		{
-			return Buffer + 1;
-		}
-		if (*Buffer != ',')
-		{
-			return nullptr;
-		}
-		++Buffer;
-	}
+		return Field->ImportText(Item + 1, Field->ContainerPtrToValuePtr(Value), PPF_Delimited);
+	});
 }
 
 FArrayProperty::FArrayProperty(FName InName, int32 InOffset, uint64 InFlags, const FValueOps& InOps, std::unique_ptr<FProperty> InInner,
@@ -502,35 +477,15 @@ void FArrayProperty::ExportTextItem(FString& Out, const void* Value, uint32 Port
 
 const char* FArrayProperty::ImportText(const char* Buffer, void* Value, uint32 PortFlags) const
 {
-	Buffer = SkipBlanks(Buffer);
-	if (*Buffer != '(')
+	// A value that is not a list leaves the array as it was.
+	if (*SkipBlanks(Buffer) != '(')
 	{
 		return nullptr;
 	}
 	SetNum(Value, 0);
-	Buffer = SkipBlanks(Buffer + 1);
-	if (*Buffer == ')')
-	{
-		return Buffer + 1;
-	}
-	for (;;)
-	{
+	return ReadParenthesizedList(Buffer, [this, Value](const char* Item) {
 		const int32 Index = Num(Value);
 		SetNum(Value, Index + 1);
-		Buffer = Inner->ImportText(Buffer, GetElementPtr(Value, Index), PPF_Delimited);
-		if (!Buffer)
-		{
-			return nullptr;
-		}
-		Buffer = SkipBlanks(Buffer);
-		if (*Buffer == ')')
-		{
-			return Buffer + 1;
-		}
-		if (*Buffer != ',')
-		{
-			return nullptr;
-		}
-		++Buffer;
-	}
+		return Inner->ImportText(Item, GetElementPtr(Value, Index), PPF_Delimited);
+	});
 }
