@@ -1,23 +1,17 @@
 // Runs the real zevo-stream against a UDP socket on loopback and counts what arrives.
 #include "LibloDecodedMessage.h"
-#include "TempProject.h"
+#include "ChildProcess.h"
 
 #include <arpa/inet.h>
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <netinet/in.h>
 #include <poll.h>
-#include <spawn.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace
 {
@@ -72,51 +66,13 @@ namespace
 		uint16 Port = 0;
 	};
 
-	/** zevo-stream in a child process, its output kept in files of a temporary folder. */
-	class FStreamProgram
+	/** zevo-stream in a child process, its output kept in files of the temporary project. */
+	class FStreamProgram : public FChildProcess
 	{
 	public:
-		FStreamProgram(const FTempProject& Project, std::vector<std::string> Arguments)
-			: OutPath(*(Project.GetDir() + "stdout.txt"))
-			, ErrPath(*(Project.GetDir() + "stderr.txt"))
+		FStreamProgram(const FTempProject& Project, const std::vector<std::string>& Arguments)
+			: FChildProcess(Project, ZEVO_STREAM_PROGRAM, Arguments, "stream")
 		{
-			Arguments.insert(Arguments.begin(), ZEVO_STREAM_PROGRAM);
-			std::vector<char*> Argv;
-			for (std::string& Argument : Arguments)
-			{
-				Argv.push_back(Argument.data());
-			}
-			Argv.push_back(nullptr);
-			posix_spawn_file_actions_t Actions;
-			posix_spawn_file_actions_init(&Actions);
-			posix_spawn_file_actions_addopen(&Actions, 1, OutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-			posix_spawn_file_actions_addopen(&Actions, 2, ErrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-			if (posix_spawn(&Pid, ZEVO_STREAM_PROGRAM, &Actions, nullptr, Argv.data(), environ) != 0)
-			{
-				Pid = -1;
-			}
-			posix_spawn_file_actions_destroy(&Actions);
-		}
-		~FStreamProgram()
-		{
-			if (Pid > 0 && !ExitCode)
-			{
-				::kill(Pid, SIGKILL);
-				::waitpid(Pid, nullptr, 0);
-			}
-		}
-
-		bool Started() const { return Pid > 0; }
-
-		/** The exit code once it has ended; while it runs, nothing. */
-		std::optional<int> Poll()
-		{
-			int Status = 0;
-			if (!ExitCode && Pid > 0 && ::waitpid(Pid, &Status, WNOHANG) == Pid)
-			{
-				ExitCode = WIFEXITED(Status) ? WEXITSTATUS(Status) : 128 + WTERMSIG(Status);
-			}
-			return ExitCode;
 		}
 
 		/** Receives into Receiver until the program has ended (at most TimeoutSeconds) and the socket is quiet. */
@@ -138,25 +94,8 @@ namespace
 			{
 				Receiver->Drain(100);
 			}
-			return ExitCode;
+			return Poll();
 		}
-
-		void Interrupt() const { ::kill(Pid, SIGINT); }
-
-		std::string Output() const { return ReadAll(OutPath); }
-		std::string Errors() const { return ReadAll(ErrPath); }
-
-	private:
-		static std::string ReadAll(const std::string& Path)
-		{
-			std::ifstream File(Path);
-			return std::string(std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>());
-		}
-
-		std::string OutPath;
-		std::string ErrPath;
-		pid_t Pid = -1;
-		std::optional<int> ExitCode;
 	};
 
 	/** Datagrams per subject, as the receiver would name the subjects. */
@@ -189,7 +128,7 @@ TEST(ZevoStreamProgram, SendsOneDatagramPerStreamAndFrameForTheGivenTime)
 	FLoopbackReceiver Receiver;
 	FStreamProgram Program(Project, {"--to", Receiver.Endpoint(), "--for", "0.5", "--rate", "100"});
 	ASSERT_TRUE(Program.Started());
-	EXPECT_EQ(Program.RunTo(&Receiver), 0) << Program.Errors();
+	EXPECT_EQ(Program.RunTo(&Receiver), 0) << Program.Err();
 
 	const std::map<std::string, int> Counts = CountPerSubject(Receiver);
 	ASSERT_EQ(Counts.size(), 3u) << "two actors and one prop by default";
@@ -198,7 +137,7 @@ TEST(ZevoStreamProgram, SendsOneDatagramPerStreamAndFrameForTheGivenTime)
 		ASSERT_TRUE(Counts.contains(Subject)) << Subject;
 		EXPECT_NEAR(Counts.at(Subject), 50, 3) << Subject;
 	}
-	EXPECT_NE(Program.Output().find("in total"), std::string::npos) << Program.Output();
+	EXPECT_NE(Program.Out().find("in total"), std::string::npos) << Program.Out();
 }
 
 TEST(ZevoStreamProgram, StreamsTheRequestedActorsAndPropsUntilCtrlC)
@@ -209,12 +148,12 @@ TEST(ZevoStreamProgram, StreamsTheRequestedActorsAndPropsUntilCtrlC)
 	ASSERT_TRUE(Program.Started());
 	// Runs until its first once-a-second report (a bounded wait), then gets Ctrl-C.
 	const FClock::time_point Deadline = FClock::now() + std::chrono::seconds(10);
-	while (FClock::now() < Deadline && !Program.Poll() && Program.Output().find("datagrams in the last second") == std::string::npos)
+	while (FClock::now() < Deadline && !Program.Poll() && Program.Out().find("datagrams in the last second") == std::string::npos)
 	{
 		Receiver.Drain(20);
 	}
-	Program.Interrupt();
-	EXPECT_EQ(Program.RunTo(&Receiver), 0) << Program.Errors();
+	Program.Signal(SIGINT);
+	EXPECT_EQ(Program.RunTo(&Receiver), 0) << Program.Err();
 
 	const std::map<std::string, int> Counts = CountPerSubject(Receiver);
 	EXPECT_EQ(Counts.size(), 5u);
@@ -222,7 +161,7 @@ TEST(ZevoStreamProgram, StreamsTheRequestedActorsAndPropsUntilCtrlC)
 	{
 		EXPECT_TRUE(Counts.contains(Subject)) << Subject;
 	}
-	EXPECT_NE(Program.Output().find("datagrams in the last second"), std::string::npos) << Program.Output();
+	EXPECT_NE(Program.Out().find("datagrams in the last second"), std::string::npos) << Program.Out();
 }
 
 TEST(ZevoStreamProgram, ReplaysARecordingAtItsTimingAndLoops)
@@ -239,7 +178,7 @@ TEST(ZevoStreamProgram, ReplaysARecordingAtItsTimingAndLoops)
 
 	FLoopbackReceiver Once;
 	FStreamProgram Program(Project, {"--to", Once.Endpoint(), "--replay", Path});
-	EXPECT_EQ(Program.RunTo(&Once), 0) << Program.Errors();
+	EXPECT_EQ(Program.RunTo(&Once), 0) << Program.Err();
 	ASSERT_EQ(Once.Datagrams.size(), 3u);
 	EXPECT_GE(Once.Datagrams.back().Time - Once.Datagrams.front().Time, std::chrono::milliseconds(150))
 		<< "the recording spans 0.2 s";
@@ -247,7 +186,7 @@ TEST(ZevoStreamProgram, ReplaysARecordingAtItsTimingAndLoops)
 	// Looping restarts one frame gap after the end: due at 0, 0.1, 0.2, 0.3, ... before 0.7 s.
 	FLoopbackReceiver Looped;
 	FStreamProgram LoopProgram(Project, {"--to", Looped.Endpoint(), "--replay", Path, "--loop", "--for", "0.7"});
-	EXPECT_EQ(LoopProgram.RunTo(&Looped), 0) << LoopProgram.Errors();
+	EXPECT_EQ(LoopProgram.RunTo(&Looped), 0) << LoopProgram.Err();
 	EXPECT_NEAR(double(Looped.Datagrams.size()), 7.0, 1.0);
 }
 
@@ -282,7 +221,7 @@ TEST(ZevoStreamProgram, RefusesBadArgumentsWithExitCodeTwo)
 		}
 		FStreamProgram Program(Project, Arguments);
 		EXPECT_EQ(Program.RunTo(nullptr, 5.0), 2) << Line;
-		EXPECT_FALSE(Program.Errors().empty()) << Line;
+		EXPECT_FALSE(Program.Err().empty()) << Line;
 	}
 }
 
@@ -292,6 +231,6 @@ TEST(ZevoStreamProgram, ReplayOfARecordingWithoutFramesFails)
 	Project.WriteFile("empty.jsonl", "not a recording\n");
 	FStreamProgram Program(Project, {"--to", "127.0.0.1:9", "--replay", *(Project.GetDir() + "empty.jsonl")});
 	EXPECT_EQ(Program.RunTo(nullptr, 5.0), 1);
-	EXPECT_NE(Program.Errors().find("line 1: not valid JSON"), std::string::npos) << Program.Errors();
-	EXPECT_NE(Program.Errors().find("no frames"), std::string::npos) << Program.Errors();
+	EXPECT_NE(Program.Err().find("line 1: not valid JSON"), std::string::npos) << Program.Err();
+	EXPECT_NE(Program.Err().find("no frames"), std::string::npos) << Program.Err();
 }
