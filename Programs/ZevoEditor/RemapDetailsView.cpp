@@ -1,16 +1,17 @@
 #include "RemapDetailsView.h"
 
+#include "DetailsPanelText.h"
 #include "DetailsView.h"
 #include "Modules/ModuleManager.h"
 #include "PropertyEditorModule.h"
 #include "ZevoRemapAssetBase.h"
 
-FString RenderRemapAssetDetails(UZevoRemapAssetBase& Asset)
+FString RenderRemapAssetDetails(UZevoRemapAssetBase& Asset, bool bColor)
 {
 	// The panel's layout comes from the plugin module's start-up.
 	FModuleManager::Get().LoadModule(TEXT("ZevoLiveLink"));
 	FPropertyEditorModule& PropertyModule = FModuleManager::LoadModuleChecked<FPropertyEditorModule>(TEXT("PropertyEditor"));
 	const TSharedRef<SDetailsView> View = PropertyModule.CreateDetailView(FDetailsViewArgs());
 	View->SetObjects({&Asset});
-	return View->RenderText();
+	return FormatDetailsPanelForTerminal(View->RenderJson(), bColor);
 }
