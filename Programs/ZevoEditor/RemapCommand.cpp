@@ -2,83 +2,102 @@
 
 #include "AssetFile.h"
 #include "ExitCodes.h"
-#include "HAL/PlatformFileManager.h"
 #include "Misc/Paths.h"
 #include "PropertyHandle.h"
+#include "RemapDetailsView.h"
 #include "ScopedTransaction.h"
 #include "UObject/UObjectGlobals.h"
 #include "ZevoRemapAsset.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <nlohmann/json.hpp>
+#include <unistd.h>
+
+/** An asset path as typed on the command line, resolved. */
+struct FAssetPathArgument
+{
+	FString Package;
+	FString Name;
+
+	FString ObjectPath() const { return Package + "." + Name; }
+	/**
+	 * Each asset keeps its own undo history (Saved/Undo/Game/Hero/Remap.json), so that undoing one
+	 * asset never takes back, or loses, an edit of another.
+	 */
+	FString HistoryFile() const { return (FPaths::ProjectSavedDir() / "Undo") + Package + ".json"; }
+};
 
 namespace
 {
-FString HistoryFile()
-{
-	return FPaths::ProjectSavedDir() / "Undo/History.json";
-}
-
 /** "/Game/Hero/Remap", "/Game/Hero/Remap.Remap" and "Hero/Remap" all name the asset /Game/Hero/Remap.Remap. */
-bool ToObjectPath(const std::string& Text, FString& OutPackage, FString& OutObjectName, FString& OutError)
+bool ParseAssetPath(const std::string& Text, FAssetPathArgument& OutPath)
 {
 	const FString Path = FString(Text.c_str()).StartsWith("/") ? FString(Text.c_str()) : "/Game/" + FString(Text.c_str());
-	return FPackageName::SplitObjectPath(Path, OutPackage, OutObjectName, &OutError);
-}
-
-UZevoRemapAssetBase* LoadRemapAsset(const std::string& Text)
-{
-	FString Package, Name, Error;
-	if (!ToObjectPath(Text, Package, Name, Error))
+	FString Error;
+	if (!FPackageName::SplitObjectPath(Path, OutPath.Package, OutPath.Name, &Error))
 	{
 		std::fprintf(stderr, "zevo-editor: '%s' is not an asset path: %s\n", Text.c_str(), *Error);
-		return nullptr;
+		return false;
 	}
-	UZevoRemapAssetBase* Asset = LoadObject<UZevoRemapAssetBase>(nullptr, Package + "." + Name);
+	return true;
+}
+
+UZevoRemapAssetBase* LoadRemapAsset(const FAssetPathArgument& Path)
+{
+	UZevoRemapAssetBase* Asset = LoadObject<UZevoRemapAssetBase>(nullptr, Path.ObjectPath());
 	if (!Asset)
 	{
-		std::fprintf(stderr, "zevo-editor: no remap asset at %s.%s\n", *Package, *Name);
+		std::fprintf(stderr, "zevo-editor: no remap asset at %s\n", *Path.ObjectPath());
 	}
 	return Asset;
 }
 
-void LoadHistory()
+/** The asset with its undo history, ready for an edit; null, with the reason printed, when it cannot be had. */
+UZevoRemapAssetBase* OpenForEdit(const FAssetPathArgument& Path)
 {
-	if (FPaths::FileExists(HistoryFile()))
+	if (FPaths::FileExists(Path.HistoryFile()))
 	{
-		FTransactionBuffer::Get().LoadFromFile(HistoryFile());
+		FTransactionBuffer::Get().LoadFromFile(Path.HistoryFile());
 	}
+	return LoadRemapAsset(Path);
 }
 
-int SaveEdit(const UZevoRemapAssetBase& Asset)
+int SaveEdit(const UZevoRemapAssetBase& Asset, const FAssetPathArgument& Path)
 {
 	if (!FAssetFile::SaveObject(Asset))
 	{
-		std::fprintf(stderr, "zevo-editor: could not save %s\n", *Asset.GetPathName());
+		std::fprintf(stderr, "zevo-editor: could not save %s\n", *Path.ObjectPath());
 		return ExitFailure;
 	}
-	FPlatformFileManager::Get().GetPlatformFile().CreateDirectoryTree(*FPaths::GetPath(HistoryFile()));
-	if (!FTransactionBuffer::Get().SaveToFile(HistoryFile()))
+	if (!FTransactionBuffer::Get().SaveToFile(Path.HistoryFile()))
 	{
-		std::fprintf(stderr, "zevo-editor: saved %s, but its undo history could not be written\n", *Asset.GetPathName());
+		std::fprintf(stderr, "zevo-editor: saved %s, but its undo history could not be written\n", *Path.ObjectPath());
 		return ExitFailure;
 	}
 	return ExitSuccess;
 }
 
-void PrintTable(const UZevoRemapAssetBase& Asset)
+/** Colours on a terminal; NO_COLOR turns them off and CLICOLOR_FORCE on, as for other tools. */
+bool UseColor()
 {
-	const UEnum* Bones = StaticEnum<EZevoBoneName>();
-	std::printf("%s\n", *Asset.GetPathName());
-	std::printf("  Target Skeleton: %s\n", Asset.TargetSkeleton ? *Asset.TargetSkeleton->GetPathName() : "None");
-	std::printf("  Duplicate Check: %s\n  Missing Check:   %s\n", *Asset.DuplicateStatusText, *Asset.MissingStatusText);
-	std::printf("  %-16s %-14s %s\n", "Source (Zevo)", "", "Target (Unreal)");
-	for (const FZevoBoneMappingRow& Row : Asset.GetAllBones())
+	const char* NoColor = std::getenv("NO_COLOR");
+	if (NoColor && *NoColor)
 	{
-		const int64 Value = static_cast<int64>(Row.SourceBone);
-		std::printf("  %-16s %-14s %s\n", *FZevoBoneNameUtils::EnumToFName(Row.SourceBone).ToString(),
-			*Bones->GetDisplayNameTextByValue(Value).ToString(), Row.TargetBone.IsNone() ? "-" : *Row.TargetBone.ToString());
+		return false;
 	}
+	const char* Force = std::getenv("CLICOLOR_FORCE");
+	if (Force && *Force && FString(Force) != "0")
+	{
+		return true;
+	}
+	return isatty(STDOUT_FILENO) == 1;
+}
+
+/** What a user sees of the asset: its details panel, as the editor lays it out. */
+void PrintDetails(UZevoRemapAssetBase& Asset)
+{
+	std::printf("%s\n%s", *Asset.GetPathName(), *RenderRemapAssetDetails(Asset, UseColor()));
 }
 
 void PrintJson(const UZevoRemapAssetBase& Asset)
@@ -109,7 +128,9 @@ FRemapCommand::FRemapCommand(CLI::App& App)
 	AddAsset(SetCommand);
 	SetCommand->add_option("property", Property, "The property path")->required();
 	SetCommand->add_option("value", Value, "The value as text")->required();
-	ShowCommand = Command->add_subcommand("show", "Print the mapping table and its status lines");
+	ShowCommand = Command->add_subcommand("show",
+		"Print the asset's details panel: settings, status lines, mapping statistics and every row with its badges "
+		"(coloured on a terminal; NO_COLOR turns colours off, CLICOLOR_FORCE on)");
 	AddAsset(ShowCommand);
 	ShowCommand->add_flag("--json", bJson, "The 52 rows and both status texts as one JSON object");
 	AutoMapCommand = Command->add_subcommand("automap", "Map the rows automatically from the target skeleton");
@@ -128,61 +149,58 @@ int FRemapCommand::Execute()
 		return ExitUsageError;
 	}
 	FPaths::SetProjectDir(ProjectDir.c_str());
-	if (CreateCommand->parsed()) { return Create(); }
-	if (SetCommand->parsed()) { return Set(); }
-	if (ShowCommand->parsed()) { return Show(); }
-	if (AutoMapCommand->parsed()) { return AutoMap(); }
-	if (ClearCommand->parsed()) { return Clear(); }
-	return Undo();
-}
-
-int FRemapCommand::Create()
-{
-	FString Package, Name, Error;
-	if (!ToObjectPath(Asset, Package, Name, Error))
+	FAssetPathArgument Path;
+	if (!ParseAssetPath(Asset, Path))
 	{
-		std::fprintf(stderr, "zevo-editor: '%s' is not an asset path: %s\n", Asset.c_str(), *Error);
 		return ExitUsageError;
 	}
+	if (CreateCommand->parsed()) { return Create(Path); }
+	if (SetCommand->parsed()) { return Set(Path); }
+	if (ShowCommand->parsed()) { return Show(Path); }
+	if (AutoMapCommand->parsed()) { return AutoMap(Path); }
+	if (ClearCommand->parsed()) { return Clear(Path); }
+	return Undo(Path);
+}
+
+int FRemapCommand::Create(const FAssetPathArgument& Path)
+{
 	FString File;
-	if (FPackageName::TryConvertLongPackageNameToFilename(Package, File) && FPaths::FileExists(File))
+	if (FPackageName::TryConvertLongPackageNameToFilename(Path.Package, File) && FPaths::FileExists(File))
 	{
-		std::fprintf(stderr, "zevo-editor: %s already exists\n", *Package);
+		std::fprintf(stderr, "zevo-editor: %s already exists\n", *Path.Package);
 		return ExitFailure;
 	}
-	LoadHistory();
-	UZevoRemapAsset* Created = NewObject<UZevoRemapAsset>(CreatePackage(Package), UZevoRemapAsset::StaticClass(), FName(Name));
+	FAssetPathArgument SkeletonPath;
+	if (!Skeleton.empty() && !ParseAssetPath(Skeleton, SkeletonPath))
+	{
+		return ExitUsageError;
+	}
+	// A new asset starts a new undo history, whatever an earlier asset of that name left.
+	UZevoRemapAsset* Created = NewObject<UZevoRemapAsset>(CreatePackage(Path.Package), UZevoRemapAsset::StaticClass(), FName(Path.Name));
 	if (!Created)
 	{
 		return ExitFailure;
 	}
 	if (!Skeleton.empty())
 	{
-		FString SkeletonPackage, SkeletonName;
-		if (!ToObjectPath(Skeleton, SkeletonPackage, SkeletonName, Error))
-		{
-			std::fprintf(stderr, "zevo-editor: '%s' is not an asset path: %s\n", Skeleton.c_str(), *Error);
-			return ExitUsageError;
-		}
 		const TSharedPtr<IPropertyHandle> Handle = FPropertyHandles::FromPath({Created}, "TargetSkeleton");
-		if (Handle->SetValueFromFormattedString(SkeletonPackage + "." + SkeletonName) != FPropertyAccess::Success || !Created->TargetSkeleton)
+		if (Handle->SetValueFromFormattedString(SkeletonPath.ObjectPath()) != FPropertyAccess::Success || !Created->TargetSkeleton)
 		{
-			std::fprintf(stderr, "zevo-editor: no skeleton asset at %s.%s\n", *SkeletonPackage, *SkeletonName);
+			std::fprintf(stderr, "zevo-editor: no skeleton asset at %s\n", *SkeletonPath.ObjectPath());
 			return ExitFailure;
 		}
 	}
-	const int Result = SaveEdit(*Created);
+	const int Result = SaveEdit(*Created, Path);
 	if (Result == ExitSuccess)
 	{
-		PrintTable(*Created);
+		PrintDetails(*Created);
 	}
 	return Result;
 }
 
-int FRemapCommand::Set()
+int FRemapCommand::Set(const FAssetPathArgument& Path)
 {
-	LoadHistory();
-	UZevoRemapAssetBase* Target = LoadRemapAsset(Asset);
+	UZevoRemapAssetBase* Target = OpenForEdit(Path);
 	if (!Target)
 	{
 		return ExitFailure;
@@ -194,6 +212,14 @@ int FRemapCommand::Set()
 		std::fprintf(stderr, "zevo-editor: %s\n", Error.IsEmpty() ? "no such property" : *Error);
 		return ExitUsageError;
 	}
+	// The panel never shows a member that is only saved (the T-pose reference), so no user can type into it.
+	const std::string Member = Property.substr(0, Property.find_first_of(".["));
+	const FProperty* MemberProperty = Target->GetClass()->FindPropertyByName(FName(Member.c_str()));
+	if (!MemberProperty || !MemberProperty->HasAnyPropertyFlags(CPF_Edit))
+	{
+		std::fprintf(stderr, "zevo-editor: %s is not shown in the details panel, so it cannot be set\n", Member.c_str());
+		return ExitUsageError;
+	}
 	if (Handle->SetValueFromFormattedString(Value.c_str()) != FPropertyAccess::Success)
 	{
 		std::fprintf(stderr, "zevo-editor: %s cannot be set to '%s'\n", Property.c_str(), Value.c_str());
@@ -202,40 +228,60 @@ int FRemapCommand::Set()
 	FString Stored;
 	Handle->GetValueAsFormattedString(Stored);
 	std::printf("%s = %s\n", Property.c_str(), *Stored);
-	return SaveEdit(*Target);
+	return SaveEdit(*Target, Path);
 }
 
-int FRemapCommand::Show()
+int FRemapCommand::Show(const FAssetPathArgument& Path)
 {
-	UZevoRemapAssetBase* Target = LoadRemapAsset(Asset);
+	UZevoRemapAssetBase* Target = LoadRemapAsset(Path);
 	if (!Target)
 	{
 		return ExitFailure;
 	}
-	bJson ? PrintJson(*Target) : PrintTable(*Target);
+	if (bJson)
+	{
+		PrintJson(*Target);
+		return ExitSuccess;
+	}
+	// Which targets are duplicated is not saved with the asset, so a loaded asset would report its
+	// duplicates in the status line without marking a row. Rebuild that from the rows for the
+	// badges, and keep the status texts as saved, as --json and the file give them.
+	const FString SavedDuplicateStatus = Target->DuplicateStatusText;
+	const FString SavedMissingStatus = Target->MissingStatusText;
+	Target->UpdateDuplicateDetection();
+	Target->DuplicateStatusText = SavedDuplicateStatus;
+	Target->MissingStatusText = SavedMissingStatus;
+	PrintDetails(*Target);
 	return ExitSuccess;
 }
 
-int FRemapCommand::AutoMap()
+int FRemapCommand::AutoMap(const FAssetPathArgument& Path)
 {
-	LoadHistory();
-	UZevoRemapAssetBase* Target = LoadRemapAsset(Asset);
+	UZevoRemapAssetBase* Target = OpenForEdit(Path);
 	if (!Target)
 	{
+		return ExitFailure;
+	}
+	if (!Target->TargetSkeleton)
+	{
+		std::fprintf(stderr, "zevo-editor: %s has no target skeleton to map onto; set TargetSkeleton first\n", *Path.ObjectPath());
 		return ExitFailure;
 	}
 	{
 		FScopedTransaction Transaction(FText::FromString("Map bones automatically"));
 		Target->AutoMapFromTargetSkeleton();
 	}
-	PrintTable(*Target);
-	return SaveEdit(*Target);
+	const int Result = SaveEdit(*Target, Path);
+	if (Result == ExitSuccess)
+	{
+		PrintDetails(*Target);
+	}
+	return Result;
 }
 
-int FRemapCommand::Clear()
+int FRemapCommand::Clear(const FAssetPathArgument& Path)
 {
-	LoadHistory();
-	UZevoRemapAssetBase* Target = LoadRemapAsset(Asset);
+	UZevoRemapAssetBase* Target = OpenForEdit(Path);
 	if (!Target)
 	{
 		return ExitFailure;
@@ -244,13 +290,12 @@ int FRemapCommand::Clear()
 		FScopedTransaction Transaction(FText::FromString("Clear bone mapping"));
 		Target->ClearBoneMapping();
 	}
-	return SaveEdit(*Target);
+	return SaveEdit(*Target, Path);
 }
 
-int FRemapCommand::Undo()
+int FRemapCommand::Undo(const FAssetPathArgument& Path)
 {
-	LoadHistory();
-	UZevoRemapAssetBase* Target = LoadRemapAsset(Asset);
+	UZevoRemapAssetBase* Target = OpenForEdit(Path);
 	if (!Target)
 	{
 		return ExitFailure;
@@ -258,9 +303,9 @@ int FRemapCommand::Undo()
 	const FString Title = FTransactionBuffer::Get().GetUndoTitle();
 	if (!FTransactionBuffer::Get().Undo())
 	{
-		std::fprintf(stderr, "zevo-editor: nothing to undo\n");
+		std::fprintf(stderr, "zevo-editor: nothing to undo for %s\n", *Path.ObjectPath());
 		return ExitFailure;
 	}
 	std::printf("Undid: %s\n", *Title);
-	return SaveEdit(*Target);
+	return SaveEdit(*Target, Path);
 }

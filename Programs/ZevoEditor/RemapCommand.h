@@ -1,10 +1,12 @@
 #pragma once
 // "zevo-editor remap": creating and editing remap assets without a window. Every edit goes
 // through the property editor's path (clamps apply and the asset's own change handling runs),
-// is saved atomically, and is kept in the project's undo history (Saved/Undo/History.json) so
+// is saved atomically, and is kept in the asset's undo history (Saved/Undo/<asset path>.json) so
 // that `remap undo` can take it back in a later run.
 #include <CLI/CLI.hpp>
 #include <string>
+
+struct FAssetPathArgument;
 
 class FRemapCommand
 {
@@ -14,12 +16,12 @@ public:
 	int Execute();
 
 private:
-	int Create();
-	int Set();
-	int Show();
-	int AutoMap();
-	int Clear();
-	int Undo();
+	int Create(const FAssetPathArgument& Path);
+	int Set(const FAssetPathArgument& Path);
+	int Show(const FAssetPathArgument& Path);
+	int AutoMap(const FAssetPathArgument& Path);
+	int Clear(const FAssetPathArgument& Path);
+	int Undo(const FAssetPathArgument& Path);
 
 	CLI::App* Command;
 	CLI::App* CreateCommand;
