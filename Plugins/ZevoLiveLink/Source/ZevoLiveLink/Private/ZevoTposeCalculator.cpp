@@ -182,7 +182,17 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 
 	// T-pose component rotations of the bones handled so far, by target bone index. The target
 	// bone list puts parents before children, so each limb chains onto its straightened parent.
+	// The feet keep their rest orientation in the world (below), which is known from the start:
+	// the toes chain onto the foot as it will stand, not onto its rest rotation under a
+	// straightened shin, which would tip them by as much as the leg was straightened.
 	TMap<int32, FQuat> TPoseWorldRotations;
+	for (const FAnkle& Ankle : Ankles)
+	{
+		if (Ankle.Index != INDEX_NONE)
+		{
+			TPoseWorldRotations.Add(Ankle.Index, Ankle.WorldRotation);
+		}
+	}
 	for (const EZevoBoneName Bone : GetTargetBones())
 	{
 		const FName TargetName = FindMappedBoneName(Bone, BoneMapping);
