@@ -2,6 +2,8 @@
 
 #include "ReferenceSkeleton.h"
 
+#include <cmath>
+
 namespace
 {
 FZevoTestBone Bone(const char* Name, const char* Parent, double X, double Y, double Z)
@@ -67,19 +69,31 @@ TArray<FZevoTestBone> ZevoTestRigs::StreamBodyTPose()
 
 TArray<FZevoTestBone> ZevoTestRigs::StreamBodyAPose()
 {
+	const double LegSpread = FMath::DegreesToRadians(10.0);
+	const double ArmDrop = FMath::DegreesToRadians(45.0);
 	TArray<FZevoTestBone> Bones = StreamBodyTPose();
 	for (FZevoTestBone& Bone : Bones)
 	{
-		const bool bLeft = Bone.Name.ToString().StartsWith("Left");
-		const double Sign = bLeft ? 1.0 : -1.0;
-		if (Bone.Name == FName("LeftShoulder") || Bone.Name == FName("RightShoulder"))
+		// Sign is +1 on the left (toward +X): turning by Sign * angle about +Y swings a limb down
+		// and outward, turning by -Sign * angle swings it up and inward.
+		const FString Name = Bone.Name.ToString();
+		const double Sign = Name.StartsWith("Left") ? 1.0 : -1.0;
+		if (Name.EndsWith("Shoulder"))
 		{
-			// Lower the arm: about the forward axis, toward -Z on both sides.
-			Bone.Rotation = FQuat(FVector(0, 1, 0), Sign * -FMath::DegreesToRadians(45.0));
+			Bone.Rotation = FQuat(FVector(0, 1, 0), Sign * ArmDrop);
 		}
-		if (Bone.Name == FName("LeftHip") || Bone.Name == FName("RightHip"))
+		else if (Name.EndsWith("Hip"))
 		{
-			Bone.Rotation = FQuat(FVector(0, 1, 0), Sign * FMath::DegreesToRadians(10.0));
+			Bone.Rotation = FQuat(FVector(0, 1, 0), -Sign * LegSpread);
+		}
+		else if (Name.EndsWith("Ankle"))
+		{
+			Bone.Rotation = FQuat(FVector(0, 1, 0), Sign * LegSpread);
+		}
+		else if (Bone.Name == FName("Hips"))
+		{
+			// Spread legs reach less far down: the hips sink so that the soles stay on the floor.
+			Bone.Translation.Z -= 82.0 * (1.0 - std::cos(LegSpread));
 		}
 	}
 	return Bones;

@@ -1,8 +1,7 @@
 #pragma once
 // Skeletons built in code for the retargeting tests: the stream's body in a T-pose (bones named by
 // the stream identifiers, engine space: centimetres, Z up, facing +Y, the body's left toward +X, as the stream's
-// T-pose arrives in engine space),
-// the same body in an A-pose, and renamed copies.
+// T-pose arrives in engine space), the same body in an A-pose, and renamed copies.
 #include "Animation/Skeleton.h"
 #include "ZevoBoneMapping.h"
 
@@ -20,7 +19,10 @@ namespace ZevoTestRigs
 {
 /** The 52 stream bones in a T-pose with adult proportions; the soles at Z = 0. */
 TArray<FZevoTestBone> StreamBodyTPose();
-/** The same body with both arms lowered by 45 degrees at the shoulders and the legs spread 10 degrees. */
+/**
+ * The same body with both arms lowered by 45 degrees at the shoulders and the legs spread by 10
+ * degrees at the hips, the feet flat and the soles still at Z = 0.
+ */
 TArray<FZevoTestBone> StreamBodyAPose();
 /** Renames every bone through Rename (stream identifier to the rig's name); unnamed bones keep theirs. */
 TArray<FZevoTestBone> Renamed(const TArray<FZevoTestBone>& Bones, const TMap<FName, FName>& Rename);

@@ -129,6 +129,8 @@ void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& Property
 		std::lock_guard Lock(PoseCacheMutex);
 		TPoseRotationDeltas.Empty();
 		CachedSkeletonName = NAME_None;
+		// The hip height is measured on the target as these deltas straighten it.
+		bHipHeightValid = false;
 	}
 	else if (Member == FName("bPreserveActorDistances") || Member == FName("bUseHipCorrection"))
 	{

@@ -126,14 +126,30 @@ void UZevoRemapAssetBase::CalculateHipHeightOffset()
 		bHipHeightValid = false;
 		return;
 	}
-	const double HipZ = FZevoTposeCalculator::CalculateWorldPosition(RefSkeleton, HipsIndex).Z;
+	// The hips stand above the ankles as the stream's standing frame puts the target: limbs
+	// straightened by the T-pose deltas. Measured on the rest pose instead, legs that are spread
+	// or bent at rest would reach less far down than they do once straightened, and the feet
+	// would sink into the ground by the difference.
+	const TArray<FTransform>& RestPose = RefSkeleton.GetRefBonePose();
+	const auto TPosedHeight = [&](int32 Bone) {
+		FTransform Component = FTransform::Identity;
+		for (int32 Index = Bone; Index != INDEX_NONE; Index = RefSkeleton.GetParentIndex(Index))
+		{
+			Component = Component * FTransform(GetTPosedLocalRotation(RefSkeleton, Index), RestPose[Index].GetTranslation(), RestPose[Index].GetScale3D());
+		}
+		return Component.GetTranslation().Z;
+	};
+	const double HipZ = TPosedHeight(HipsIndex);
+	// The feet keep their rest orientation, so the sole stays as far below the ankle as at rest.
 	double AnkleZ = UE_MAX_FLT;
+	double TPosedAnkleZ = UE_MAX_FLT;
 	for (const FName AnkleName : {LeftAnkleName, RightAnkleName})
 	{
 		const int32 AnkleIndex = AnkleName.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(AnkleName);
 		if (AnkleIndex != INDEX_NONE)
 		{
 			AnkleZ = FMath::Min(AnkleZ, FZevoTposeCalculator::CalculateWorldPosition(RefSkeleton, AnkleIndex).Z);
+			TPosedAnkleZ = FMath::Min(TPosedAnkleZ, TPosedHeight(AnkleIndex));
 		}
 	}
 	if (AnkleZ == UE_MAX_FLT)
@@ -142,7 +158,7 @@ void UZevoRemapAssetBase::CalculateHipHeightOffset()
 		bHipHeightValid = false;
 		return;
 	}
-	TargetHipHeight = static_cast<float>(HipZ - AnkleZ);
+	TargetHipHeight = static_cast<float>(HipZ - TPosedAnkleZ);
 
 	// The sole is the lowest vertex of the preview mesh; render data is only read on the game thread.
 	double SoleZ = UE_MAX_FLT;
