@@ -1,5 +1,6 @@
 #include "ZevoTestRigs.h"
 
+#include "Animation/BonePose.h"
 #include "ReferenceSkeleton.h"
 
 #include <cmath>
@@ -29,9 +30,12 @@ void AddHand(TArray<FZevoTestBone>& Bones, const char* Side, double Sign)
 	}
 }
 
+// The preview mesh holds one box per bone, in bone order.
+constexpr int32 BoxCorners = 8;
+
 void AddBox(TArray<FVector>& Vertices, const FVector& Center, double Half, double FloorZ)
 {
-	for (int32 Corner = 0; Corner < 8; ++Corner)
+	for (int32 Corner = 0; Corner < BoxCorners; ++Corner)
 	{
 		const FVector Offset((Corner & 1) ? Half : -Half, (Corner & 2) ? Half : -Half, (Corner & 4) ? Half : -Half);
 		FVector Vertex = Center + Offset;
@@ -99,6 +103,36 @@ TArray<FZevoTestBone> ZevoTestRigs::StreamBodyAPose()
 	return Bones;
 }
 
+TArray<FZevoTestBone> ZevoTestRigs::WithBoneAxesAlongBones(const TArray<FZevoTestBone>& Bones)
+{
+	// Every list here names a parent before its children.
+	TMap<FName, FVector> Positions;
+	TMap<FName, FQuat> RestFrames;
+	for (const FZevoTestBone& Bone : Bones)
+	{
+		const FQuat ParentFrame = Bone.Parent.IsNone() ? FQuat::Identity : RestFrames[Bone.Parent];
+		const FVector ParentPosition = Bone.Parent.IsNone() ? FVector::ZeroVector : Positions[Bone.Parent];
+		Positions.Add(Bone.Name, ParentPosition + ParentFrame.RotateVector(Bone.Translation));
+		RestFrames.Add(Bone.Name, ParentFrame * Bone.Rotation);
+	}
+	// X along the bone toward its first child, rolled a quarter turn so that no axis stays where
+	// the component's is; a bone without children takes its parent's axes.
+	const FQuat Roll(FVector(1, 0, 0), UE_PI / 2);
+	TMap<FName, FQuat> Axes;
+	TArray<FZevoTestBone> Result;
+	for (const FZevoTestBone& Bone : Bones)
+	{
+		const FZevoTestBone* Child = Bones.FindByPredicate([&Bone](const FZevoTestBone& Other) { return Other.Parent == Bone.Name; });
+		const FQuat ParentAxes = Bone.Parent.IsNone() ? FQuat::Identity : Axes[Bone.Parent];
+		const FQuat BoneAxes =
+			Child ? FQuat::FindBetweenVectors(FVector(1, 0, 0), Positions[Child->Name] - Positions[Bone.Name]) * Roll : ParentAxes;
+		Axes.Add(Bone.Name, BoneAxes);
+		const FVector ParentPosition = Bone.Parent.IsNone() ? FVector::ZeroVector : Positions[Bone.Parent];
+		Result.Add({Bone.Name, Bone.Parent, ParentAxes.UnrotateVector(Positions[Bone.Name] - ParentPosition), ParentAxes.Inverse() * BoneAxes});
+	}
+	return Result;
+}
+
 TArray<FZevoTestBone> ZevoTestRigs::Renamed(const TArray<FZevoTestBone>& Bones, const TMap<FName, FName>& Rename)
 {
 	TArray<FZevoTestBone> Result = Bones;
@@ -134,6 +168,20 @@ void ZevoTestRigs::FillSkeleton(USkeleton& Skeleton, const TArray<FZevoTestBone>
 	Mesh->SetSkeleton(&Skeleton);
 	Mesh->SetVertexPositions(Vertices);
 	Skeleton.SetPreviewMesh(std::move(Mesh));
+}
+
+double ZevoTestRigs::LowestPreviewMeshPoint(const USkeleton& Skeleton, const FCompactPose& Pose)
+{
+	const FReferenceSkeleton& RefSkeleton = Skeleton.GetReferenceSkeleton();
+	const TArray<FVector> Vertices = Skeleton.GetPreviewMesh()->GetVertexPositions();
+	double Lowest = UE_MAX_FLT;
+	for (int32 Vertex = 0; Vertex < Vertices.Num(); ++Vertex)
+	{
+		const int32 Bone = Vertex / BoxCorners;
+		const FVector OnBone = RefSkeleton.GetComponentSpaceTransform(Bone).InverseTransformPosition(Vertices[Vertex]);
+		Lowest = FMath::Min(Lowest, Pose.GetComponentSpaceTransform(Bone).TransformPosition(OnBone).Z);
+	}
+	return Lowest;
 }
 
 std::unique_ptr<USkeleton> ZevoTestRigs::MakeSkeleton(const TArray<FZevoTestBone>& Bones, FName Name)

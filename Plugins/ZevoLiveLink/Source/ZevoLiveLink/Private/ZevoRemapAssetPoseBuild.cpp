@@ -465,9 +465,13 @@ void UZevoRemapAssetBase::BuildPoseFromAnimationData(float DeltaTime, const FLiv
 		{
 			ParentSide = ParentSide * TPosedLocal(Undriven[Step]);
 		}
-		// The stream rotation is given in the stream's axes: re-express it in the parent's T-posed frame.
-		const FQuat Local = IsIdentityWithin(ParentSide, 1e-8) ? StreamRotation : ParentSide.Inverse() * StreamRotation * ParentSide;
+		// The stream turns a bone away from its T-pose in the stream's axes, which are the axes of
+		// the component while the body stands in T-pose. Re-expressed in the parent's T-posed frame,
+		// the turn applies after the bone's own T-posed rotation: applied before it, it would turn
+		// about the bone's rest axes, which differ from rig to rig.
 		const FQuat* Share = SpineShares.Find(Name);
-		OutPose[PoseIndex].SetRotation(Share ? Posed * Local * *Share : Posed * Local);
+		const FQuat Turn = Share ? StreamRotation * *Share : StreamRotation;
+		const FQuat Local = IsIdentityWithin(ParentSide, 1e-8) ? Turn : ParentSide.Inverse() * Turn * ParentSide;
+		OutPose[PoseIndex].SetRotation(Local * Posed);
 	}
 }
