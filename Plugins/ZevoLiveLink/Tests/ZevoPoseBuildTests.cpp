@@ -145,6 +145,27 @@ TEST(ZevoPoseBuild, IdentityStreamRotationsGiveEveryDrivenBoneItsTPosedRotation)
 	EXPECT_TRUE(Arm.GetSafeNormal().Equals(FVector(1, 0, 0), 1e-9));
 }
 
+TEST(ZevoPoseBuild, ARemappedRowIsStraightenedFromTheNextFrameOn)
+{
+	FDriven Driven(ZevoTestRigs::StreamBodyAPose());
+	const FName Shoulder("LeftShoulder");
+	Driven.Build(StreamFrame(FVector(0, 0.95, 0), {}, Legs(0.42f, 0.40f, 0.09f)));
+	ASSERT_TRUE(FZevoRemapAssetTestAccess::Deltas(Driven.Asset).Contains(Shoulder));
+
+	// The arm is unmapped in the panel while the character plays: its straightening must go with it.
+	for (FZevoBoneMappingRow& Row : Driven.Asset.ArmBones)
+	{
+		Row.TargetBone = Row.TargetBone == Shoulder ? NAME_None : Row.TargetBone;
+	}
+	FZevoRemapAssetTestAccess::NotifyChanged(Driven.Asset, "ArmBones", "TargetBone");
+	const FCompactPose Pose = Driven.Build(StreamFrame(FVector(0, 0.95, 0), {}, Legs(0.42f, 0.40f, 0.09f)));
+	EXPECT_FALSE(FZevoRemapAssetTestAccess::Deltas(Driven.Asset).Contains(Shoulder));
+	const int32 Index = Driven.Index("LeftShoulder");
+	EXPECT_LT(AngleDegrees(Pose[Index].GetRotation(),
+				  Driven.Target->GetReferenceSkeleton().GetRefBonePose()[Index].GetRotation()),
+		1e-3);
+}
+
 TEST(ZevoPoseBuild, PutsTheSolesOnTheGroundOnTheCalibrationFrame)
 {
 	FDriven Driven(ZevoTestRigs::StreamBodyAPose());

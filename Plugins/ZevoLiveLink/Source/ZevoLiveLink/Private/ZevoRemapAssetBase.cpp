@@ -143,6 +143,9 @@ void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& Property
 		if (PropertyChangedEvent.GetPropertyName() == FName("TargetBone"))
 		{
 			UpdateDuplicateDetection();
+			// The deltas, the leg lengths and the hip height are all measured through the rows:
+			// without this a remapped bone kept its old straightening until the skeleton changed.
+			InvalidatePoseCaches();
 		}
 	}
 }
