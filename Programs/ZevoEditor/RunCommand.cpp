@@ -2,6 +2,7 @@
 
 #include "Async/Async.h"
 #include "EditorStartup.h"
+#include "EditorWorld.h"
 #include "EndpointArgument.h"
 #include "EngineLoop.h"
 #include "ExitCodes.h"
@@ -99,6 +100,8 @@ int FRunCommand::Execute()
 	{
 		Editor.AddSourceFromConnectionString(FString(Source));
 	}
+	FEditorWorld World(Recorder);
+	World.BeginPlay();
 
 	const double StartSeconds = FPlatformTime::Seconds();
 	const auto RunSeconds = [StartSeconds] { return FPlatformTime::Seconds() - StartSeconds; };
@@ -108,16 +111,18 @@ int FRunCommand::Execute()
 	Loop.OnTick([&](double DeltaSeconds) {
 		Client.Tick();
 		Editor.Tick(DeltaSeconds);
+		World.Tick(DeltaSeconds, Loop.GetFrameCount());
 		const double Now = RunSeconds();
 		if (Now >= NextStatusSeconds)
 		{
-			Print(Status.Format(Client, Now));
+			Print(Status.Format(Client, World.GetActors(), Now));
 			NextStatusSeconds = std::floor(Now) + 1.0;
 		}
 	});
 	Loop.Run([&] { return bExitSignalled.load() || (ForSeconds > 0.0 && RunSeconds() >= ForSeconds); });
 
-	Print(Status.Format(Client, RunSeconds()));
+	Print(Status.Format(Client, World.GetActors(), RunSeconds()));
+	World.EndPlay();
 	GIsRequestingExit = true;
 	Client.Shutdown();
 	// Datagrams still queued belong to stopped sources, which drop them.

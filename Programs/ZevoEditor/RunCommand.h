@@ -2,9 +2,9 @@
 // "zevo-editor run": the editor without a window. It hosts the Live Link client, loads the plugin
 // module (which reconnects the saved connections a second later), adds a source through the
 // source panel for each --add-source and through the factory for each --source, can record the
-// client's traffic, and runs the engine loop until Ctrl-C or the end of --for. Either ending is an
-// editor exit: the client shuts its sources down (they keep their saved connections), then the
-// modules shut down.
+// client's traffic, plays the project's main level and runs the engine loop until Ctrl-C or the
+// end of --for. Either ending is an editor exit: play ends, the client shuts its sources down (they
+// keep their saved connections), then the modules shut down.
 #include <CLI/CLI.hpp>
 #include <string>
 #include <vector>

@@ -1,6 +1,26 @@
 #include "StatusTable.h"
 
-FString FStatusTable::Format(const FLiveLinkClient& Client, double RunSeconds)
+#include "ZevoLiveLinkPropComponent.h"
+
+namespace
+{
+/** Location in centimetres, rotation as pitch, yaw and roll in degrees, and what the actor follows. */
+FString FormatActor(const AActor& Actor)
+{
+	const FVector Location = Actor.GetActorLocation();
+	const FRotator Rotation = Actor.GetActorRotation();
+	FString Follows = "-";
+	if (const UZevoLiveLinkPropComponent* Prop = Actor.FindComponentByClass<UZevoLiveLinkPropComponent>())
+	{
+		Follows = FString::Printf("%s (%s)", *Prop->SubjectName.ToString(), Prop->IsReceivingData() ? "receiving" : "no data");
+	}
+	return FString::Printf("%-24s %-30s %-26s %s\n", *Actor.GetActorLabel(),
+		*FString::Printf("%.1f, %.1f, %.1f", Location.X, Location.Y, Location.Z),
+		*FString::Printf("%.1f, %.1f, %.1f", Rotation.Pitch, Rotation.Yaw, Rotation.Roll), *Follows);
+}
+}
+
+FString FStatusTable::Format(const FLiveLinkClient& Client, const TArray<AActor*>& Actors, double RunSeconds)
 {
 	FString Table = FString::Printf("--- zevo-editor status at %.1f s ---\n", RunSeconds);
 
@@ -33,6 +53,16 @@ FString FStatusTable::Format(const FLiveLinkClient& Client, double RunSeconds)
 	if (Subjects.IsEmpty())
 	{
 		Table += "(no subjects)\n";
+	}
+
+	Table += FString::Printf("%-24s %-30s %-26s %s\n", "Actor", "Location (cm)", "Rotation (P, Y, R deg)", "Follows");
+	for (const AActor* Actor : Actors)
+	{
+		Table += FormatActor(*Actor);
+	}
+	if (Actors.IsEmpty())
+	{
+		Table += "(no actors)\n";
 	}
 
 	PreviousFrames = MoveTemp(Frames);

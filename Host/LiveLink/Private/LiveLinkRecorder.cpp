@@ -126,6 +126,11 @@ void FLiveLinkRecorder::RecordSubjectRemoved(const FLiveLinkSubjectKey& SubjectK
 	Queue(FEvent{EEventKind::Remove, 0.0, SubjectKey, {}, {}, {}});
 }
 
+void FLiveLinkRecorder::RecordActorTransform(int64 EngineFrame, const FString& ActorLabel, const FTransform& WorldTransform)
+{
+	Queue(FEvent{EEventKind::Actor, 0.0, {}, {}, {}, {}, {EngineFrame, ActorLabel, WorldTransform}});
+}
+
 void FLiveLinkRecorder::Queue(FEvent&& Event)
 {
 	if (!IsOpen())
@@ -191,6 +196,17 @@ std::string FLiveLinkRecorder::FormatLine(const FEvent& Event)
 {
 	std::string Line = "{\"t\":";
 	AppendNumber(Line, Event.Time);
+	if (Event.Kind == EEventKind::Actor)
+	{
+		Line += ",\"event\":\"actor\",\"frame\":";
+		Line += std::to_string(Event.Actor.EngineFrame);
+		Line += ",\"label\":";
+		AppendString(Line, Event.Actor.Label);
+		Line += ",\"transform\":";
+		AppendTransform(Line, Event.Actor.Transform);
+		Line += '}';
+		return Line;
+	}
 	Line += Event.Kind == EEventKind::Static ? ",\"event\":\"static\"" : Event.Kind == EEventKind::Frame ? ",\"event\":\"frame\"" : ",\"event\":\"remove\"";
 	Line += ",\"source\":\"";
 	Line += *Event.Key.Source.ToString();

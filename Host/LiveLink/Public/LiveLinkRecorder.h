@@ -1,13 +1,16 @@
 #pragma once
-// FLiveLinkRecorder: writes what reaches a Live Link client to a file, one JSON object per line,
-// so that a run can be inspected or replayed by another tool. The lines, with "t" in seconds
+// FLiveLinkRecorder: writes what reaches a Live Link client, and where the actors it moves stand,
+// to a file, one JSON object per line, so that a run can be inspected or replayed by another tool. The lines, with "t" in seconds
 // since the recorder was made and "source" the source GUID as 32 hex digits:
 //   {"t":..,"event":"static","source":..,"subject":..,"role":"LiveLinkAnimationRole","bones":[..],"parents":[..],"properties":[..]}
 //   {"t":..,"event":"frame","source":..,"subject":..,"transforms":[{"r":[x,y,z,w],"t":[x,y,z],"s":[x,y,z]},..],"properties":[..]}
 //   {"t":..,"event":"remove","source":..,"subject":..}
+//   {"t":..,"event":"actor","frame":N,"label":..,"transform":{"r":[x,y,z,w],"t":[x,y,z],"s":[x,y,z]}}
 // "role" is the role's class name; transform subjects have empty "bones" and "parents" and one
-// entry in "transforms". Numbers are written in their shortest form that reads back exactly
-// (property values as the floats they are); a value that is not finite is written as null.
+// entry in "transforms". An actor line is where an actor of the running world stood, in world
+// space (centimetres, the engine's axes), after engine frame N. Numbers are written in their
+// shortest form that reads back exactly (property values as the floats they are); a value that is
+// not finite is written as null.
 //
 // Threads: the Record functions may be called from any thread and only queue the event (its data
 // is shared, not copied) under PendingMutex, so a client can record while holding its own lock and
@@ -40,6 +43,7 @@ public:
 	void RecordStaticData(const FLiveLinkSubjectKey& SubjectKey, TSubclassOf<ULiveLinkRole> Role, const FLiveLinkStaticDataStruct& StaticData);
 	void RecordFrameData(const FLiveLinkSubjectKey& SubjectKey, const FLiveLinkFrameDataStruct& FrameData);
 	void RecordSubjectRemoved(const FLiveLinkSubjectKey& SubjectKey);
+	void RecordActorTransform(int64 EngineFrame, const FString& ActorLabel, const FTransform& WorldTransform);
 
 	/** Writes every queued event now. */
 	void Flush();
@@ -50,6 +54,15 @@ private:
 		Static,
 		Frame,
 		Remove,
+		Actor,
+	};
+
+	/** Where an actor of the world stood after an engine frame. */
+	struct FActorPlacement
+	{
+		int64 EngineFrame = 0;
+		FString Label;
+		FTransform Transform;
 	};
 
 	struct FEvent
@@ -60,6 +73,7 @@ private:
 		TSubclassOf<ULiveLinkRole> Role;
 		FLiveLinkStaticDataStruct StaticData;
 		FLiveLinkFrameDataStruct FrameData;
+		FActorPlacement Actor = {};
 	};
 
 	void Queue(FEvent&& Event);
