@@ -89,7 +89,8 @@ TEST(RemapCommands, ImportMakesASkeletonAssetAndUnreadableFilesMakeNone)
 	{
 		Bones.insert(Bone["Name"].get<std::string>());
 	}
-	for (const auto& [Stream, Target] : RiggerMapping("Mannequin").items())
+	const nlohmann::json Expected = RiggerMapping("Mannequin");
+	for (const auto& [Stream, Target] : Expected.items())
 	{
 		EXPECT_TRUE(Target.is_null() || Bones.contains(Target.get<std::string>())) << Stream << " -> " << Target;
 	}
