@@ -79,6 +79,16 @@ void AppendTransform(std::string& Out, const FTransform& Transform)
 	AppendNumbers(Out, {S.X, S.Y, S.Z});
 	Out += '}';
 }
+
+/** The transforms one after another, comma-separated, without the brackets. */
+void AppendTransforms(std::string& Out, const TArray<FTransform>& Transforms)
+{
+	for (int32 Index = 0; Index < Transforms.Num(); ++Index)
+	{
+		Out += Index > 0 ? "," : "";
+		AppendTransform(Out, Transforms[Index]);
+	}
+}
 }
 
 FLiveLinkRecorder::FLiveLinkRecorder(const FString& InFilename) : Filename(InFilename), StartSeconds(FPlatformTime::Seconds())
@@ -129,6 +139,29 @@ void FLiveLinkRecorder::RecordSubjectRemoved(const FLiveLinkSubjectKey& SubjectK
 void FLiveLinkRecorder::RecordActorTransform(int64 EngineFrame, const FString& ActorLabel, const FTransform& WorldTransform)
 {
 	Queue(FEvent{EEventKind::Actor, 0.0, {}, {}, {}, {}, {EngineFrame, ActorLabel, WorldTransform}});
+}
+
+void FLiveLinkRecorder::RecordPose(FName SubjectName, const FString& AssetPath, const FCompactPose& Pose)
+{
+	if (!IsOpen())
+	{
+		return;
+	}
+	const FReferenceSkeleton& RefSkeleton = Pose.GetBoneContainer().GetReferenceSkeleton();
+	const auto Recorded = std::make_shared<FRecordedPose>();
+	Recorded->Asset = AssetPath;
+	Recorded->Transforms = Pose.GetBones();
+	// Parents come before their children, so one pass composes every bone onto its parent's result.
+	TArray<FTransform> Component;
+	Component.Reserve(Pose.GetNumBones());
+	for (int32 Index = 0; Index < Pose.GetNumBones(); ++Index)
+	{
+		const int32 Parent = RefSkeleton.GetParentIndex(Index);
+		Component.Add(Parent == INDEX_NONE ? Pose[Index] : Pose[Index] * Component[Parent]);
+		Recorded->BoneNames.Add(RefSkeleton.GetBoneName(Index));
+		Recorded->Positions.Add(Component.Last().GetTranslation());
+	}
+	Queue(FEvent{EEventKind::Pose, 0.0, FLiveLinkSubjectKey(FGuid(), SubjectName), {}, {}, {}, {}, MoveTemp(Recorded)});
 }
 
 void FLiveLinkRecorder::Queue(FEvent&& Event)
@@ -207,10 +240,17 @@ std::string FLiveLinkRecorder::FormatLine(const FEvent& Event)
 		Line += '}';
 		return Line;
 	}
-	Line += Event.Kind == EEventKind::Static ? ",\"event\":\"static\"" : Event.Kind == EEventKind::Frame ? ",\"event\":\"frame\"" : ",\"event\":\"remove\"";
-	Line += ",\"source\":\"";
-	Line += *Event.Key.Source.ToString();
-	Line += "\",\"subject\":";
+	static const char* const EventNames[] = {"static", "frame", "remove", "actor", "pose"};  // by EEventKind
+	Line += ",\"event\":\"";
+	Line += EventNames[static_cast<int>(Event.Kind)];
+	Line += '"';
+	if (Event.Kind != EEventKind::Pose)
+	{
+		Line += ",\"source\":\"";
+		Line += *Event.Key.Source.ToString();
+		Line += '"';
+	}
+	Line += ",\"subject\":";
 	AppendString(Line, Event.Key.SubjectName.ToString());
 	if (Event.Kind == EEventKind::Static)
 	{
@@ -233,11 +273,7 @@ std::string FLiveLinkRecorder::FormatLine(const FEvent& Event)
 		Line += ",\"transforms\":[";
 		if (const FLiveLinkAnimationFrameData* Animation = Event.FrameData.Cast<FLiveLinkAnimationFrameData>())
 		{
-			for (int32 Index = 0; Index < Animation->Transforms.Num(); ++Index)
-			{
-				Line += Index > 0 ? "," : "";
-				AppendTransform(Line, Animation->Transforms[Index]);
-			}
+			AppendTransforms(Line, Animation->Transforms);
 		}
 		else if (const FLiveLinkTransformFrameData* Single = Event.FrameData.Cast<FLiveLinkTransformFrameData>())
 		{
@@ -249,6 +285,23 @@ std::string FLiveLinkRecorder::FormatLine(const FEvent& Event)
 		{
 			Line += Index > 0 ? "," : "";
 			AppendNumber(Line, Values[Index]);
+		}
+		Line += ']';
+	}
+	else if (Event.Kind == EEventKind::Pose)
+	{
+		Line += ",\"asset\":";
+		AppendString(Line, Event.Pose->Asset);
+		Line += ",\"bones\":";
+		AppendNames(Line, Event.Pose->BoneNames);
+		Line += ",\"transforms\":[";
+		AppendTransforms(Line, Event.Pose->Transforms);
+		Line += "],\"positions\":[";
+		for (int32 Index = 0; Index < Event.Pose->Positions.Num(); ++Index)
+		{
+			const FVector& Position = Event.Pose->Positions[Index];
+			Line += Index > 0 ? "," : "";
+			AppendNumbers(Line, {Position.X, Position.Y, Position.Z});
 		}
 		Line += ']';
 	}

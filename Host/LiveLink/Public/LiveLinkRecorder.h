@@ -6,11 +6,14 @@
 //   {"t":..,"event":"frame","source":..,"subject":..,"transforms":[{"r":[x,y,z,w],"t":[x,y,z],"s":[x,y,z]},..],"properties":[..]}
 //   {"t":..,"event":"remove","source":..,"subject":..}
 //   {"t":..,"event":"actor","frame":N,"label":..,"transform":{"r":[x,y,z,w],"t":[x,y,z],"s":[x,y,z]}}
+//   {"t":..,"event":"pose","subject":..,"asset":..,"bones":[..],"transforms":[{"r":..,"t":..,"s":..},..],"positions":[[x,y,z],..]}
 // "role" is the role's class name; transform subjects have empty "bones" and "parents" and one
 // entry in "transforms". An actor line is where an actor of the running world stood, in world
-// space (centimetres, the engine's axes), after engine frame N. Numbers are written in their
-// shortest form that reads back exactly (property values as the floats they are); a value that is
-// not finite is written as null.
+// space (centimetres, the engine's axes), after engine frame N. A pose is what an animation
+// evaluation built from a subject with a retarget asset: the driven mesh's bones, their local
+// transforms and their component-space positions; it names the subject as the evaluation asked
+// for it, without a source. Numbers are written in their shortest form that reads back exactly
+// (property values as the floats they are); a value that is not finite is written as null.
 //
 // Threads: the Record functions may be called from any thread and only queue the event (its data
 // is shared, not copied) under PendingMutex, so a client can record while holding its own lock and
@@ -18,6 +21,7 @@
 // enough events have gathered or a second has passed, and formats and writes it under WriteMutex,
 // which is always taken before PendingMutex: lines reach the file in the order they were recorded.
 // The writer thread lives inside the recorder and is joined before the recorder goes.
+#include "Animation/BonePose.h"
 #include "LiveLinkTypes.h"
 #include "Roles/LiveLinkRole.h"
 
@@ -44,6 +48,8 @@ public:
 	void RecordFrameData(const FLiveLinkSubjectKey& SubjectKey, const FLiveLinkFrameDataStruct& FrameData);
 	void RecordSubjectRemoved(const FLiveLinkSubjectKey& SubjectKey);
 	void RecordActorTransform(int64 EngineFrame, const FString& ActorLabel, const FTransform& WorldTransform);
+	/** Copies the pose's bones and local transforms and composes their component-space positions. */
+	void RecordPose(FName SubjectName, const FString& AssetPath, const FCompactPose& Pose);
 
 	/** Writes every queued event now. */
 	void Flush();
@@ -55,6 +61,7 @@ private:
 		Frame,
 		Remove,
 		Actor,
+		Pose,
 	};
 
 	/** Where an actor of the world stood after an engine frame. */
@@ -63,6 +70,14 @@ private:
 		int64 EngineFrame = 0;
 		FString Label;
 		FTransform Transform;
+	};
+
+	struct FRecordedPose
+	{
+		FString Asset;
+		TArray<FName> BoneNames;
+		TArray<FTransform> Transforms;
+		TArray<FVector> Positions;
 	};
 
 	struct FEvent
@@ -74,6 +89,7 @@ private:
 		FLiveLinkStaticDataStruct StaticData;
 		FLiveLinkFrameDataStruct FrameData;
 		FActorPlacement Actor = {};
+		std::shared_ptr<const FRecordedPose> Pose = nullptr;
 	};
 
 	void Queue(FEvent&& Event);

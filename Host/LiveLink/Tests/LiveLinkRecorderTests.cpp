@@ -1,12 +1,15 @@
+#include "Animation/BonePose.h"
 #include "LiveLinkClient.h"
 #include "LiveLinkRecorder.h"
 #include "LiveLinkTestData.h"
 #include "Logging/LogCapture.h"
 #include "TempProject.h"
+#include "UObject/UObjectGlobals.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <numbers>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <thread>
@@ -159,4 +162,36 @@ TEST(FLiveLinkRecorder, LinesStayValidJsonForAnyNameOrNumber)
 	EXPECT_EQ(Lines[0]["source"], "00000001000000020000000300000004");
 	EXPECT_NE(Lines[0]["subject"].get<std::string>().find("Name \"quoted\""), std::string::npos);
 	EXPECT_EQ(Lines[1]["transforms"][0]["t"], nlohmann::json({nullptr, nullptr, 1.5}));
+}
+
+TEST(FLiveLinkRecorder, WritesAPoseWithItsBonesComponentSpacePositions)
+{
+	FTempProject Project;
+	USkeleton* Skeleton = NewObject<USkeleton>();
+	FReferenceSkeletonModifier Modifier(Skeleton->GetMutableReferenceSkeleton());
+	ASSERT_TRUE(Modifier.Add(FMeshBoneInfo(FName("pelvis"), INDEX_NONE), FTransform(FVector(0, 0, 90))));
+	ASSERT_TRUE(Modifier.Add(FMeshBoneInfo(FName("thigh_l"), 0), FTransform(FVector(10, 0, 0))));
+	ASSERT_TRUE(Modifier.Add(FMeshBoneInfo(FName("calf_l"), 1), FTransform(FVector(0, 0, -45))));
+	const FBoneContainer Bones(Skeleton);
+	FCompactPose Pose(Bones);
+	// A quarter turn of the thigh about Y swings the calf's downward offset onto -X.
+	Pose[1].SetRotation(FQuat(FVector(0, 1, 0), std::numbers::pi / 2));
+	{
+		FLiveLinkRecorder Recorder(Project.GetDir() + "take.jsonl");
+		Recorder.RecordPose("Actor1", "/Game/Hero_Remap.Hero_Remap", Pose);
+	}
+	const std::vector<nlohmann::json> Lines = ReadLines(Project, "take.jsonl");
+	ASSERT_EQ(Lines.size(), 1u);
+	const nlohmann::json& Line = Lines[0];
+	EXPECT_EQ(Line["event"], "pose");
+	EXPECT_FALSE(Line.contains("source"));
+	EXPECT_EQ(Line["subject"], "Actor1");
+	EXPECT_EQ(Line["asset"], "/Game/Hero_Remap.Hero_Remap");
+	EXPECT_EQ(Line["bones"], nlohmann::json({"pelvis", "thigh_l", "calf_l"}));
+	ASSERT_EQ(Line["transforms"].size(), 3u);
+	EXPECT_EQ(Line["transforms"][2]["t"], nlohmann::json({0.0, 0.0, -45.0}));
+	ASSERT_EQ(Line["positions"].size(), 3u);
+	const std::vector<double> Calf = Line["positions"][2];
+	EXPECT_TRUE(FVector(Calf[0], Calf[1], Calf[2]).Equals(FVector(-35, 0, 90), 1e-9)) << Line["positions"].dump();
+	EXPECT_EQ(Line["positions"][1], nlohmann::json({10.0, 0.0, 90.0}));
 }
