@@ -175,6 +175,36 @@ TEST(ZevoPoseBuild, PutsTheSolesOnTheGroundOnTheCalibrationFrame)
 	EXPECT_NEAR(AnkleZ - 8.0, 0.0, 0.5);
 }
 
+TEST(ZevoPoseBuild, PlacesTheBodyAlikeUnderARootBoneTurnedIntoTheRigsOwnAxes)
+{
+	// Many rigs hang the hips under a root bone turned into their own axis convention; the body
+	// must stand, walk and bend in the component exactly as without it.
+	const FQuat Turn(FVector(0, 1, 0), FMath::DegreesToRadians(-90.0));
+	TArray<FZevoTestBone> Bones = ZevoTestRigs::StreamBodyTPose();
+	for (FZevoTestBone& Bone : Bones)
+	{
+		if (Bone.Parent.IsNone())
+		{
+			Bone.Parent = FName("root");
+			Bone.Translation = Turn.UnrotateVector(Bone.Translation);
+			Bone.Rotation = Turn.Inverse() * Bone.Rotation;
+		}
+	}
+	Bones.Insert({FName("root"), NAME_None, FVector::ZeroVector, Turn}, 0);
+	FDriven Rooted(Bones);
+	FDriven Plain(ZevoTestRigs::StreamBodyTPose());
+
+	const FLiveLinkAnimationFrameData Frame = StreamFrame(FVector(0.3, 0.97, -0.2),
+		{{FName("LeftHip"), FQuat(FVector(1, 0, 0), -0.4)}, {FName("RightShoulder"), FQuat(FVector(0, 0, 1), 0.9)}}, Legs(0.44f, 0.41f, 0.09f));
+	const FCompactPose RootedPose = Rooted.Build(Frame);
+	const FCompactPose PlainPose = Plain.Build(Frame);
+	for (const char* Bone : {"Hips", "LeftKnee", "LeftAnkle", "RightAnkle", "RightElbow", "RightWrist", "Neck1"})
+	{
+		const FVector Expected = PlainPose.GetComponentSpaceTransform(Plain.Index(Bone)).GetTranslation();
+		EXPECT_TRUE(RootedPose.GetComponentSpaceTransform(Rooted.Index(Bone)).GetTranslation().Equals(Expected, 1e-6)) << Bone;
+	}
+}
+
 TEST(ZevoPoseBuild, WithoutHipCorrectionAddsOnlyTheOffsets)
 {
 	FDriven Driven(LegLengthBody());

@@ -184,14 +184,14 @@ FQuat UZevoRemapAssetBase::GetTPosedLocalRotation(const FReferenceSkeleton& Pose
 	return (Delta && !IsIdentityWithin(*Delta, 1e-8)) ? *Delta * Rest : Rest;
 }
 
-FVector UZevoRemapAssetBase::GetHipsUpVector(const FReferenceSkeleton& PoseSkeleton, int32 HipsPoseIndex) const
+FQuat UZevoRemapAssetBase::GetTPosedParentRotation(const FReferenceSkeleton& PoseSkeleton, int32 PoseIndex) const
 {
 	FQuat ParentComponent = FQuat::Identity;
-	for (int32 Ancestor = PoseSkeleton.GetParentIndex(HipsPoseIndex); Ancestor != INDEX_NONE; Ancestor = PoseSkeleton.GetParentIndex(Ancestor))
+	for (int32 Ancestor = PoseSkeleton.GetParentIndex(PoseIndex); Ancestor != INDEX_NONE; Ancestor = PoseSkeleton.GetParentIndex(Ancestor))
 	{
 		ParentComponent = GetTPosedLocalRotation(PoseSkeleton, Ancestor) * ParentComponent;
 	}
-	return ParentComponent.Inverse().RotateVector(FVector::UpVector);
+	return ParentComponent;
 }
 
 void UZevoRemapAssetBase::UpdatePositionScale(float StreamUpperLeg, float StreamLowerLeg, float StreamHipToUpperLeg,
@@ -322,7 +322,7 @@ void UZevoRemapAssetBase::BuildPoseFromAnimationData(float DeltaTime, const FLiv
 		TPosedRotation.Add(Name, Posed);
 		if (!ParentComponent)
 		{
-			TPosedComponentRotation.Add(Name, Posed);
+			TPosedComponentRotation.Add(Name, GetTPosedParentRotation(PoseSkeleton, PoseIndex) * Posed);
 			continue;
 		}
 		// Bones of the target that lie between the stream parent's target and this bone.
@@ -413,11 +413,11 @@ void UZevoRemapAssetBase::BuildPoseFromAnimationData(float DeltaTime, const FLiv
 			{
 				UpdatePositionScale(Stream.UpperLeg, Stream.LowerLeg, Stream.HipToUpperLeg, PoseSkeleton, Rows);
 			}
+			// The stream places the hips in component space, Z up; the pose holds them in their parent's frame.
 			FVector Position = ConvertRootPosition(StreamTransform.GetTranslation());
 			if (bScaled)
 			{
 				Position *= PositionScale;
-				const FVector Up = GetHipsUpVector(PoseSkeleton, PoseIndex);
 				float VerticalOffset = Stream.HeightOffset + GroundOffset;
 				if (bUseHipCorrection)
 				{
@@ -427,18 +427,18 @@ void UZevoRemapAssetBase::BuildPoseFromAnimationData(float DeltaTime, const FLiv
 					}
 					if (!bHipCorrectionValid && bHipHeightValid)
 					{
-						HipCorrectionOffset = static_cast<float>(AnkleToSoleDistance - ((Up | Position) - TargetHipHeight));
+						HipCorrectionOffset = static_cast<float>(AnkleToSoleDistance - (Position.Z - TargetHipHeight));
 						bHipCorrectionValid = true;
 					}
 					VerticalOffset = HipCorrectionOffset + GroundOffset + Stream.HeightOffset;
 				}
-				Position += Up * VerticalOffset;
+				Position.Z += VerticalOffset;
 			}
 			// The stream's offset, converted like a root position but not scaled.
 			Position.X -= Stream.PositionOffset.X;
 			Position.Y += Stream.PositionOffset.Z;
 			Position.Z += Stream.PositionOffset.Y;
-			OutPose[PoseIndex].SetTranslation(Position);
+			OutPose[PoseIndex].SetTranslation(GetTPosedParentRotation(PoseSkeleton, PoseIndex).UnrotateVector(Position));
 			StreamRotation = ConvertRootRotation(StreamTransform.GetRotation());
 		}
 		else

@@ -70,8 +70,8 @@ private:
 	void InvalidatePoseCaches();
 	/** A pose bone's rest rotation with its T-pose delta applied. */
 	FQuat GetTPosedLocalRotation(const FReferenceSkeleton& PoseSkeleton, int32 PoseIndex) const;
-	/** The component's up axis in the space of the hips' parent, T-posed. */
-	FVector GetHipsUpVector(const FReferenceSkeleton& PoseSkeleton, int32 HipsPoseIndex) const;
+	/** The component rotation of a pose bone's parent in the T-posed reference pose. */
+	FQuat GetTPosedParentRotation(const FReferenceSkeleton& PoseSkeleton, int32 PoseIndex) const;
 	/** Re-measures the position scale when the stream's leg lengths changed by more than 0.01 cm. */
 	void UpdatePositionScale(float StreamUpperLeg, float StreamLowerLeg, float StreamHipToUpperLeg, const FReferenceSkeleton& PoseSkeleton,
 		const TArray<FZevoBoneMappingRow>& Rows);
