@@ -1,5 +1,6 @@
 #include "RemapCommand.h"
 
+#include "AssetArgument.h"
 #include "AssetFile.h"
 #include "ExitCodes.h"
 #include "Misc/Paths.h"
@@ -14,41 +15,36 @@
 #include <nlohmann/json.hpp>
 #include <unistd.h>
 
-/** An asset path as typed on the command line, resolved. */
-struct FAssetPathArgument
-{
-	FString Package;
-	FString Name;
-
-	FString ObjectPath() const { return Package + "." + Name; }
-	/**
-	 * Each asset keeps its own undo history (Saved/Undo/Game/Hero/Remap.json), so that undoing one
-	 * asset never takes back, or loses, an edit of another.
-	 */
-	FString HistoryFile() const { return (FPaths::ProjectSavedDir() / "Undo") + Package + ".json"; }
-};
-
 namespace
 {
-/** "/Game/Hero/Remap", "/Game/Hero/Remap.Remap" and "Hero/Remap" all name the asset /Game/Hero/Remap.Remap. */
+/**
+ * Each asset keeps its own undo history (Saved/Undo/Game/Hero/Remap.json), so that undoing one
+ * asset never takes back, or loses, an edit of another.
+ */
+FString HistoryFile(const FAssetPathArgument& Path)
+{
+	return (FPaths::ProjectSavedDir() / "Undo") + Path.Package + ".json";
+}
+
 bool ParseAssetPath(const std::string& Text, FAssetPathArgument& OutPath)
 {
-	const FString Path = FString(Text.c_str()).StartsWith("/") ? FString(Text.c_str()) : "/Game/" + FString(Text.c_str());
 	FString Error;
-	if (!FPackageName::SplitObjectPath(Path, OutPath.Package, OutPath.Name, &Error))
+	if (!FAssetPathArgument::Parse(Text, OutPath, Error))
 	{
-		std::fprintf(stderr, "zevo-editor: '%s' is not an asset path: %s\n", Text.c_str(), *Error);
+		std::fprintf(stderr, "zevo-editor: %s\n", *Error);
 		return false;
 	}
 	return true;
 }
 
-UZevoRemapAssetBase* LoadRemapAsset(const FAssetPathArgument& Path)
+/** The remap asset at Path; null, with the reason printed, when there is none. */
+UZevoRemapAssetBase* LoadRemapAssetOrSayWhy(const FAssetPathArgument& Path)
 {
-	UZevoRemapAssetBase* Asset = LoadObject<UZevoRemapAssetBase>(nullptr, Path.ObjectPath());
+	FString Error;
+	UZevoRemapAssetBase* Asset = LoadRemapAsset(Path, Error);
 	if (!Asset)
 	{
-		std::fprintf(stderr, "zevo-editor: no remap asset at %s\n", *Path.ObjectPath());
+		std::fprintf(stderr, "zevo-editor: %s\n", *Error);
 	}
 	return Asset;
 }
@@ -56,11 +52,11 @@ UZevoRemapAssetBase* LoadRemapAsset(const FAssetPathArgument& Path)
 /** The asset with its undo history, ready for an edit; null, with the reason printed, when it cannot be had. */
 UZevoRemapAssetBase* OpenForEdit(const FAssetPathArgument& Path)
 {
-	if (FPaths::FileExists(Path.HistoryFile()))
+	if (FPaths::FileExists(HistoryFile(Path)))
 	{
-		FTransactionBuffer::Get().LoadFromFile(Path.HistoryFile());
+		FTransactionBuffer::Get().LoadFromFile(HistoryFile(Path));
 	}
-	return LoadRemapAsset(Path);
+	return LoadRemapAssetOrSayWhy(Path);
 }
 
 int SaveEdit(const UZevoRemapAssetBase& Asset, const FAssetPathArgument& Path)
@@ -70,7 +66,7 @@ int SaveEdit(const UZevoRemapAssetBase& Asset, const FAssetPathArgument& Path)
 		std::fprintf(stderr, "zevo-editor: could not save %s\n", *Path.ObjectPath());
 		return ExitFailure;
 	}
-	if (!FTransactionBuffer::Get().SaveToFile(Path.HistoryFile()))
+	if (!FTransactionBuffer::Get().SaveToFile(HistoryFile(Path)))
 	{
 		std::fprintf(stderr, "zevo-editor: saved %s, but its undo history could not be written\n", *Path.ObjectPath());
 		return ExitFailure;
@@ -233,7 +229,7 @@ int FRemapCommand::Set(const FAssetPathArgument& Path)
 
 int FRemapCommand::Show(const FAssetPathArgument& Path)
 {
-	UZevoRemapAssetBase* Target = LoadRemapAsset(Path);
+	UZevoRemapAssetBase* Target = LoadRemapAssetOrSayWhy(Path);
 	if (!Target)
 	{
 		return ExitFailure;
