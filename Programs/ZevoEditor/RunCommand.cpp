@@ -1,6 +1,8 @@
 #include "RunCommand.h"
 
+#include "AnimatedSubjects.h"
 #include "Async/Async.h"
+#include "DemoStream.h"
 #include "EditorStartup.h"
 #include "EditorWorld.h"
 #include "EndpointArgument.h"
@@ -65,7 +67,16 @@ FRunCommand::FRunCommand(CLI::App& App)
 	Command->add_option("--add-source", AddedSources,
 		"Add a source on this endpoint through the source panel, which also saves the connection (repeatable)")
 		->check(IPv4EndpointValidator());
-	Command->add_option("--record", RecordFile, "Write every static data, frame and subject removal to this file, one JSON object per line");
+	Command->add_option("--record", RecordFile,
+		"Write every static data, frame, subject removal and built pose to this file, one JSON object per line");
+	Command->add_option("--animate", Animations,
+		"On every frame, build the pose of a mesh of the remap asset's target skeleton from the subject (repeatable)")
+		->check(FAnimatedSubjects::ArgumentValidator());
+	Command->add_flag("--demo", bDemo,
+		FString::Printf("Stream the built-in performance (%d actors, %d prop, %g Hz) to the project's enabled saved connections and "
+						"animate its first actor with the project's %s",
+			FDemoStream::NumActors, FDemoStream::NumProps, FDemoStream::FramesPerSecond, FDemoStream::RemapAsset)
+			.ToStdString());
 }
 
 int FRunCommand::Execute()
@@ -75,6 +86,26 @@ int FRunCommand::Execute()
 	InstallExitSignals();
 
 	FLiveLinkClient Client;
+	FAnimatedSubjects Animated(Client);
+	FString Error;
+	for (const std::string& Argument : Animations)
+	{
+		if (!Animated.AddArgument(Argument, Error))
+		{
+			std::fprintf(stderr, "zevo-editor: %s\n", *Error);
+			return ExitUsageError;
+		}
+	}
+	std::unique_ptr<FDemoStream> Demo;
+	if (bDemo)
+	{
+		Demo = FDemoStream::StartToSavedConnections(Error);
+		if (!Demo || !Animated.Add(Demo->GetFirstActorName(), FDemoStream::RemapAsset, Error))
+		{
+			std::fprintf(stderr, "zevo-editor: --demo: %s\n", *Error);
+			return ExitFailure;
+		}
+	}
 	TSharedPtr<FLiveLinkRecorder> Recorder;
 	if (!RecordFile.empty())
 	{
@@ -85,6 +116,7 @@ int FRunCommand::Execute()
 			return ExitFailure;
 		}
 		Client.SetRecorder(Recorder);
+		Animated.SetRecorder(Recorder);
 	}
 	FEditorStartup Editor(Client);
 	if (!Editor.Start())
@@ -112,17 +144,19 @@ int FRunCommand::Execute()
 		Client.Tick();
 		Editor.Tick(DeltaSeconds);
 		World.Tick(DeltaSeconds, Loop.GetFrameCount());
+		Animated.Tick(DeltaSeconds);
 		const double Now = RunSeconds();
 		if (Now >= NextStatusSeconds)
 		{
-			Print(Status.Format(Client, World.GetActors(), Now));
+			Print(Status.Format(Client, World.GetActors(), Animated.GetStatuses(), Now));
 			NextStatusSeconds = std::floor(Now) + 1.0;
 		}
 	});
 	Loop.Run([&] { return bExitSignalled.load() || (ForSeconds > 0.0 && RunSeconds() >= ForSeconds); });
 
-	Print(Status.Format(Client, World.GetActors(), RunSeconds()));
+	Print(Status.Format(Client, World.GetActors(), Animated.GetStatuses(), RunSeconds()));
 	World.EndPlay();
+	Demo.reset();
 	GIsRequestingExit = true;
 	Client.Shutdown();
 	// Datagrams still queued belong to stopped sources, which drop them.

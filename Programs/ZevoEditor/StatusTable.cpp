@@ -4,6 +4,13 @@
 
 namespace
 {
+/** Count rose from Before over Interval seconds; a count that restarted (a subject made anew) counts from zero. */
+double PerSecond(int64 Count, int64 Before, double Interval)
+{
+	const int64 New = Count >= Before ? Count - Before : Count;
+	return Interval > 0.0 ? static_cast<double>(New) / Interval : 0.0;
+}
+
 /** Location in centimetres, rotation as pitch, yaw and roll in degrees, and what the actor follows. */
 FString FormatActor(const AActor& Actor)
 {
@@ -20,7 +27,8 @@ FString FormatActor(const AActor& Actor)
 }
 }
 
-FString FStatusTable::Format(const FLiveLinkClient& Client, const TArray<AActor*>& Actors, double RunSeconds)
+FString FStatusTable::Format(const FLiveLinkClient& Client, const TArray<AActor*>& Actors, const TArray<FAnimatedSubjectStatus>& Animated,
+	double RunSeconds)
 {
 	FString Table = FString::Printf("--- zevo-editor status at %.1f s ---\n", RunSeconds);
 
@@ -42,12 +50,8 @@ FString FStatusTable::Format(const FLiveLinkClient& Client, const TArray<AActor*
 	Table += FString::Printf("%-16s %-24s %s\n", "Subject", "Role", "Frames/s");
 	for (const FLiveLinkSubjectStatus& Subject : Subjects)
 	{
-		// A subject made anew since the last table counts from zero again.
-		const int64 Before = PreviousFrames.FindRef(Subject.Key);
-		const int64 NewFrames = Subject.FramesReceived >= Before ? Subject.FramesReceived - Before : Subject.FramesReceived;
-		const double PerSecond = Interval > 0.0 ? static_cast<double>(NewFrames) / Interval : 0.0;
 		Table += FString::Printf("%-16s %-24s %.1f\n", *Subject.Key.SubjectName.ToString(),
-			Subject.Role ? *Subject.Role->GetName() : "None", PerSecond);
+			Subject.Role ? *Subject.Role->GetName() : "None", PerSecond(Subject.FramesReceived, PreviousFrames.FindRef(Subject.Key), Interval));
 		Frames.Add(Subject.Key, Subject.FramesReceived);
 	}
 	if (Subjects.IsEmpty())
@@ -65,7 +69,21 @@ FString FStatusTable::Format(const FLiveLinkClient& Client, const TArray<AActor*
 		Table += "(no actors)\n";
 	}
 
+	TArray<int64> Poses;
+	if (!Animated.IsEmpty())
+	{
+		Table += FString::Printf("%-16s %-48s %s\n", "Animated", "Remap asset", "Poses/s");
+	}
+	for (int32 Index = 0; Index < Animated.Num(); ++Index)
+	{
+		const FAnimatedSubjectStatus& Mesh = Animated[Index];
+		const int64 Before = PreviousPoses.IsValidIndex(Index) ? PreviousPoses[Index] : 0;
+		Table += FString::Printf("%-16s %-48s %.1f\n", *Mesh.Subject.ToString(), *Mesh.Asset, PerSecond(Mesh.PosesBuilt, Before, Interval));
+		Poses.Add(Mesh.PosesBuilt);
+	}
+
 	PreviousFrames = MoveTemp(Frames);
+	PreviousPoses = MoveTemp(Poses);
 	PreviousSeconds = RunSeconds;
 	return Table;
 }

@@ -1,0 +1,57 @@
+#pragma once
+// FAnimatedSubjects: the meshes that `zevo-editor run --animate SUBJECT=ASSET` drives. Each one
+// stands for a mesh of the remap asset's target skeleton under a Live Link pose node: on every
+// engine tick the subject's latest frame is evaluated in the animation role, the pose starts from
+// the mesh's reference pose and the asset builds it from the frame, as the engine's animation
+// evaluation would. Every built pose can also go to the recorder. Game thread only.
+#include "Animation/BonePose.h"
+#include "CoreMinimal.h"
+
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <string>
+#include <vector>
+
+class FLiveLinkRecorder;
+class ILiveLinkClient;
+class UZevoRemapAssetBase;
+
+/** One animated subject as the status table shows it. */
+struct FAnimatedSubjectStatus
+{
+	FName Subject;
+	FString Asset;
+	/** Poses built since the run began; a reader derives poses per second. */
+	int64 PosesBuilt = 0;
+};
+
+class FAnimatedSubjects
+{
+public:
+	/** Checks the SUBJECT=ASSET form while the command line is parsed, so that a bad one is a usage error. */
+	static CLI::Validator ArgumentValidator();
+
+	explicit FAnimatedSubjects(ILiveLinkClient& InClient);
+	~FAnimatedSubjects();
+
+	/** Drives a mesh of the asset's target skeleton from the subject; false with OutError when the
+	 *  asset cannot be loaded or has no target skeleton. */
+	bool Add(FName Subject, const std::string& AssetText, FString& OutError);
+	/** Add for a SUBJECT=ASSET argument that passed the validator; OutError names the argument. */
+	bool AddArgument(const std::string& Argument, FString& OutError);
+	/** Every pose built from now on is also recorded (null stops recording). */
+	void SetRecorder(TSharedPtr<FLiveLinkRecorder> InRecorder) { Recorder = MoveTemp(InRecorder); }
+
+	/** One engine frame: builds the pose of every mesh whose subject has a frame. */
+	void Tick(double DeltaSeconds);
+
+	TArray<FAnimatedSubjectStatus> GetStatuses() const;
+
+private:
+	struct FAnimatedMesh;
+
+	ILiveLinkClient& Client;
+	TSharedPtr<FLiveLinkRecorder> Recorder;
+	/** Held by pointer: a pose refers to its mesh's bone container. */
+	std::vector<std::unique_ptr<FAnimatedMesh>> Meshes;
+};
