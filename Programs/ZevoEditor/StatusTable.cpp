@@ -72,13 +72,13 @@ FString FStatusTable::Format(const FLiveLinkClient& Client, const TArray<AActor*
 	TArray<int64> Poses;
 	if (!Animated.IsEmpty())
 	{
-		Table += FString::Printf("%-16s %-48s %s\n", "Animated", "Remap asset", "Poses/s");
+		Table += FString::Printf("%-16s %-52s %s\n", "Animated", "Remap asset", "Poses/s");
 	}
 	for (int32 Index = 0; Index < Animated.Num(); ++Index)
 	{
 		const FAnimatedSubjectStatus& Mesh = Animated[Index];
 		const int64 Before = PreviousPoses.IsValidIndex(Index) ? PreviousPoses[Index] : 0;
-		Table += FString::Printf("%-16s %-48s %.1f\n", *Mesh.Subject.ToString(), *Mesh.Asset, PerSecond(Mesh.PosesBuilt, Before, Interval));
+		Table += FString::Printf("%-16s %-52s %.1f\n", *Mesh.Subject.ToString(), *Mesh.Asset, PerSecond(Mesh.PosesBuilt, Before, Interval));
 		Poses.Add(Mesh.PosesBuilt);
 	}
 
