@@ -2,9 +2,10 @@
 // FDemoStream: what `zevo-editor run --demo` plays instead of a capture server. A thread of its
 // own sends the built-in performance (two actors and a prop at 60 Hz) to the project's enabled
 // saved connections, which the editor's auto-connect opens as sources a second after start-up, so
-// the stream reaches the editor over the network exactly as a real one would. Frame k goes out k/60
-// seconds after the start, whenever the frame before it went out. The thread is stopped and joined
-// when the stream is destroyed; until then only that thread touches the senders.
+// the stream reaches the editor over the network exactly as a real one would. Frame k is due k/60
+// seconds after the start however long the frames before it took, so the rate holds over a long
+// run. The thread is stopped and joined when the stream is destroyed; until then only that thread
+// touches the senders.
 #include "CoreMinimal.h"
 #include "Interfaces/IPv4/IPv4Endpoint.h"
 #include "ZevoPerformanceSender.h"
