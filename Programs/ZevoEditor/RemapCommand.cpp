@@ -164,8 +164,7 @@ int FRemapCommand::Execute()
 
 int FRemapCommand::Create(const FAssetPathArgument& Path)
 {
-	FString File;
-	if (FPackageName::TryConvertLongPackageNameToFilename(Path.Package, File) && FPaths::FileExists(File))
+	if (FPackageName::DoesPackageExist(Path.Package))
 	{
 		std::fprintf(stderr, "zevo-editor: %s already exists\n", *Path.Package);
 		return ExitFailure;

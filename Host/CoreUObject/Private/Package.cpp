@@ -156,6 +156,20 @@ bool FPackageName::TryConvertLongPackageNameToFilename(const FString& PackageNam
 	return true;
 }
 
+bool FPackageName::DoesPackageExist(const FString& PackageName, FString* OutFilename)
+{
+	FString Filename;
+	if (!TryConvertLongPackageNameToFilename(PackageName, Filename))
+	{
+		return false;
+	}
+	if (OutFilename)
+	{
+		*OutFilename = Filename;
+	}
+	return FPaths::FileExists(Filename);
+}
+
 bool FPackageName::SplitObjectPath(const FString& ObjectPath, FString& OutPackageName, FString& OutObjectName, FString* OutReason)
 {
 	FString Path = ObjectPath.TrimStartAndEnd();

@@ -1,6 +1,5 @@
 #include "UObject/UObjectGlobals.h"
 
-#include "Misc/Paths.h"
 #include "ObjectLock.h"
 #include "UObject/ConstructorHelpers.h"
 
@@ -86,8 +85,7 @@ UObject* StaticLoadObject(UClass* Class, UObject* Outer, const FString& ObjectPa
 	if (!Object)
 	{
 		FString Filename;
-		FPackageName::TryConvertLongPackageNameToFilename(PackageName, Filename);
-		if (!GAssetLoader || !FPaths::FileExists(Filename))
+		if (!GAssetLoader || !FPackageName::DoesPackageExist(PackageName, &Filename))
 		{
 			UE_LOG(LogTemp, Warning, "Failed to find object '%s %s.%s'", *ClassNameOf(Class), *PackageName, *ObjectName);
 			return nullptr;
