@@ -156,6 +156,11 @@ bool FPackageName::TryConvertLongPackageNameToFilename(const FString& PackageNam
 	return true;
 }
 
+FString FPackageName::GetLongPackageAssetName(const FString& PackageName)
+{
+	return FPaths::GetCleanFilename(PackageName);
+}
+
 bool FPackageName::DoesPackageExist(const FString& PackageName, FString* OutFilename)
 {
 	FString Filename;
@@ -181,7 +186,7 @@ bool FPackageName::SplitObjectPath(const FString& ObjectPath, FString& OutPackag
 	FString Package = Path, Object;
 	if (!Path.Split(".", &Package, &Object, ESearchCase::CaseSensitive))
 	{
-		Object = FPaths::GetCleanFilename(Path);
+		Object = GetLongPackageAssetName(Path);
 	}
 	FString Reason;
 	if (!IsValidLongPackageName(Package, &Reason))
