@@ -3,6 +3,7 @@
 #include "ExitCodes.h"
 #include "Misc/Paths.h"
 #include "SkeletonAssetImport.h"
+#include "UObject/Package.h"
 
 #include <cstdio>
 
@@ -12,6 +13,9 @@ FImportCommand::FImportCommand(CLI::App& App)
 	Command->add_option("--project", ProjectDir, "The project folder")->required()->check(CLI::ExistingDirectory);
 	Command->add_option("file", File, "The skeleton file")->required()->check(CLI::ExistingFile);
 	Command->add_option("--name", Name, "The asset's path under /Game/ (default: the file's base name)");
+	Command->add_flag("--force", bForce,
+		"Replace an asset that already exists at that path (remap assets that use it then use the new skeleton); "
+		"without it the import refuses");
 }
 
 int FImportCommand::Execute()
@@ -19,6 +23,12 @@ int FImportCommand::Execute()
 	FPaths::SetProjectDir(ProjectDir.c_str());
 	const FString AssetName = Name.empty() ? FPaths::GetBaseFilename(File.c_str()) : FString(Name.c_str());
 	const FString AssetPath = AssetName.StartsWith("/") ? AssetName : "/Game/" + AssetName;
+	FString PackageName, ObjectName;
+	if (!bForce && FPackageName::SplitObjectPath(AssetPath, PackageName, ObjectName) && FPackageName::DoesPackageExist(PackageName))
+	{
+		std::fprintf(stderr, "zevo-editor: %s already exists (--force replaces it)\n", *PackageName);
+		return ExitFailure;
+	}
 	const FSkeletonAssetImportResult Result = ImportSkeletonAsset(File.c_str(), AssetPath);
 	if (!Result.Skeleton)
 	{

@@ -1,6 +1,7 @@
 #pragma once
 // "zevo-editor import": imports a skeleton file (FBX, glTF 2.0, BVH) as a skeleton asset of the
-// project, under /Game/ (the file's base name unless --name says otherwise).
+// project, under /Game/ (the file's base name unless --name says otherwise). An existing asset of
+// that name is kept unless --force replaces it: remap assets refer to their skeleton by name.
 #include <CLI/CLI.hpp>
 #include <string>
 
@@ -16,4 +17,5 @@ private:
 	std::string ProjectDir;
 	std::string File;
 	std::string Name;
+	bool bForce = false;
 };

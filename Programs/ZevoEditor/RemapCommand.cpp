@@ -160,8 +160,7 @@ int FRemapCommand::Execute()
 
 int FRemapCommand::Create(const FAssetPathArgument& Path)
 {
-	FString File;
-	if (FPackageName::TryConvertLongPackageNameToFilename(Path.Package, File) && FPaths::FileExists(File))
+	if (FPackageName::DoesPackageExist(Path.Package))
 	{
 		std::fprintf(stderr, "zevo-editor: %s already exists\n", *Path.Package);
 		return ExitFailure;
@@ -239,14 +238,6 @@ int FRemapCommand::Show(const FAssetPathArgument& Path)
 		PrintJson(*Target);
 		return ExitSuccess;
 	}
-	// Which targets are duplicated is not saved with the asset, so a loaded asset would report its
-	// duplicates in the status line without marking a row. Rebuild that from the rows for the
-	// badges, and keep the status texts as saved, as --json and the file give them.
-	const FString SavedDuplicateStatus = Target->DuplicateStatusText;
-	const FString SavedMissingStatus = Target->MissingStatusText;
-	Target->UpdateDuplicateDetection();
-	Target->DuplicateStatusText = SavedDuplicateStatus;
-	Target->MissingStatusText = SavedMissingStatus;
 	PrintDetails(*Target);
 	return ExitSuccess;
 }

@@ -228,6 +228,14 @@ bool FAssetFile::SaveObject(const UObject& Object)
 		UE_LOG(LogTemp, Error, "Cannot save %s: it is not an asset of a package under a mount point such as /Game/", *Object.GetPathName());
 		return false;
 	}
+	// Only the object named after its package loads from the package's file.
+	const FString AssetName = FPackageName::GetLongPackageAssetName(Package->GetName());
+	if (!Object.GetName().Equals(AssetName, ESearchCase::IgnoreCase))
+	{
+		UE_LOG(LogTemp, Error, "Cannot save %s: an asset takes the name of its package, as %s.%s", *Object.GetPathName(),
+			*Package->GetName(), *AssetName);
+		return false;
+	}
 	return SaveObjectToFile(Object, Filename);
 }
 

@@ -17,8 +17,9 @@ struct FAssetFile
 
 	/**
 	 * Writes the object to its package's file ("/Game/Foo/Bar" -> <project>/Content/Foo/Bar.json),
-	 * atomically. False, with an error, when its outer is not a package with a valid name or the
-	 * write fails.
+	 * atomically. False, with an error, when its outer is not a package with a valid name, the
+	 * object is not named after the package (it could never be loaded by its path), or the write
+	 * fails.
 	 */
 	static bool SaveObject(const UObject& Object);
 	static bool SaveObjectToFile(const UObject& Object, const FString& Filename);

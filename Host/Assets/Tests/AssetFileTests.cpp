@@ -190,3 +190,31 @@ TEST(AssetFile, ObjectsOutsideAPackageCannotBeSaved)
 	EXPECT_FALSE(FAssetFile::SaveObject(Loose));
 	EXPECT_EQ(Log.CountContaining("Cannot save", ELogVerbosity::Error), 1);
 }
+
+TEST(AssetFile, APackagesFileLoadsOnlyAsTheAssetNamedAfterThePackage)
+{
+	FTempProject Project;
+	const FString Folder = UniqueName("Named");
+	const FString Package = "/Game/" + Folder + "/Remap";
+	Project.WriteFile("Content/" + Folder + "/Remap.json", "{\"Class\":\"AssetTestSkeleton\",\"Properties\":{\"Label\":\"the remap\"}}");
+	FLogCapture Log;
+
+	EXPECT_EQ(LoadObject<UAssetTestSkeleton>(nullptr, Package + ".Other"), nullptr);
+	EXPECT_EQ(Log.Count("Failed to find object 'AssetTestSkeleton " + Package + ".Other'", ELogVerbosity::Warning), 1);
+	UAssetTestSkeleton* Remap = LoadObject<UAssetTestSkeleton>(nullptr, Package + ".Remap");
+	ASSERT_NE(Remap, nullptr);
+	EXPECT_EQ(Remap->Label, "the remap");
+	// With the package loaded, the file still gives no second object under another name.
+	EXPECT_EQ(LoadObject<UAssetTestSkeleton>(nullptr, Package + ".Other"), nullptr);
+	EXPECT_EQ(Log.Count("Failed to find object 'AssetTestSkeleton " + Package + ".Other'", ELogVerbosity::Warning), 2);
+	EXPECT_EQ(FindPackage(Package)->GetInnerObjects(), TArray<UObject*>{Remap});
+
+	// Nor is such an object written where it could never be loaded from.
+	const FString Misnamed = "/Game/" + Folder + "/Misnamed";
+	const UAssetTestSkeleton* Stray = NewObject<UAssetTestSkeleton>(CreatePackage(Misnamed), UAssetTestSkeleton::StaticClass(), "Stray");
+	EXPECT_FALSE(FAssetFile::SaveObject(*Stray));
+	EXPECT_EQ(Log.Count("Cannot save " + Misnamed + ".Stray: an asset takes the name of its package, as " + Misnamed + ".Misnamed",
+				  ELogVerbosity::Error),
+		1);
+	EXPECT_FALSE(FPackageName::DoesPackageExist(Misnamed));
+}

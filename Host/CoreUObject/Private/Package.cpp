@@ -156,6 +156,25 @@ bool FPackageName::TryConvertLongPackageNameToFilename(const FString& PackageNam
 	return true;
 }
 
+FString FPackageName::GetLongPackageAssetName(const FString& PackageName)
+{
+	return FPaths::GetCleanFilename(PackageName);
+}
+
+bool FPackageName::DoesPackageExist(const FString& PackageName, FString* OutFilename)
+{
+	FString Filename;
+	if (!TryConvertLongPackageNameToFilename(PackageName, Filename))
+	{
+		return false;
+	}
+	if (OutFilename)
+	{
+		*OutFilename = Filename;
+	}
+	return FPaths::FileExists(Filename);
+}
+
 bool FPackageName::SplitObjectPath(const FString& ObjectPath, FString& OutPackageName, FString& OutObjectName, FString* OutReason)
 {
 	FString Path = ObjectPath.TrimStartAndEnd();
@@ -167,7 +186,7 @@ bool FPackageName::SplitObjectPath(const FString& ObjectPath, FString& OutPackag
 	FString Package = Path, Object;
 	if (!Path.Split(".", &Package, &Object, ESearchCase::CaseSensitive))
 	{
-		Object = FPaths::GetCleanFilename(Path);
+		Object = GetLongPackageAssetName(Path);
 	}
 	FString Reason;
 	if (!IsValidLongPackageName(Package, &Reason))

@@ -1,6 +1,5 @@
 #include "UObject/UObjectGlobals.h"
 
-#include "Misc/Paths.h"
 #include "ObjectLock.h"
 #include "UObject/ConstructorHelpers.h"
 
@@ -85,9 +84,11 @@ UObject* StaticLoadObject(UClass* Class, UObject* Outer, const FString& ObjectPa
 	UObject* Object = Package ? Package->FindInnerObject(FName(ObjectName)) : nullptr;
 	if (!Object)
 	{
+		// A package's file holds its one asset, named after the package: "/Game/Hero/Remap.Other"
+		// names nothing in Remap's file, and reading that file as "Other" would make a second object.
+		const bool bAssetOfFile = ObjectName.Equals(FPackageName::GetLongPackageAssetName(PackageName), ESearchCase::IgnoreCase);
 		FString Filename;
-		FPackageName::TryConvertLongPackageNameToFilename(PackageName, Filename);
-		if (!GAssetLoader || !FPaths::FileExists(Filename))
+		if (!GAssetLoader || !bAssetOfFile || !FPackageName::DoesPackageExist(PackageName, &Filename))
 		{
 			UE_LOG(LogTemp, Warning, "Failed to find object '%s %s.%s'", *ClassNameOf(Class), *PackageName, *ObjectName);
 			return nullptr;

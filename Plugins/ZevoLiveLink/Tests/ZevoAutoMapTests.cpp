@@ -99,6 +99,25 @@ TEST(ZevoAutoMap, KeepsNeckAndHeadApartAndThumbsOffOtherFingers)
 	}
 }
 
+TEST(ZevoAutoMap, PrefersTheSidedBoneThatHangsUnderItsParentsTarget)
+{
+	// A cloth collar under the neck and an IK pole target under the root carry the stream's own
+	// names, which outscore the deforming clavicle and calf by name alone; only the bone that
+	// hangs under the target of its expected parent is the right one.
+	const TArray<FZevoTestBone> Bones{{"root", NAME_None, FVector::ZeroVector}, {"pelvis", "root", FVector(0, 0, 95)},
+		{"spine_01", "pelvis", FVector(0, 0, 10)}, {"spine_02", "spine_01", FVector(0, 0, 12)},
+		{"spine_03", "spine_02", FVector(0, 0, 13)}, {"neck_01", "spine_03", FVector(0, 0, 17)}, {"head", "neck_01", FVector(0, 0, 10)},
+		{"L_Collar", "neck_01", FVector(8, 4, 0)}, {"clavicle_l", "spine_03", FVector(4, 0, 12)},
+		{"thigh_l", "pelvis", FVector(10, 0, -5)}, {"calf_l", "thigh_l", FVector(0, 0, -45)}, {"L_Knee", "root", FVector(10, 40, 50)}};
+	const auto Skeleton = ZevoTestRigs::MakeSkeleton(Bones, "Helpers");
+	UZevoRemapAsset Asset;
+	Asset.TargetSkeleton = Skeleton.get();
+	Asset.AutoMapFromTargetSkeleton();
+	const TMap<FName, FName> Targets = FZevoRemapAssetTestAccess::Targets(Asset);
+	EXPECT_STREQ(*Targets.FindRef(FName("LeftCollar")).ToString(), "clavicle_l");
+	EXPECT_STREQ(*Targets.FindRef(FName("LeftKnee")).ToString(), "calf_l");
+}
+
 TEST(ZevoAutoMap, WritesTheLowerIndexedOfTwoBonesWithOneNormalisedName)
 {
 	const TArray<FZevoTestBone> Bones{{"Hips", NAME_None, FVector(0, 0, 95)}, {"Spine_01", "Hips", FVector(0, 0, 10)},

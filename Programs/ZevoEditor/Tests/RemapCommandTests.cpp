@@ -95,6 +95,16 @@ TEST(RemapCommands, ImportMakesASkeletonAssetAndUnreadableFilesMakeNone)
 		EXPECT_TRUE(Target.is_null() || Bones.contains(Target.get<std::string>())) << Stream << " -> " << Target;
 	}
 
+	// Remap assets refer to the skeleton by its name: a second import onto it replaces it only when forced.
+	const std::string Manny = Project.ReadFile("Content/Characters/Manny.json").ToStdString();
+	EXPECT_EQ(RunEditor(Project, {"import", "--project", Dir, RigsDir + "Mixamo.fbx", "--name", "Characters/Manny"}, &Out, &Err), 1);
+	EXPECT_TRUE(Contains(Err, "zevo-editor: /Game/Characters/Manny already exists (--force replaces it)")) << Err;
+	EXPECT_TRUE(Out.empty()) << Out;
+	EXPECT_EQ(Project.ReadFile("Content/Characters/Manny.json").ToStdString(), Manny);
+	ASSERT_EQ(RunEditor(Project, {"import", "--project", Dir, RigsDir + "Mixamo.fbx", "--name", "Characters/Manny", "--force"}, &Out, &Err), 0)
+		<< Err;
+	EXPECT_TRUE(Contains(Project.ReadFile("Content/Characters/Manny.json").ToStdString(), "mixamorig:Hips")) << "replaced";
+
 	struct FCase
 	{
 		const char* File;

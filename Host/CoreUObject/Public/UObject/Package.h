@@ -34,6 +34,10 @@ struct FPackageName
 	static bool IsValidLongPackageName(const FString& PackageName, FString* OutReason = nullptr);
 	/** "/Game/Foo/Bar" -> "<project>/Content/Foo/Bar" + Extension; false for an invalid name. */
 	static bool TryConvertLongPackageNameToFilename(const FString& PackageName, FString& OutFilename, const FString& Extension = ".json");
+	/** The name of the one asset a package's file holds: "/Game/Foo/Bar" -> "Bar". */
+	static FString GetLongPackageAssetName(const FString& PackageName);
+	/** Whether the package has an asset file; OutFilename receives its name. False for an invalid name. */
+	static bool DoesPackageExist(const FString& PackageName, FString* OutFilename = nullptr);
 
 	/**
 	 * Splits an object path into package and object name, as the engine's finders read it:

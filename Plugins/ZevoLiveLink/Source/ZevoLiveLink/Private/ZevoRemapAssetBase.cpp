@@ -104,6 +104,14 @@ void UZevoRemapAssetBase::InvalidatePoseCaches()
 	bHipHeightValid = bHipCorrectionValid = false;
 }
 
+void UZevoRemapAssetBase::PostLoad()
+{
+	Super::PostLoad();
+	// Which targets are duplicated is not saved, yet the details panel marks those rows from the
+	// moment the asset opens, matching the saved status line.
+	RebuildDuplicateTargetBones();
+}
+
 void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent)
 {
 	Super::PostEditChangeProperty(PropertyChangedEvent);

@@ -2,6 +2,8 @@
 // and which stream bones have no target, summarised in the asset's two status lines.
 #include "ZevoRemapAssetBase.h"
 
+#include <array>
+
 namespace
 {
 struct FLabelledRows
@@ -9,16 +11,19 @@ struct FLabelledRows
 	const TArray<FZevoBoneMappingRow>* Rows;
 	const char* Label;
 };
+
+std::array<FLabelledRows, 4> LabelledGroups(const UZevoRemapAssetBase& Asset)
+{
+	return {{{&Asset.BodySpineBones, "Body/Spine"}, {&Asset.LegBones, "Leg"}, {&Asset.ArmBones, "Arm"}, {&Asset.FingerBones, "Finger"}}};
+}
 }
 
-void UZevoRemapAssetBase::UpdateDuplicateDetection()
+TArray<FString> UZevoRemapAssetBase::RebuildDuplicateTargetBones()
 {
 	DuplicateTargetBones.Empty();
-	const FLabelledRows Groups[] = {{&BodySpineBones, "Body/Spine"}, {&LegBones, "Leg"}, {&ArmBones, "Arm"}, {&FingerBones, "Finger"}};
-
 	TMap<FName, TArray<FName>> SourcesByTarget;
 	TMap<FName, TSet<FString>> GroupsByTarget;
-	for (const FLabelledRows& Group : Groups)
+	for (const FLabelledRows& Group : LabelledGroups(*this))
 	{
 		for (const FZevoBoneMappingRow& Row : *Group.Rows)
 		{
@@ -39,12 +44,20 @@ void UZevoRemapAssetBase::UpdateDuplicateDetection()
 	TSet<FString> GroupsWithDuplicates;
 	for (const auto& Entry : SourcesByTarget)
 	{
-		if (Entry.Value.Num() < 2)
+		if (Entry.Value.Num() >= 2)
 		{
-			continue;
+			DuplicateTargetBones.Add(Entry.Key, Entry.Value);
+			GroupsWithDuplicates.Append(GroupsByTarget[Entry.Key]);
 		}
-		DuplicateTargetBones.Add(Entry.Key, Entry.Value);
-		GroupsWithDuplicates.Append(GroupsByTarget[Entry.Key]);
+	}
+	return GroupsWithDuplicates.Array();
+}
+
+void UZevoRemapAssetBase::UpdateDuplicateDetection()
+{
+	const TArray<FString> GroupsWithDuplicates = RebuildDuplicateTargetBones();
+	for (const auto& Entry : DuplicateTargetBones)
+	{
 		TArray<FString> Names;
 		for (const FName Source : Entry.Value)
 		{
@@ -58,7 +71,7 @@ void UZevoRemapAssetBase::UpdateDuplicateDetection()
 	}
 	else
 	{
-		const FString Joined = FString::Join(GroupsWithDuplicates.Array(), ", ");
+		const FString Joined = FString::Join(GroupsWithDuplicates, ", ");
 		DuplicateStatusText = FString::Printf("%d duplicate(s) [%s]", DuplicateTargetBones.Num(), *Joined);
 		UE_LOG(LogTemp, Warning, "[Zevo Remap] Duplicate mappings detected: %d target bones have multiple source bones in groups: %s",
 			DuplicateTargetBones.Num(), *Joined);
@@ -66,7 +79,7 @@ void UZevoRemapAssetBase::UpdateDuplicateDetection()
 
 	int32 Unmapped = 0;
 	TMap<FString, int32> UnmappedByGroup;
-	for (const FLabelledRows& Group : Groups)
+	for (const FLabelledRows& Group : LabelledGroups(*this))
 	{
 		for (const FZevoBoneMappingRow& Row : *Group.Rows)
 		{

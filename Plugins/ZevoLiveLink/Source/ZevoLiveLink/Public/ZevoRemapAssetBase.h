@@ -47,6 +47,8 @@ public:
 	void UpdateDuplicateDetection();
 
 	void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) override;
+	/** Rebuilds the duplicate map from the loaded rows; the saved status texts stay as written. */
+	void PostLoad() override;
 	void BuildPoseFromAnimationData(float DeltaTime, const FLiveLinkSkeletonStaticData* InSkeletonData,
 		const FLiveLinkAnimationFrameData* InFrameData, FCompactPose& OutPose) override;
 
@@ -66,6 +68,11 @@ private:
 	friend class FZevoRemapAssetTestAccess;
 
 	void InitializeAllBones();
+	/**
+	 * Fills DuplicateTargetBones from the rows, quietly; returns the group labels of the rows that
+	 * feed a duplicated target, in the order first met.
+	 */
+	TArray<FString> RebuildDuplicateTargetBones();
 	/** Forgets every pose-build cache; the next frame measures again. */
 	void InvalidatePoseCaches();
 	/** A pose bone's rest rotation with its T-pose delta applied. */
