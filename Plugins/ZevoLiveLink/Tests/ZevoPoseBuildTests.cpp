@@ -1,5 +1,7 @@
 #include "Animation/BonePose.h"
 #include "Logging/LogCapture.h"
+#include "Misc/TransactionBuffer.h"
+#include "ScopedTransaction.h"
 #include "ZevoRemapAssetTestAccess.h"
 #include "ZevoStreamSkeleton.h"
 #include "ZevoTestRigs.h"
@@ -164,6 +166,30 @@ TEST(ZevoPoseBuild, ARemappedRowIsStraightenedFromTheNextFrameOn)
 	EXPECT_LT(AngleDegrees(Pose[Index].GetRotation(),
 				  Driven.Target->GetReferenceSkeleton().GetRefBonePose()[Index].GetRotation()),
 		1e-3);
+}
+
+TEST(ZevoPoseBuild, UndoBringsBackTheDuplicateBadgesAndRemeasures)
+{
+	FDriven Driven(LegLengthBody());
+	Driven.Asset.BodySpineBones[0].TargetBone = Driven.Asset.BodySpineBones[1].TargetBone;
+	Driven.Asset.UpdateDuplicateDetection();
+	ASSERT_EQ(Driven.Asset.GetDuplicateTargetBones().Num(), 1);
+	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.40f, 0.42f, 0.10f)));
+	ASSERT_TRUE(FZevoRemapAssetTestAccess::IsPositionScaleValid(Driven.Asset));
+
+	{
+		FScopedTransaction Transaction(FText::FromString("Edit row"));
+		Driven.Asset.Modify();
+		Driven.Asset.BodySpineBones[0].TargetBone = FName("Hips");
+		FZevoRemapAssetTestAccess::NotifyChanged(Driven.Asset, "BodySpineBones", "TargetBone");
+	}
+	EXPECT_TRUE(Driven.Asset.GetDuplicateTargetBones().IsEmpty());
+	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.40f, 0.42f, 0.10f)));
+
+	ASSERT_TRUE(FTransactionBuffer::Get().Undo());
+	EXPECT_EQ(Driven.Asset.GetDuplicateTargetBones().Num(), 1);
+	EXPECT_FALSE(FZevoRemapAssetTestAccess::IsPositionScaleValid(Driven.Asset));
+	EXPECT_TRUE(FZevoRemapAssetTestAccess::Deltas(Driven.Asset).IsEmpty());
 }
 
 TEST(ZevoPoseBuild, PutsTheSolesOnTheGroundOnTheCalibrationFrame)

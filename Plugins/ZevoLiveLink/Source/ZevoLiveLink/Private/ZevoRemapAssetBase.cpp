@@ -112,6 +112,15 @@ void UZevoRemapAssetBase::PostLoad()
 	RebuildDuplicateTargetBones();
 }
 
+void UZevoRemapAssetBase::PostEditUndo()
+{
+	Super::PostEditUndo();
+	// The restored status texts come back with the rows; the map and the caches derived from the
+	// rows are not saved in the transaction, so a long-running editor would keep the undone ones.
+	RebuildDuplicateTargetBones();
+	InvalidatePoseCaches();
+}
+
 void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent)
 {
 	Super::PostEditChangeProperty(PropertyChangedEvent);

@@ -49,6 +49,8 @@ public:
 	void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) override;
 	/** Rebuilds the duplicate map from the loaded rows; the saved status texts stay as written. */
 	void PostLoad() override;
+	/** An undo may restore any row or setting: the duplicate map and every pose cache follow it. */
+	void PostEditUndo() override;
 	void BuildPoseFromAnimationData(float DeltaTime, const FLiveLinkSkeletonStaticData* InSkeletonData,
 		const FLiveLinkAnimationFrameData* InFrameData, FCompactPose& OutPose) override;
 
