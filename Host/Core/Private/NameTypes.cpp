@@ -1,15 +1,17 @@
 #include "UObject/NameTypes.h"
 
-#include <deque>
+#include "Misc/CString.h"
+
 #include <mutex>
-#include <shared_mutex>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 namespace
 {
 // Index 0 is NAME_None ("None"); every other name is registered on first use and kept for the
-// life of the process. Lookups take a shared lock, registrations an exclusive one.
+// life of the process. Names are made for every received datagram, so a lookup neither copies
+// nor lower-cases the text, and takes one plain mutex: held for a few dozen nanoseconds, which
+// uncontended costs a fraction of a reader-writer lock.
 class FNameTable
 {
 public:
@@ -25,44 +27,65 @@ public:
 		{
 			return 0;
 		}
-		std::string Key(Text);
-		for (char& C : Key)
+		const uint64 Hash = FCString::HashIgnoreCase(Text);
+		std::lock_guard Lock(Mutex);
+		size_t Slot = Hash & (Slots.size() - 1);
+		for (; Slots[Slot] != EmptySlot; Slot = (Slot + 1) & (Slots.size() - 1))
 		{
-			C = FChar::ToLower(C);
-		}
-		{
-			std::shared_lock Lock(Mutex);
-			const auto It = Indices.find(Key);
-			if (It != Indices.end())
+			const FEntry& Entry = Entries[Slots[Slot]];
+			if (Entry.Hash == Hash && FCString::EqualsIgnoreCase(Entry.Spelling, Text))
 			{
-				return It->second;
+				return Slots[Slot];
 			}
 		}
-		std::unique_lock Lock(Mutex);
-		const auto [It, bAdded] = Indices.try_emplace(std::move(Key), static_cast<uint32>(Spellings.size()));
-		if (bAdded)
+		const uint32 Index = static_cast<uint32>(Entries.size());
+		Entries.push_back(FEntry{std::string(Text), Hash});
+		Slots[Slot] = Index;
+		if (Entries.size() * 2 > Slots.size())
 		{
-			Spellings.emplace_back(Text);
+			Grow();
 		}
-		return It->second;
+		return Index;
 	}
 
 	std::string Spelling(uint32 Index) const
 	{
-		std::shared_lock Lock(Mutex);
-		return Spellings[Index];
+		std::lock_guard Lock(Mutex);
+		return Entries[Index].Spelling;
 	}
 
 private:
-	FNameTable()
+	struct FEntry
 	{
-		Spellings.emplace_back("None");
-		Indices.emplace("none", 0);
+		std::string Spelling;
+		uint64 Hash;
+	};
+	static constexpr uint32 EmptySlot = ~0u;
+
+	FNameTable() : Slots(64, EmptySlot)
+	{
+		Entries.push_back(FEntry{"None", FCString::HashIgnoreCase("None")});
+		Slots[Entries[0].Hash & (Slots.size() - 1)] = 0;
 	}
 
-	mutable std::shared_mutex Mutex;
-	std::deque<std::string> Spellings;
-	std::unordered_map<std::string, uint32> Indices;
+	void Grow()
+	{
+		Slots.assign(Slots.size() * 2, EmptySlot);
+		for (uint32 Index = 0; Index < Entries.size(); ++Index)
+		{
+			size_t Slot = Entries[Index].Hash & (Slots.size() - 1);
+			while (Slots[Slot] != EmptySlot)
+			{
+				Slot = (Slot + 1) & (Slots.size() - 1);
+			}
+			Slots[Slot] = Index;
+		}
+	}
+
+	mutable std::mutex Mutex;
+	std::vector<FEntry> Entries;
+	/** Open addressing over Entries' indices; at most half full. */
+	std::vector<uint32> Slots;
 };
 }
 

@@ -1,4 +1,5 @@
 #include "CoreMinimal.h"
+#include "Misc/CString.h"
 
 #include <gtest/gtest.h>
 #include <thread>
@@ -44,6 +45,41 @@ TEST(FString, PathJoinUsesOneSeparator)
 {
 	EXPECT_STREQ(*(FString("/a/") / FString("/b")), "/a/b");
 	EXPECT_STREQ(*(FString("/a") / FString("b")), "/a/b");
+}
+
+TEST(FCString, IgnoresTheCaseOfLettersOnlyAndSeesEveryByteAtEveryLength)
+{
+	// Texts are folded a word at a time, with the last few bytes gathered apart: every length
+	// from empty to past two words, and a difference at every position.
+	const std::string Mixed = "LeftUpLeg_01@Hips[Spine]";
+	for (size_t Length = 0; Length <= Mixed.size(); ++Length)
+	{
+		const std::string Text = Mixed.substr(0, Length);
+		std::string Lower = Text;
+		std::string Upper = Text;
+		for (size_t At = 0; At < Length; ++At)
+		{
+			Lower[At] = FChar::ToLower(Text[At]);
+			Upper[At] = FChar::ToUpper(Text[At]);
+		}
+		EXPECT_TRUE(FCString::EqualsIgnoreCase(Lower, Upper)) << Text;
+		EXPECT_EQ(FCString::HashIgnoreCase(Lower), FCString::HashIgnoreCase(Upper)) << Text;
+		for (size_t At = 0; At < Length; ++At)
+		{
+			std::string Other = Lower;
+			Other[At] = Other[At] == '#' ? '$' : '#';
+			EXPECT_FALSE(FCString::EqualsIgnoreCase(Lower, Other)) << Text << " at " << At;
+		}
+	}
+	// Characters one case bit apart that are not letters stay different, in a full word and in
+	// the gathered end.
+	const std::pair<char, char> CaseBitApart[] = {{'@', '`'}, {'[', '{'}, {'\\', '|'}, {']', '}'}, {'^', '~'}, {'_', '\x7F'},
+		{'\x10', '0'}, {'\xC1', '\xE1'}, {'\xDA', '\xFA'}};
+	for (const auto& [A, B] : CaseBitApart)
+	{
+		EXPECT_FALSE(FCString::EqualsIgnoreCase(std::string("hips") + A + "spine", std::string("HIPS") + B + "SPINE")) << A;
+		EXPECT_FALSE(FCString::EqualsIgnoreCase(std::string("leftupleg") + A, std::string("LEFTUPLEG") + B)) << A;
+	}
 }
 
 TEST(FName, IsInternedCaseInsensitivelyAndKeepsTheFirstSpelling)
