@@ -63,7 +63,9 @@ public:
 		requires std::is_base_of_v<BaseType, T>
 	T& InitializeWith()
 	{
-		auto Made = std::make_shared<T>();
+		// Default-initialised: every member of these structures has its own initialiser, and
+		// zeroing the whole object first would cost a decoder as much as allocating it.
+		auto Made = std::make_shared_for_overwrite<T>();
 		T& Result = *Made;
 		Data = std::move(Made);
 		return Result;
