@@ -43,6 +43,31 @@ TEST_F(FPropDecoderTest, MissingFloatsKeepIdentityRotationWAndUnitScale)
 	EXPECT_EQ(Frame->Transform.GetScale3D(), FVector(1, 1, 1));
 }
 
+TEST_F(FPropDecoderTest, FloatsSplitByOtherTagsFillTheValuesInOrderUpToACut)
+{
+	// Floats are read a run of tags at a time: the second run goes on where the first ended, an
+	// eleventh float is dropped, and a run cut by the end keeps the floats before the cut.
+	FOscBytes Split;
+	Split.String(PropAddress).String(",ffiisfffffffff").Float(1).Float(2).Int(3).Int(7).String("Split");
+	for (int32 Value = 3; Value <= 11; ++Value)
+	{
+		Split.Float(float(Value));
+	}
+	Decode(Split.Bytes);
+	const FLiveLinkTransformFrameData* Frame = Client.Frame<FLiveLinkTransformFrameData>();
+	ASSERT_NE(Frame, nullptr);
+	EXPECT_EQ(Frame->Transform.GetLocation(), FVector(1, 2, 3));
+	EXPECT_EQ(Frame->Transform.GetRotation(), FQuat(4, 5, 6, 7));
+	EXPECT_EQ(Frame->Transform.GetScale3D(), FVector(8, 9, 10));
+
+	Decode(FOscBytes().String(PropAddress).String(",ffsfff").Float(1).Float(2).String("Cut").Float(3).Raw({0, 0}).Bytes);
+	EXPECT_EQ(Log.Count("[Zevo Prop] Data out of bounds for float at index 5", ELogVerbosity::Error), 1);
+	Frame = Client.Frame<FLiveLinkTransformFrameData>(1);
+	ASSERT_NE(Frame, nullptr);
+	EXPECT_EQ(Frame->Transform.GetLocation(), FVector(1, 2, 3));
+	EXPECT_EQ(Frame->Transform.GetRotation(), FQuat(0, 0, 0, 1));
+}
+
 TEST_F(FPropDecoderTest, SameNameWithDifferentNumbersIsTwoSubjects)
 {
 	Decode(PropMessage(1, 1, "Sword", {}));

@@ -67,21 +67,12 @@ void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize,
 			break;
 		}
 		case 'f':
-		{
-			float Value = 0.0f;
-			if (!Reader.ReadFloat(Value))
+			if (!Reader.ReadFloatRun(TypeTags, TagIndex, PropertyValues, ZevoCharacterPropertyCount, FloatCount))
 			{
 				UE_LOG(LogTemp, Warning, "Data out of bounds for float");
 				bWalking = false;
-				break;
 			}
-			if (FloatCount < ZevoCharacterPropertyCount)
-			{
-				PropertyValues[FloatCount] = Value;
-			}
-			++FloatCount;
 			break;
-		}
 		case 'i':
 		{
 			int32 Ignored = 0;
@@ -106,7 +97,7 @@ void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize,
 
 	FLiveLinkFrameDataStruct Frame;
 	FLiveLinkAnimationFrameData& Animation = Frame.InitializeWith<FLiveLinkAnimationFrameData>();
-	ZevoConvertCharacterBoneData(BoneData, Animation.Transforms);
+	Animation.Transforms = ZevoConvertCharacterBoneData(BoneData);
 	Animation.PropertyValues = TArray<float>(PropertyValues, ZevoCharacterPropertyCount);
 	PublishFrame(ESubjectKind::Character, ZevoOscBytesToName(ActorName), 0, MoveTemp(Frame));
 }

@@ -1,4 +1,5 @@
 // Routing of one datagram by its OSC address. Bundles, and every other address, are ignored.
+#include "Misc/CString.h"
 #include "ZevoLiveLinkSource.h"
 #include "ZevoOscReader.h"
 
@@ -6,6 +7,31 @@ namespace
 {
 constexpr std::string_view CharacterAddress = "/ZEVO/Stream/Motion/Unreal/Local";
 constexpr std::string_view PropAddress = "/ZEVO/Stream/Motion/Unreal/Props";
+
+enum class EAddress
+{
+	Character,
+	Prop,
+	Other,
+};
+
+/** Senders write the addresses as documented, so exact comparisons settle nearly every datagram. */
+EAddress ClassifyAddress(std::string_view Address)
+{
+	if (Address == CharacterAddress)
+	{
+		return EAddress::Character;
+	}
+	if (Address == PropAddress)
+	{
+		return EAddress::Prop;
+	}
+	if (FCString::EqualsIgnoreCase(Address, CharacterAddress))
+	{
+		return EAddress::Character;
+	}
+	return FCString::EqualsIgnoreCase(Address, PropAddress) ? EAddress::Prop : EAddress::Other;
+}
 }
 
 void ZevoLiveLinkSource::ProcessReceivedData(const FZevoReceivedData& ReceivedData)
@@ -18,13 +44,16 @@ void ZevoLiveLinkSource::ProcessReceivedData(const FZevoReceivedData& ReceivedDa
 	{
 		return;
 	}
-	if (ZevoOscEqualsIgnoringCase(Address, CharacterAddress))
+	switch (ClassifyAddress(Address))
 	{
+	case EAddress::Character:
 		ProcessCharacterData(Data, DataSize, Reader.GetOffset());
-	}
-	else if (ZevoOscEqualsIgnoringCase(Address, PropAddress))
-	{
+		break;
+	case EAddress::Prop:
 		ProcessPropData(Data, DataSize, Reader.GetOffset());
+		break;
+	case EAddress::Other:
+		break;
 	}
 }
 

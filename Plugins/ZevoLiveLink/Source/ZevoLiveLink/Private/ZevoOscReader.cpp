@@ -1,29 +1,9 @@
 #include "ZevoOscReader.h"
 
-#include <cstring>
-
-bool FZevoOscReader::ReadString(std::string_view& OutBytes)
+void FZevoOscReader::LogUnterminatedString() const
 {
-	OutBytes = {};
-	if (Offset < 0 || Offset >= DataSize)
-	{
-		return true;
-	}
-	const uint8* Start = Data + Offset;
-	const void* Terminator = std::memchr(Start, 0, static_cast<size_t>(DataSize - Offset));
-	if (!Terminator)
-	{
-		UE_LOG(LogTemp, Error, "OSC string at offset %d has no terminating zero byte before the end of the datagram (%d bytes); message ignored",
-			Offset, DataSize);
-		return false;
-	}
-	const int32 Length = static_cast<int32>(static_cast<const uint8*>(Terminator) - Start);
-	OutBytes = std::string_view(reinterpret_cast<const char*>(Start), static_cast<size_t>(Length));
-	// The padding may be cut off by the end of the datagram: the position may then pass the end,
-	// where every later read fails.
-	const int64 Next = int64(Offset) + ((int64(Length) + 4) & ~int64(3));
-	Offset = static_cast<int32>(Next < INT32_MAX ? Next : INT32_MAX);
-	return true;
+	UE_LOG(LogTemp, Error, "OSC string at offset %d has no terminating zero byte before the end of the datagram (%d bytes); message ignored",
+		Offset, DataSize);
 }
 
 FString ZevoOscBytesToText(std::string_view Bytes)
@@ -50,31 +30,10 @@ FString ZevoOscBytesToText(std::string_view Bytes)
 
 FName ZevoOscBytesToName(std::string_view Bytes)
 {
+	uint8 AllBits = 0;
 	for (const char Character : Bytes)
 	{
-		if (static_cast<uint8>(Character) >= 0x80)
-		{
-			return FName(ZevoOscBytesToText(Bytes));
-		}
+		AllBits |= static_cast<uint8>(Character);
 	}
-	return FName(Bytes);
-}
-
-bool ZevoOscEqualsIgnoringCase(std::string_view A, std::string_view B)
-{
-	if (A.size() != B.size())
-	{
-		return false;
-	}
-	// Senders write the addresses as documented, so an exact match is tried first.
-	if (A == B)
-	{
-		return true;
-	}
-	uint8 Difference = 0;
-	for (size_t Index = 0; Index < A.size(); ++Index)
-	{
-		Difference |= uint8(FChar::ToLower(A[Index]) ^ FChar::ToLower(B[Index]));
-	}
-	return Difference == 0;
+	return AllBits < 0x80 ? FName(Bytes) : FName(ZevoOscBytesToText(Bytes));
 }

@@ -1,10 +1,13 @@
 #pragma once
 // FZevoOscReader: reads the fields of one OSC message in order, never outside the datagram.
 // Numbers are big-endian; strings are zero-terminated and padded to four bytes. Every read that
-// does not fit leaves the position where it was and says so, so a decoder can stop cleanly.
+// does not fit leaves the position where it was (a run of floats stops before the first float
+// cut off) and says so, so a decoder can stop cleanly.
 #include "CoreMinimal.h"
 
+#include <algorithm>
 #include <bit>
+#include <cstring>
 #include <string_view>
 
 class FZevoOscReader
@@ -20,7 +23,28 @@ public:
 	 * rounded down to a multiple of 4. At or past the end it gives the empty string and stays.
 	 * False, after an Error line, when no zero byte ends the string inside the datagram.
 	 */
-	bool ReadString(std::string_view& OutBytes);
+	bool ReadString(std::string_view& OutBytes)
+	{
+		OutBytes = {};
+		if (Offset < 0 || Offset >= DataSize)
+		{
+			return true;
+		}
+		const uint8* Start = Data + Offset;
+		const void* Terminator = std::memchr(Start, 0, static_cast<size_t>(DataSize - Offset));
+		if (!Terminator)
+		{
+			LogUnterminatedString();
+			return false;
+		}
+		const int32 Length = static_cast<int32>(static_cast<const uint8*>(Terminator) - Start);
+		OutBytes = std::string_view(reinterpret_cast<const char*>(Start), static_cast<size_t>(Length));
+		// The padding may be cut off by the end of the datagram: the position may then pass the
+		// end, where every later read fails.
+		const int64 Next = int64(Offset) + ((int64(Length) + 4) & ~int64(3));
+		Offset = static_cast<int32>(Next < INT32_MAX ? Next : INT32_MAX);
+		return true;
+	}
 	/** False, position unmoved, when the four bytes would pass the end. */
 	bool ReadInt32(int32& OutValue)
 	{
@@ -42,6 +66,27 @@ public:
 		OutValue = std::bit_cast<float>(Word);
 		return true;
 	}
+	/**
+	 * The floats of the run of 'f' tags that starts at TypeTags[TagIndex], read together behind
+	 * one bounds check. They go on filling Values[FloatCount] up to Values[ValueCount - 1]; the
+	 * ones past that are read and dropped. FloatCount grows by the floats read and TagIndex moves
+	 * to the run's last tag. False when the datagram ends inside the run: TagIndex then names the
+	 * first tag whose float is cut off.
+	 */
+	bool ReadFloatRun(std::string_view TypeTags, size_t& TagIndex, float* Values, int32 ValueCount, int32& FloatCount)
+	{
+		const size_t RunEnd = std::min(TypeTags.find_first_not_of('f', TagIndex), TypeTags.size());
+		const int32 RunLength = static_cast<int32>(RunEnd - TagIndex);
+		const int32 Fitting = std::min(RunLength, GetRemaining() / 4);
+		for (int32 Index = 0; Index < Fitting && FloatCount + Index < ValueCount; ++Index)
+		{
+			Values[FloatCount + Index] = std::bit_cast<float>(LoadBigEndian(Data + Offset + 4 * Index));
+		}
+		Offset += 4 * Fitting;
+		FloatCount += Fitting;
+		TagIndex += Fitting < RunLength ? Fitting : Fitting - 1;
+		return Fitting == RunLength;
+	}
 	/** Bytes between the position and the end (0 once past it). */
 	int32 GetRemaining() const { return Offset >= 0 && Offset < DataSize ? DataSize - Offset : 0; }
 	/** Moves over Count bytes (0 <= Count <= GetRemaining()) and returns where they start. */
@@ -60,11 +105,15 @@ private:
 		{
 			return false;
 		}
-		const uint8* Bytes = Data + Offset;
-		OutWord = (uint32(Bytes[0]) << 24) | (uint32(Bytes[1]) << 16) | (uint32(Bytes[2]) << 8) | uint32(Bytes[3]);
+		OutWord = LoadBigEndian(Data + Offset);
 		Offset += 4;
 		return true;
 	}
+	static uint32 LoadBigEndian(const uint8* Bytes)
+	{
+		return (uint32(Bytes[0]) << 24) | (uint32(Bytes[1]) << 16) | (uint32(Bytes[2]) << 8) | uint32(Bytes[3]);
+	}
+	void LogUnterminatedString() const;
 
 	const uint8* Data;
 	int32 DataSize;
@@ -78,5 +127,3 @@ private:
 FString ZevoOscBytesToText(std::string_view Bytes);
 /** The name made from OSC string bytes, without building text when they are plain ASCII. */
 FName ZevoOscBytesToName(std::string_view Bytes);
-/** ASCII letters compared without regard to case; other bytes must be equal. */
-bool ZevoOscEqualsIgnoringCase(std::string_view A, std::string_view B);

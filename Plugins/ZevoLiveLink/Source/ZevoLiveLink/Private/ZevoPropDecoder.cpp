@@ -91,21 +91,12 @@ void ZevoLiveLinkSource::ProcessPropData(const uint8* Data, int32 DataSize, int3
 			}
 			break;
 		case 'f':
-		{
-			float Value = 0.0f;
-			if (!Reader.ReadFloat(Value))
+			if (!Reader.ReadFloatRun(TypeTags, TagIndex, Values, PropFloatCount, FloatCount))
 			{
 				UE_LOG(LogTemp, Error, "[Zevo Prop] Data out of bounds for float at index %d", static_cast<int32>(TagIndex));
 				bWalking = false;
-				break;
 			}
-			if (FloatCount < PropFloatCount)
-			{
-				Values[FloatCount] = Value;
-			}
-			++FloatCount;
 			break;
-		}
 		default:
 			// Blobs and every other tag are not prop arguments and carry no bytes here.
 			break;
