@@ -162,8 +162,7 @@ void BM_CharacterFloor(benchmark::State& State)
 	const uint8* Blob = Datagram.data() + Datagram.size() - 7 * 4 - 211 * 4;
 	for (auto _ : State)
 	{
-		TArray<FTransform> Transforms;
-		ZevoConvertCharacterBoneData(Blob, Transforms);
+		TArray<FTransform> Transforms = ZevoConvertCharacterBoneData(Blob);
 		benchmark::DoNotOptimize(Transforms.GetData());
 	}
 	State.SetItemsProcessed(State.iterations());

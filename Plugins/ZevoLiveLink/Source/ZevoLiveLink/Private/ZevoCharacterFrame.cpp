@@ -4,28 +4,54 @@
 
 #include <bit>
 #include <cstring>
+#include <vector>
 
-static_assert(ZevoCharacterBoneValueCount == 211);
-
-void ZevoConvertCharacterBoneData(const uint8* LittleEndianFloats, TArray<FTransform>& OutTransforms)
+namespace
 {
-	// One copy into aligned floats lets the widening below run as vector conversions.
-	float Values[ZevoCharacterBoneValueCount];
-	std::memcpy(Values, LittleEndianFloats, sizeof(Values));
+/** A W-first quaternion as the blob holds it; as a transform, the rotation of a bone alone. */
+struct FStreamRotation
+{
+	float W;
+	float X;
+	float Y;
+	float Z;
+
+	operator FTransform() const { return FTransform(FQuat(X, Y, Z, W), FVector()); }
+};
+
+/** Values made only of floats, from little-endian bytes of any alignment. */
+template <typename T, size_t Count>
+void ReadLittleEndian(const uint8* Bytes, T (&OutValues)[Count])
+{
+	static_assert(sizeof(T) % sizeof(uint32) == 0);
+	std::memcpy(OutValues, Bytes, sizeof(OutValues));
 	if constexpr (std::endian::native == std::endian::big)
 	{
-		for (float& Value : Values)
+		uint8* Words = reinterpret_cast<uint8*>(OutValues);
+		for (size_t At = 0; At < sizeof(OutValues); At += sizeof(uint32))
 		{
-			Value = std::bit_cast<float>(__builtin_bswap32(std::bit_cast<uint32>(Value)));
+			uint32 Word;
+			std::memcpy(&Word, Words + At, sizeof(Word));
+			Word = __builtin_bswap32(Word);
+			std::memcpy(Words + At, &Word, sizeof(Word));
 		}
 	}
+}
+}
 
-	OutTransforms.SetNum(ZevoStreamBoneCount);
-	FTransform* Out = OutTransforms.GetData();
-	Out[0] = FTransform(FQuat(Values[4], Values[5], Values[6], Values[3]), FVector(Values[0], Values[1], Values[2]));
-	const float* Quaternions = Values + 7;
-	for (int32 Bone = 1; Bone < ZevoStreamBoneCount; ++Bone, Quaternions += 4)
-	{
-		Out[Bone] = FTransform(FQuat(Quaternions[1], Quaternions[2], Quaternions[3], Quaternions[0]), FVector::ZeroVector);
-	}
+static_assert(ZevoCharacterBoneValueCount * sizeof(float) == 7 * sizeof(float) + (ZevoStreamBoneCount - 1) * sizeof(FStreamRotation));
+
+TArray<FTransform> ZevoConvertCharacterBoneData(const uint8* LittleEndianFloats)
+{
+	float Hips[7];
+	FStreamRotation Rotations[ZevoStreamBoneCount - 1];
+	ReadLittleEndian(LittleEndianFloats, Hips);
+	ReadLittleEndian(LittleEndianFloats + sizeof(Hips), Rotations);
+
+	std::vector<FTransform> Transforms;
+	Transforms.reserve(ZevoStreamBoneCount);
+	Transforms.emplace_back(FQuat(Hips[4], Hips[5], Hips[6], Hips[3]), FVector(Hips[0], Hips[1], Hips[2]));
+	// Inserted as a range, the transforms are built in place in one pass, each written once.
+	Transforms.insert(Transforms.end(), std::begin(Rotations), std::end(Rotations));
+	return TArray<FTransform>(std::move(Transforms));
 }

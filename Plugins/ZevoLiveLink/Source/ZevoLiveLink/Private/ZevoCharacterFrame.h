@@ -7,8 +7,8 @@
 inline constexpr int32 ZevoCharacterBoneValueCount = 3 + 4 * 52;
 
 /**
- * Fills OutTransforms with one local transform per stream bone: the hips with position and
- * rotation, the others with rotation only; values widened to double and otherwise used as sent.
- * LittleEndianFloats points at ZevoCharacterBoneValueCount * 4 bytes, of any alignment.
+ * One local transform per stream bone: the hips with position and rotation, the others with
+ * rotation only; values widened to double and otherwise used as sent. LittleEndianFloats points
+ * at ZevoCharacterBoneValueCount * 4 bytes, of any alignment.
  */
-void ZevoConvertCharacterBoneData(const uint8* LittleEndianFloats, TArray<FTransform>& OutTransforms);
+TArray<FTransform> ZevoConvertCharacterBoneData(const uint8* LittleEndianFloats);
