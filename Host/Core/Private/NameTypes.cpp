@@ -2,6 +2,9 @@
 
 #include "Misc/CString.h"
 
+#include <atomic>
+#include <bit>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -9,9 +12,11 @@
 namespace
 {
 // Index 0 is NAME_None ("None"); every other name is registered on first use and kept for the
-// life of the process. Names are made for every received datagram, so a lookup neither copies
-// nor lower-cases the text, and takes one plain mutex: held for a few dozen nanoseconds, which
-// uncontended costs a fraction of a reader-writer lock.
+// life of the process. Names are made for every received datagram, so finding a known name
+// neither copies nor lower-cases its text, and takes no lock: an entry never moves or changes
+// once written, and a slot table is published only when complete (a reader still probing an
+// older one misses only names added since, and then looks again under the lock). Registering a
+// name takes the mutex.
 class FNameTable
 {
 public:
@@ -28,64 +33,145 @@ public:
 			return 0;
 		}
 		const uint64 Hash = FCString::HashIgnoreCase(Text);
-		std::lock_guard Lock(Mutex);
-		size_t Slot = Hash & (Slots.size() - 1);
-		for (; Slots[Slot] != EmptySlot; Slot = (Slot + 1) & (Slots.size() - 1))
+		size_t Slot = 0;
+		const uint32 Found = Probe(*Current.load(std::memory_order_acquire), Text, Hash, Slot);
+		if (Found != EmptySlot)
 		{
-			const FEntry& Entry = Entries[Slots[Slot]];
-			if (Entry.Hash == Hash && FCString::EqualsIgnoreCase(Entry.Spelling, Text))
-			{
-				return Slots[Slot];
-			}
+			return Found;
 		}
-		const uint32 Index = static_cast<uint32>(Entries.size());
-		Entries.push_back(FEntry{std::string(Text), Hash});
-		Slots[Slot] = Index;
-		if (Entries.size() * 2 > Slots.size())
+
+		std::lock_guard Lock(Mutex);
+		FSlotTable& Table = *Current.load(std::memory_order_relaxed);
+		const uint32 Registered = Probe(Table, Text, Hash, Slot);
+		if (Registered != EmptySlot)
+		{
+			return Registered;
+		}
+		const uint32 Index = Add(std::string(Text), Hash);
+		if (uint64(Count) * 2 > Table.Mask + 1)
 		{
 			Grow();
+		}
+		else
+		{
+			Table.Slots[Slot].store(Index, std::memory_order_release);
 		}
 		return Index;
 	}
 
-	std::string Spelling(uint32 Index) const
-	{
-		std::lock_guard Lock(Mutex);
-		return Entries[Index].Spelling;
-	}
+	std::string Spelling(uint32 Index) const { return Entry(Index).Spelling; }
 
 private:
 	struct FEntry
 	{
 		std::string Spelling;
-		uint64 Hash;
+		uint64 Hash = 0;
+	};
+	/** Open addressing over entry indices; at most half full. */
+	struct FSlotTable
+	{
+		explicit FSlotTable(size_t Size) : Mask(Size - 1), Slots(new std::atomic<uint32>[Size])
+		{
+			for (size_t Slot = 0; Slot < Size; ++Slot)
+			{
+				Slots[Slot].store(EmptySlot, std::memory_order_relaxed);
+			}
+		}
+		size_t Mask;
+		std::unique_ptr<std::atomic<uint32>[]> Slots;
 	};
 	static constexpr uint32 EmptySlot = ~0u;
+	/** Entries live in blocks that double in size, 1024 in the first: they never move. */
+	static constexpr uint32 FirstBlockBits = 10;
+	static constexpr uint32 BlockCount = 33 - FirstBlockBits;
 
-	FNameTable() : Slots(64, EmptySlot)
+	FNameTable()
 	{
-		Entries.push_back(FEntry{"None", FCString::HashIgnoreCase("None")});
-		Slots[Entries[0].Hash & (Slots.size() - 1)] = 0;
+		Tables.push_back(std::make_unique<FSlotTable>(64));
+		Current.store(Tables.back().get(), std::memory_order_release);
+		FindOrAdd("None");
 	}
 
-	void Grow()
+	~FNameTable()
 	{
-		Slots.assign(Slots.size() * 2, EmptySlot);
-		for (uint32 Index = 0; Index < Entries.size(); ++Index)
+		for (std::atomic<FEntry*>& Block : Blocks)
 		{
-			size_t Slot = Entries[Index].Hash & (Slots.size() - 1);
-			while (Slots[Slot] != EmptySlot)
-			{
-				Slot = (Slot + 1) & (Slots.size() - 1);
-			}
-			Slots[Slot] = Index;
+			delete[] Block.load(std::memory_order_relaxed);
 		}
 	}
 
-	mutable std::mutex Mutex;
-	std::vector<FEntry> Entries;
-	/** Open addressing over Entries' indices; at most half full. */
-	std::vector<uint32> Slots;
+	/** The entry for Text, or EmptySlot and in OutSlot the empty slot that ended the search. */
+	uint32 Probe(const FSlotTable& Table, std::string_view Text, uint64 Hash, size_t& OutSlot) const
+	{
+		for (size_t Slot = Hash & Table.Mask;; Slot = (Slot + 1) & Table.Mask)
+		{
+			const uint32 Index = Table.Slots[Slot].load(std::memory_order_acquire);
+			if (Index == EmptySlot)
+			{
+				OutSlot = Slot;
+				return EmptySlot;
+			}
+			const FEntry& Candidate = Entry(Index);
+			if (Candidate.Hash == Hash && FCString::EqualsIgnoreCase(Candidate.Spelling, Text))
+			{
+				return Index;
+			}
+		}
+	}
+
+	/** Block and position of an entry: index + 1024 has its highest bit at 10 + block. */
+	static std::pair<uint32, uint64> Locate(uint32 Index)
+	{
+		const uint64 Shifted = uint64(Index) + (uint64(1) << FirstBlockBits);
+		const uint32 Block = static_cast<uint32>(std::bit_width(Shifted)) - 1 - FirstBlockBits;
+		return {Block, Shifted - (uint64(1) << (Block + FirstBlockBits))};
+	}
+
+	const FEntry& Entry(uint32 Index) const
+	{
+		const auto [Block, Position] = Locate(Index);
+		return Blocks[Block].load(std::memory_order_acquire)[Position];
+	}
+
+	/** Under the mutex: writes the next entry, not yet reachable from any slot. */
+	uint32 Add(std::string Spelling, uint64 Hash)
+	{
+		const uint32 Index = Count++;
+		const auto [Block, Position] = Locate(Index);
+		FEntry* Entries = Blocks[Block].load(std::memory_order_relaxed);
+		if (!Entries)
+		{
+			Entries = new FEntry[size_t(1) << (Block + FirstBlockBits)];
+			Blocks[Block].store(Entries, std::memory_order_release);
+		}
+		Entries[Position] = FEntry{std::move(Spelling), Hash};
+		return Index;
+	}
+
+	/** Under the mutex: publishes a table twice the size holding every entry. */
+	void Grow()
+	{
+		auto Table = std::make_unique<FSlotTable>((Current.load(std::memory_order_relaxed)->Mask + 1) * 2);
+		for (uint32 Index = 0; Index < Count; ++Index)
+		{
+			size_t Slot = Entry(Index).Hash & Table->Mask;
+			while (Table->Slots[Slot].load(std::memory_order_relaxed) != EmptySlot)
+			{
+				Slot = (Slot + 1) & Table->Mask;
+			}
+			Table->Slots[Slot].store(Index, std::memory_order_relaxed);
+		}
+		Current.store(Table.get(), std::memory_order_release);
+		// Readers may still be probing the older tables: they stay until the process ends.
+		Tables.push_back(std::move(Table));
+	}
+
+	std::atomic<FSlotTable*> Current{nullptr};
+	std::atomic<FEntry*> Blocks[BlockCount] = {};
+	std::mutex Mutex;
+	/** Guarded by Mutex. */
+	uint32 Count = 0;
+	std::vector<std::unique_ptr<FSlotTable>> Tables;
 };
 }
 
