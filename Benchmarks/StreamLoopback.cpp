@@ -94,22 +94,44 @@ FLoopbackResult RunLoopback(int32 Count, int32 Rate)
 		To.SetEndpoint(FIPv4Endpoint(FIPv4Address::InternalLoopback, Port));
 		std::vector<uint8> Datagram = CharacterDatagram();
 		uint8* FirstProperty = Datagram.data() + Datagram.size() - 7 * 4;
-		const FClock::time_point Start = FClock::now();
-		for (int32 Sequence = 0; Sequence < Count; ++Sequence)
+		const auto Send = [&](int32 Sequence)
 		{
-			if (Rate > 0)
-			{
-				const FClock::time_point Due = Start + std::chrono::nanoseconds(int64(Sequence) * 1000000000 / Rate);
-				while (FClock::now() < Due)
-				{
-					std::this_thread::yield();
-				}
-			}
 			const uint32 Word = std::bit_cast<uint32>(static_cast<float>(Sequence));
 			FirstProperty[0] = uint8(Word >> 24), FirstProperty[1] = uint8(Word >> 16), FirstProperty[2] = uint8(Word >> 8), FirstProperty[3] = uint8(Word);
 			int32 BytesSent = 0;
 			SentAt[Sequence] = NowNs();
 			Socket->SendTo(Datagram.data(), static_cast<int32>(Datagram.size()), BytesSent, To);
+		};
+		// Paced as a server's network card would send: the sender sleeps until the next datagram is
+		// due, but never for less than a sleep reliably lasts, and on waking sends what fell due
+		// meanwhile in small bursts. Waiting by spinning would take the CPU that the receiver
+		// thread and the game thread need on a machine of two cores.
+		constexpr int32 MaxBurst = 16;
+		constexpr auto ShortestSleep = std::chrono::microseconds(100);
+		const FClock::time_point Start = FClock::now();
+		const auto DueOf = [&](int32 Sequence) { return Start + std::chrono::nanoseconds(int64(Sequence) * 1000000000 / Rate); };
+		int32 Sequence = 0;
+		while (Sequence < Count)
+		{
+			const FClock::time_point Now = FClock::now();
+			for (int32 Burst = 0; Sequence < Count && Burst < MaxBurst && (Rate == 0 || DueOf(Sequence) <= Now); ++Burst)
+			{
+				Send(Sequence++);
+			}
+			if (Rate == 0 || Sequence == Count)
+			{
+				continue;
+			}
+			const FClock::duration Wait = DueOf(Sequence) - FClock::now();
+			if (Wait > FClock::duration::zero())
+			{
+				std::this_thread::sleep_for(std::max<FClock::duration>(Wait, ShortestSleep));
+			}
+			else
+			{
+				// Behind: the next burst follows at once, after the receiving threads had a turn.
+				std::this_thread::yield();
+			}
 		}
 		ISocketSubsystem::Get()->DestroySocket(Socket);
 		bSenderDone = true;
@@ -167,16 +189,23 @@ void Report(benchmark::State& State, const FLoopbackResult& Result)
 	State.counters["p999_us"] = Percentile(Result.LatenciesUs, 0.999);
 }
 
-/** Paced at the rate of the argument for about a second (two at the lowest rate). */
+/** Paced at the rate of the first argument (datagrams per second) for the seconds of the second. */
 void BM_LoopbackPaced(benchmark::State& State)
 {
 	const int32 Rate = static_cast<int32>(State.range(0));
 	for (auto _ : State)
 	{
-		Report(State, RunLoopback(std::max(Rate, 2000), Rate));
+		Report(State, RunLoopback(Rate * static_cast<int32>(State.range(1)), Rate));
 	}
 }
-BENCHMARK(BM_LoopbackPaced)->Arg(1000)->Arg(20000)->Arg(50000)->Iterations(1)->Unit(benchmark::kMillisecond);
+// The last: 40 actors at 240 Hz with room to spare, sustained for ten seconds.
+BENCHMARK(BM_LoopbackPaced)
+	->Args({1000, 2})
+	->Args({20000, 1})
+	->Args({50000, 1})
+	->Args({50000, 10})
+	->Iterations(1)
+	->Unit(benchmark::kMillisecond);
 
 /** As fast as one sender can send: the path's throughput, and what it loses at that rate. */
 void BM_LoopbackFlood(benchmark::State& State)
