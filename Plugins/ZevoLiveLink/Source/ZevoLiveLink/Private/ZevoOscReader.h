@@ -75,10 +75,15 @@ public:
 	 */
 	bool ReadFloatRun(std::string_view TypeTags, size_t& TagIndex, float* Values, int32 ValueCount, int32& FloatCount)
 	{
-		const size_t RunEnd = std::min(TypeTags.find_first_not_of('f', TagIndex), TypeTags.size());
+		size_t RunEnd = TagIndex;
+		while (RunEnd < TypeTags.size() && TypeTags[RunEnd] == 'f')
+		{
+			++RunEnd;
+		}
 		const int32 RunLength = static_cast<int32>(RunEnd - TagIndex);
 		const int32 Fitting = std::min(RunLength, GetRemaining() / 4);
-		for (int32 Index = 0; Index < Fitting && FloatCount + Index < ValueCount; ++Index)
+		const int32 Kept = std::clamp(ValueCount - FloatCount, 0, Fitting);
+		for (int32 Index = 0; Index < Kept; ++Index)
 		{
 			Values[FloatCount + Index] = std::bit_cast<float>(LoadBigEndian(Data + Offset + 4 * Index));
 		}
