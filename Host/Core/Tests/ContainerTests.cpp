@@ -40,6 +40,37 @@ TEST(TSet, KeepsEachMemberOnceInFirstAddedOrder)
 	EXPECT_STREQ(*Set.Array()[1], "Arm");
 }
 
+TEST(TMapAndTSet, FilteringKeepsTheOrderAndAFindableIndex)
+{
+	TMap<FString, int32> Map;
+	TSet<FString> Set;
+	TSet<FString> Odd;
+	for (int32 I = 0; I < 40; ++I)
+	{
+		Map.Add(FString::Printf("k%d", I), I);
+		Set.Add(FString::Printf("k%d", I));
+		if (I % 2)
+		{
+			Odd.Add(FString::Printf("K%d", I));
+		}
+	}
+	const TMap<FString, int32> EvenMap = Map.FilterByPredicate([](const auto& Pair) { return Pair.Value % 2 == 0; });
+	const TSet<FString> EvenSet = Set.Difference(Odd);
+	ASSERT_EQ(EvenMap.Num(), 20);
+	ASSERT_EQ(EvenSet.Num(), 20);
+	int32 Expected = 0;
+	for (const auto& Pair : EvenMap)
+	{
+		EXPECT_EQ(Pair.Value, Expected);
+		EXPECT_STREQ(*EvenSet.Array()[Expected / 2], *Pair.Key);
+		Expected += 2;
+	}
+	EXPECT_EQ(*EvenMap.Find("K38"), 38);
+	EXPECT_EQ(EvenMap.Find("k7"), nullptr);
+	EXPECT_TRUE(EvenSet.Contains("K0"));
+	EXPECT_FALSE(EvenSet.Contains("k39"));
+}
+
 TEST(TUniqueFunction, HoldsSmallAndLargeCapturesAndMovesThem)
 {
 	auto Shared = std::make_shared<int32>(7);

@@ -85,6 +85,22 @@ public:
 		Table.RemoveIndex(Index);
 		return 1;
 	}
+	/** The pairs for which Predicate is true, in order, in one pass (removing many keys one by one
+	 *  costs a pass each). */
+	template <typename PredicateType>
+	TMap FilterByPredicate(PredicateType Predicate) const
+	{
+		TMap Result;
+		Result.Reserve(Num());
+		for (const ElementType& Pair : Table.Elements)
+		{
+			if (Predicate(Pair))
+			{
+				Result.Table.AddNew(ElementType(Pair));
+			}
+		}
+		return Result;
+	}
 	/** Empties and releases the storage (Slack > 0 keeps room for that many). */
 	void Empty(int32 Slack = 0)
 	{

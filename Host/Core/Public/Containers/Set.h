@@ -59,6 +59,20 @@ public:
 		Table.RemoveIndex(Index);
 		return 1;
 	}
+	/** The members not in Other, in order, in one pass. */
+	TSet Difference(const TSet& Other) const
+	{
+		TSet Result;
+		Result.Reserve(Num());
+		for (const ElementType& Item : Table.Elements)
+		{
+			if (!Other.Contains(Item))
+			{
+				Result.Table.AddNew(ElementType(Item));
+			}
+		}
+		return Result;
+	}
 	void Empty() { Table.Clear(false); }
 	void Reset() { Table.Clear(true); }
 	void Reserve(int32 Count) { Table.Reserve(Count); }

@@ -209,7 +209,7 @@ void ZevoLiveLinkSource::CleanupInactiveSubjects()
 	const FDateTime Now = FDateTime::UtcNow();
 	std::lock_guard Lock(SubjectsLock);
 
-	TArray<FName> Expired;
+	TSet<FName> Expired;
 	for (const auto& Entry : SubjectLastSeen)
 	{
 		const FTimespan Silence = Now - Entry.Value;
@@ -220,12 +220,18 @@ void ZevoLiveLinkSource::CleanupInactiveSubjects()
 			Expired.Add(Entry.Key);
 		}
 	}
+	if (Expired.IsEmpty())
+	{
+		return;
+	}
 
+	// Both tables are filtered in one pass: a sender that used thousands of names would otherwise
+	// hold this lock, and the game thread behind it, for a pass per removed subject.
+	SubjectLastSeen = SubjectLastSeen.FilterByPredicate([&Expired](const auto& Entry) { return !Expired.Contains(Entry.Key); });
+	InitializedSubjects = InitializedSubjects.Difference(Expired);
 	ILiveLinkClient* const CurrentClient = Client.load();
 	for (const FName SubjectName : Expired)
 	{
-		SubjectLastSeen.Remove(SubjectName);
-		InitializedSubjects.Remove(SubjectName);
 		if (CurrentClient)
 		{
 			CurrentClient->RemoveSubject_AnyThread(FLiveLinkSubjectKey(SourceGuid, SubjectName));
