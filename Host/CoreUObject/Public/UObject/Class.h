@@ -54,6 +54,9 @@ private:
 	TArray<FProperty*> AllProperties;
 };
 
+/** A type's reflected name: its C++ name without the one-letter prefix (UObject is "Object"). */
+#define ZEVO_REFLECTED_NAME(TypeName) (&#TypeName[1])
+
 enum EClassFlags : uint32
 {
 	CLASS_None = 0,

@@ -153,7 +153,7 @@ public: \
 #define ZEVO_IMPLEMENT_CLASS(ThisClassName, Flags) \
 	UClass* ThisClassName::StaticClass() \
 	{ \
-		static UClass Class(#ThisClassName + 1, ThisClassName::Super::StaticClass(), &ZevoReflection::MakeInstance<ThisClassName>, \
+		static UClass Class(ZEVO_REFLECTED_NAME(ThisClassName), ThisClassName::Super::StaticClass(), &ZevoReflection::MakeInstance<ThisClassName>, \
 			(Flags) | (std::is_abstract_v<ThisClassName> ? CLASS_Abstract : CLASS_None)); \
 		return &Class; \
 	} \

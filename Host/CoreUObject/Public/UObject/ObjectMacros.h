@@ -84,7 +84,7 @@ private:
 	UClass* ThisClassName::StaticClass() \
 	{ \
 		static UClass* const Class = [] { \
-			static UClass Instance(#ThisClassName + 1, ThisClassName::Super::StaticClass(), \
+			static UClass Instance(ZEVO_REFLECTED_NAME(ThisClassName), ThisClassName::Super::StaticClass(), \
 				&ZevoReflection::MakeInstance<ThisClassName>, \
 				(Flags) | (std::is_abstract_v<ThisClassName> ? CLASS_Abstract : CLASS_None)); \
 			ZevoReflection::TTypeBuilder<ThisClassName> Builder(Instance); \
@@ -102,7 +102,7 @@ private:
 	UScriptStruct* TBaseStructure<StructName>::Get() \
 	{ \
 		static UScriptStruct* const Struct = [] { \
-			static UScriptStruct Instance(#StructName + 1, GetValueOps<StructName>()); \
+			static UScriptStruct Instance(ZEVO_REFLECTED_NAME(StructName), GetValueOps<StructName>()); \
 			ZevoReflection::TTypeBuilder<StructName> Builder(Instance); \
 			ZevoDeclareReflection(Builder); \
 			return &Instance; \
