@@ -9,9 +9,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -145,6 +147,41 @@ FVector ToEnginePosition(const aiVector3D& FilePosition, const FFileFrame& Frame
 {
 	const aiVector3D Turned = Frame.ToEngineAxes * FilePosition;
 	return FVector(Turned.x, Turned.y, Turned.z) * Frame.CentimetresPerUnit;
+}
+
+// Whether Text is well-formed UTF-8: no stray or missing continuation bytes, no overlong forms, no
+// surrogates, nothing past U+10FFFF. Names are written to asset files, which hold only such text.
+bool IsUtf8(std::string_view Text)
+{
+	static constexpr uint32_t SmallestOfLength[] = {0, 0, 0x80, 0x800, 0x10000};
+	for (size_t Index = 0; Index < Text.size();)
+	{
+		const unsigned char Lead = static_cast<unsigned char>(Text[Index]);
+		const size_t Length = Lead < 0x80 ? 1 : (Lead >> 5) == 0x6 ? 2 : (Lead >> 4) == 0xE ? 3 : (Lead >> 3) == 0x1E ? 4 : 0;
+		if (Length == 0 || Text.size() - Index < Length)
+		{
+			return false;
+		}
+		if (Length > 1)
+		{
+			uint32_t CodePoint = Lead & (0x7Fu >> Length);
+			for (size_t Next = 1; Next < Length; ++Next)
+			{
+				const unsigned char Byte = static_cast<unsigned char>(Text[Index + Next]);
+				if ((Byte & 0xC0) != 0x80)
+				{
+					return false;
+				}
+				CodePoint = (CodePoint << 6) | (Byte & 0x3F);
+			}
+			if (CodePoint < SmallestOfLength[Length] || CodePoint > 0x10FFFF || (CodePoint >= 0xD800 && CodePoint <= 0xDFFF))
+			{
+				return false;
+			}
+		}
+		Index += Length;
+	}
+	return true;
 }
 
 // The scene's nodes in depth-first pre-order, each with the position of its parent in that order.
@@ -288,6 +325,13 @@ private:
 			if (Name.IsEmpty())
 			{
 				OutError = "a joint has no name";
+				return false;
+			}
+			if (!IsUtf8(Node.mName.C_Str()))
+			{
+				// The name's bytes stay out of the message, which is text like any other.
+				OutError = bIsRoot ? FString("the root joint's name is not UTF-8 text")
+								   : FString::Printf("the name of a joint under '%s' is not UTF-8 text", List.Nodes[Parent]->mName.C_Str());
 				return false;
 			}
 			if (RefSkeleton.FindBoneIndex(FName(*Name)) != INDEX_NONE)

@@ -87,6 +87,9 @@ TEST(SkeletonImport, UnreadableFilesGiveOneErrorAndNoSkeleton)
 		{"random.glb", RandomBytes(4096, 2), "the file could not be read"},
 		{"random.bvh", RandomBytes(4096, 3), "the file could not be read"},
 		{"glb-header-then-noise.glb", Glb.substr(0, 20) + RandomBytes(2000, 4), "the file could not be read"},
+		// A byte of an 8-bit code page (an en dash) in a joint name.
+		{"latin-name.bvh", Replace(Bvh, "JOINT mixamorig:Spine1\n", "JOINT mixamorig:Spine\x96" "1\n"),
+			"the name of a joint under 'mixamorig:Spine' is not UTF-8 text"},
 		{"no-joints.bvh", "HIERARCHY\nMOTION\nFrames: 0\nFrame Time: 0.1\n", "the file could not be read"},
 		{"no-skeleton.gltf", R"({"asset":{"version":"2.0"},"scene":0,"scenes":[{"nodes":[0]}],"nodes":[{"name":"Lamp"}]})",
 			"the file holds no skeleton"},
