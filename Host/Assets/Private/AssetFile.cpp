@@ -215,7 +215,7 @@ FString FAssetFile::ToJson(const UObject& Object)
 		}
 	}
 	const FJson File = {{"Class", Object.GetClass()->GetName().ToStdString()}, {"Properties", Properties}};
-	return FString(File.dump(1, '\t') + "\n");
+	return FString(File.dump(1, '\t', false, nlohmann::ordered_json::error_handler_t::replace) + "\n");
 }
 
 bool FAssetFile::SaveObject(const UObject& Object)

@@ -136,7 +136,7 @@ FString FLevelFile::ToJson(const UWorld& World)
 		Actors.push_back(MoveTemp(ActorJson));
 	}
 	const FJson Level = {{"Class", "Level"}, {"Actors", MoveTemp(Actors)}};
-	return ToString(Level.dump(1, '\t') + "\n");
+	return ToString(Level.dump(1, '\t', false, nlohmann::ordered_json::error_handler_t::replace) + "\n");
 }
 
 bool FLevelFile::SaveLevel(const UWorld& World, const FString& LevelPath)

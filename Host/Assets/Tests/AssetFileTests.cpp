@@ -93,6 +93,20 @@ TEST(AssetFile, SavedAssetsLoadBackIdenticallyAndOncePerProcess)
 	EXPECT_EQ(LoadObject<UAssetTestAsset>(nullptr, Package + ".Hero"), Asset);
 }
 
+TEST(AssetFile, TextThatIsNotUtf8IsSavedWithReplacementCharacters)
+{
+	// A name typed on a command line in an 8-bit code page reaches the asset as it was typed.
+	FTempProject Project;
+	const FString Package = "/Game/" + UniqueName("Latin1") + "/Hero";
+	UAssetTestAsset* Asset = NewObject<UAssetTestAsset>(CreatePackage(Package), UAssetTestAsset::StaticClass(), "Hero");
+	Asset->Status = "caf\xe9";
+	Asset->Rows = {{EAssetTestSide::Left, FName("thigh\x97l"), FVector(1, 2, 3)}};
+	ASSERT_TRUE(FAssetFile::SaveObject(*Asset));
+	const FString Saved = Project.ReadFile("Content/" + Package.RightChop(6) + ".json");
+	EXPECT_TRUE(Saved.Contains("caf\xef\xbf\xbd", ESearchCase::CaseSensitive)) << *Saved;
+	EXPECT_TRUE(Saved.Contains("thigh\xef\xbf\xbdl", ESearchCase::CaseSensitive)) << *Saved;
+}
+
 TEST(AssetFile, AssetsThatReferToEachOtherLoadOnce)
 {
 	FTempProject Project;

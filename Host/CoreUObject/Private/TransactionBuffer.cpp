@@ -153,7 +153,7 @@ bool FTransactionBuffer::SaveToFile(const FString& Filename) const
 	}
 	const FJson File = {{"Transactions", History}};
 	FPlatformFileManager::Get().GetPlatformFile().CreateDirectoryTree(*FPaths::GetPath(Filename));
-	return FFileHelper::SaveStringToFile(FString(File.dump(1, '\t')), *Filename, FFileHelper::EEncodingOptions::ForceUTF8WithoutBOM);
+	return FFileHelper::SaveStringToFile(FString(File.dump(1, '\t', false, nlohmann::ordered_json::error_handler_t::replace)), *Filename, FFileHelper::EEncodingOptions::ForceUTF8WithoutBOM);
 }
 
 bool FTransactionBuffer::LoadFromFile(const FString& Filename)

@@ -37,7 +37,7 @@ FString SDetailsView::RenderText() const
 
 FString SDetailsView::RenderJson() const
 {
-	return FString(Layout ? Layout->RenderJson().dump(2) : std::string("{\"categories\":[]}"));
+	return FString(Layout ? Layout->RenderJson().dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) : std::string("{\"categories\":[]}"));
 }
 
 TArray<TSharedPtr<SWidget>> SDetailsView::GetRowWidgets() const

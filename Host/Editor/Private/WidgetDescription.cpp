@@ -6,7 +6,7 @@ namespace
 {
 FString ToJson(const nlohmann::ordered_json& Value)
 {
-	return FString(Value.dump());
+	return FString(Value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
 }
 
 const char* AlignmentName(EHorizontalAlignment Value)

@@ -103,7 +103,7 @@ FString FWidgetTree::RenderText(const TSharedPtr<SWidget>& Root)
 
 FString FWidgetTree::RenderJson(const TSharedPtr<SWidget>& Root)
 {
-	return FString(RenderJsonNode(Root).dump(2));
+	return FString(RenderJsonNode(Root).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
 }
 
 TArray<TSharedPtr<SWidget>> FWidgetTree::GetAllWidgets(const TSharedPtr<SWidget>& Root)
@@ -115,7 +115,7 @@ TArray<TSharedPtr<SWidget>> FWidgetTree::GetAllWidgets(const TSharedPtr<SWidget>
 
 bool FWidgetTree::ContainsText(const TSharedPtr<SWidget>& Root, const FString& Text)
 {
-	const FString Wanted(nlohmann::ordered_json(std::string(*Text)).dump());
+	const FString Wanted(nlohmann::ordered_json(std::string(*Text)).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
 	for (const TSharedPtr<SWidget>& Widget : GetAllWidgets(Root))
 	{
 		if (Widget->Describe().FindJson("Text").Equals(Wanted))
