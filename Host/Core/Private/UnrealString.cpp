@@ -2,6 +2,8 @@
 
 #include "Containers/Array.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -399,7 +401,9 @@ uint32 GetTypeHash(const FString& Text)
 
 int32 FCString::Atoi(const char* Text)
 {
-	return static_cast<int32>(std::atoi(Text));
+	// atoi leaves a value beyond int32 undefined; a hand-edited file may hold one.
+	const long long Value = std::strtoll(Text, nullptr, 10);
+	return static_cast<int32>(std::clamp<long long>(Value, INT32_MIN, INT32_MAX));
 }
 
 double FCString::Atod(const char* Text)

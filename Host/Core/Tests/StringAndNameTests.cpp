@@ -82,6 +82,15 @@ TEST(FCString, IgnoresTheCaseOfLettersOnlyAndSeesEveryByteAtEveryLength)
 	}
 }
 
+TEST(FCString, AtoiReadsLikeTheCLibraryAndSaturatesBeyondInt32)
+{
+	EXPECT_EQ(FCString::Atoi("  7777x"), 7777);
+	EXPECT_EQ(FCString::Atoi("-12"), -12);
+	EXPECT_EQ(FCString::Atoi("port"), 0);
+	EXPECT_EQ(FCString::Atoi("99999999999"), INT32_MAX);
+	EXPECT_EQ(FCString::Atoi("-99999999999999999999999"), INT32_MIN);
+}
+
 TEST(FName, IsInternedCaseInsensitivelyAndKeepsTheFirstSpelling)
 {
 	const FName First("ZevoFirstSpelling");

@@ -116,7 +116,8 @@ uint32 GetTypeHash(const FString& Text);
 
 namespace FCString
 {
-/** The C library's decimal conversion: leading blanks and sign, stops at the first non-digit, 0 when none. */
+/** The C library's decimal conversion: leading blanks and sign, stops at the first non-digit, 0 when none;
+ *  beyond the int32 range, the nearest int32. */
 int32 Atoi(const char* Text);
 double Atod(const char* Text);
 }
