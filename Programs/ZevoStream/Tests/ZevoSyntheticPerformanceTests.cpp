@@ -153,8 +153,10 @@ TEST(ZevoSyntheticPerformance, JointsBendTheWayABodyBends)
 		}
 		// While a knee is well bent its leg is swinging forward: the knee gains on the hips.
 		const FVector Forward = Facing(Frame);
-		for (const auto& [Hip, Knee] : {std::pair{LeftHip, LeftKnee}, std::pair{RightHip, RightKnee}})
+		for (const auto& Leg : {std::pair{LeftHip, LeftKnee}, std::pair{RightHip, RightKnee}})
 		{
+			const auto Hip = Leg.first;
+			const auto Knee = Leg.second;
 			if (RotationAngleBetween(Frame.Rotations[Knee], FQuat::Identity) < 0.7)
 			{
 				continue;

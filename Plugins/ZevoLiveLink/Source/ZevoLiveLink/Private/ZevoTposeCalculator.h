@@ -5,7 +5,7 @@
 #include "ZevoBoneMapping.h"
 
 class USkeleton;
-struct FReferenceSkeleton;
+class FReferenceSkeleton;
 
 class FZevoTposeCalculator
 {

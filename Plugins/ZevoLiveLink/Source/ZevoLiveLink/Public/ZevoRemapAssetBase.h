@@ -10,7 +10,7 @@
 
 class USkeleton;
 struct FBoneContainer;
-struct FReferenceSkeleton;
+class FReferenceSkeleton;
 
 class UZevoRemapAssetBase : public ULiveLinkRemapAsset
 {
