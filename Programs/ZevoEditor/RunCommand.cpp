@@ -68,7 +68,7 @@ FRunCommand::FRunCommand(CLI::App& App)
 		"Add a source on this endpoint through the source panel, which also saves the connection (repeatable)")
 		->check(IPv4EndpointValidator());
 	Command->add_option("--record", RecordFile,
-		"Write every static data, frame, subject removal and built pose to this file, one JSON object per line");
+		"Write every static data, frame, subject removal, built pose and actor placement to this file, one JSON object per line");
 	Command->add_option("--animate", Animations,
 		"On every frame, build the pose of a mesh of the remap asset's target skeleton from the subject (repeatable)")
 		->check(FAnimatedSubjects::ArgumentValidator());
