@@ -33,17 +33,6 @@ std::unique_ptr<USkeleton> RigWithBones(int32 BoneCount)
 	return std::move(Imported.Skeleton);
 }
 
-FLiveLinkSkeletonStaticData StreamStaticData()
-{
-	FLiveLinkSkeletonStaticData Data;
-	for (int32 Bone = 0; Bone < ZevoStreamBoneCount; ++Bone)
-	{
-		Data.BoneNames.Add(FName(ZevoStreamBoneNames[Bone]));
-		Data.BoneParents.Add(ZevoStreamBoneParents[Bone]);
-	}
-	return Data;
-}
-
 FLiveLinkAnimationFrameData WalkingFrame()
 {
 	FLiveLinkAnimationFrameData Frame;
@@ -94,7 +83,7 @@ void BM_BuildPose(benchmark::State& State)
 	Asset.TargetSkeleton = Skeleton.get();
 	Asset.AutoMapFromTargetSkeleton();
 	const FBoneContainer Bones(Skeleton.get());
-	const FLiveLinkSkeletonStaticData Static = StreamStaticData();
+	const FLiveLinkSkeletonStaticData Static = MakeZevoCharacterStaticData();
 	const FLiveLinkAnimationFrameData Frame = WalkingFrame();
 	FCompactPose Pose(Bones);
 	Asset.BuildPoseFromAnimationData(0.f, &Static, &Frame, Pose);

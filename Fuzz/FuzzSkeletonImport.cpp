@@ -37,21 +37,6 @@ const char* ExtensionFor(std::string_view Bytes)
 	return "bvh";
 }
 
-FLiveLinkSkeletonStaticData StreamStaticData()
-{
-	FLiveLinkSkeletonStaticData Data;
-	for (int32 Bone = 0; Bone < ZevoStreamBoneCount; ++Bone)
-	{
-		Data.BoneNames.Add(FName(ZevoStreamBoneNames[Bone]));
-		Data.BoneParents.Add(ZevoStreamBoneParents[Bone]);
-	}
-	for (const char* Property : ZevoCharacterPropertyNames)
-	{
-		Data.PropertyNames.Add(FName(Property));
-	}
-	return Data;
-}
-
 // A performer standing still: rest rotations, hips 95 cm up, ordinary leg lengths.
 FLiveLinkAnimationFrameData StandingFrame()
 {
@@ -66,7 +51,7 @@ FLiveLinkAnimationFrameData StandingFrame()
 
 void Retarget(USkeleton& Skeleton)
 {
-	static const FLiveLinkSkeletonStaticData Static = StreamStaticData();
+	static const FLiveLinkSkeletonStaticData Static = MakeZevoCharacterStaticData();
 	static const FLiveLinkAnimationFrameData Frame = StandingFrame();
 	UZevoRemapAsset Asset;
 	Asset.TargetSkeleton = &Skeleton;

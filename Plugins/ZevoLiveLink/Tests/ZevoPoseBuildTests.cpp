@@ -11,21 +11,6 @@
 
 namespace
 {
-FLiveLinkSkeletonStaticData StreamStaticData()
-{
-	FLiveLinkSkeletonStaticData Data;
-	for (int32 Bone = 0; Bone < ZevoStreamBoneCount; ++Bone)
-	{
-		Data.BoneNames.Add(FName(ZevoStreamBoneNames[Bone]));
-		Data.BoneParents.Add(ZevoStreamBoneParents[Bone]);
-	}
-	for (const char* Property : ZevoCharacterPropertyNames)
-	{
-		Data.PropertyNames.Add(FName(Property));
-	}
-	return Data;
-}
-
 /** A character frame: hips position in stream metres, rotations by stream bone name, the seven properties. */
 FLiveLinkAnimationFrameData StreamFrame(const FVector& HipsPosition, const TMap<FName, FQuat>& Rotations, TArray<float> Properties)
 {
@@ -67,7 +52,7 @@ struct FDriven
 
 	FCompactPose Build(const FLiveLinkAnimationFrameData& Frame)
 	{
-		static const FLiveLinkSkeletonStaticData Static = StreamStaticData();
+		static const FLiveLinkSkeletonStaticData Static = MakeZevoCharacterStaticData();
 		FCompactPose Pose(Bones);
 		Asset.BuildPoseFromAnimationData(0.f, &Static, &Frame, Pose);
 		return Pose;

@@ -44,3 +44,18 @@ void ZevoLiveLinkSource::InitPropStaticData(FName SubjectName, int32 PropType)
 			MoveTemp(StaticData));
 	}
 }
+
+FLiveLinkSkeletonStaticData MakeZevoCharacterStaticData()
+{
+	FLiveLinkSkeletonStaticData Data;
+	for (int32 Bone = 0; Bone < ZevoStreamBoneCount; ++Bone)
+	{
+		Data.BoneNames.Add(FName(ZevoStreamBoneNames[Bone]));
+		Data.BoneParents.Add(ZevoStreamBoneParents[Bone]);
+	}
+	for (const char* Property : ZevoCharacterPropertyNames)
+	{
+		Data.PropertyNames.Add(FName(Property));
+	}
+	return Data;
+}

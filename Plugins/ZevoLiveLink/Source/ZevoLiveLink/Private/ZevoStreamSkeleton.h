@@ -2,6 +2,7 @@
 // The stream skeleton: the 52 bones every character subject carries, in the order of the
 // transforms of each frame, with their parents, and the seven property names of a character.
 #include "CoreMinimal.h"
+#include "Roles/LiveLinkAnimationTypes.h"
 
 #include <array>
 
@@ -63,3 +64,7 @@ inline constexpr std::array<const char*, ZevoCharacterPropertyCount> ZevoCharact
 
 /** The one property name of a prop subject; its value is the prop's type number. */
 inline constexpr const char* ZevoPropPropertyName = "PropType";
+
+/** A character subject's whole static data: the 52 stream bones with their parents and the seven
+ *  property names, as a pose evaluation receives it. */
+FLiveLinkSkeletonStaticData MakeZevoCharacterStaticData();
