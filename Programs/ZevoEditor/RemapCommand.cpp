@@ -96,6 +96,17 @@ void PrintDetails(UZevoRemapAssetBase& Asset)
 	std::printf("%s\n%s", *Asset.GetPathName(), *RenderRemapAssetDetails(Asset, UseColor()));
 }
 
+/** Saves an edit that changed the mapping and shows the panel as it now stands. */
+int SaveEditAndPrintDetails(UZevoRemapAssetBase& Asset, const FAssetPathArgument& Path)
+{
+	const int Result = SaveEdit(Asset, Path);
+	if (Result == ExitSuccess)
+	{
+		PrintDetails(Asset);
+	}
+	return Result;
+}
+
 void PrintJson(const UZevoRemapAssetBase& Asset)
 {
 	nlohmann::ordered_json Rows = nlohmann::ordered_json::object();
@@ -185,12 +196,7 @@ int FRemapCommand::Create(const FAssetPathArgument& Path)
 			return ExitFailure;
 		}
 	}
-	const int Result = SaveEdit(*Created, Path);
-	if (Result == ExitSuccess)
-	{
-		PrintDetails(*Created);
-	}
-	return Result;
+	return SaveEditAndPrintDetails(*Created, Path);
 }
 
 int FRemapCommand::Set(const FAssetPathArgument& Path)
@@ -258,12 +264,7 @@ int FRemapCommand::AutoMap(const FAssetPathArgument& Path)
 		FScopedTransaction Transaction(FText::FromString("Map bones automatically"));
 		Target->AutoMapFromTargetSkeleton();
 	}
-	const int Result = SaveEdit(*Target, Path);
-	if (Result == ExitSuccess)
-	{
-		PrintDetails(*Target);
-	}
-	return Result;
+	return SaveEditAndPrintDetails(*Target, Path);
 }
 
 int FRemapCommand::Clear(const FAssetPathArgument& Path)
