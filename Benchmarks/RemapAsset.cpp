@@ -7,8 +7,8 @@
 #include "SkeletonImporter.h"
 #include "UObject/UnrealType.h"
 #include "ZevoRemapAsset.h"
-#include "ZevoStreamSkeleton.h"
-#include "ZevoTposeCalculator.h"
+#include "Stream/ZevoStreamSkeleton.h"
+#include "Retarget/ZevoTposeCalculator.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,7 +17,7 @@ namespace
 /** The mannequin-style test rig, with extra helper bones (twists, a face) up to BoneCount bones. */
 std::unique_ptr<USkeleton> RigWithBones(int32 BoneCount)
 {
-	FSkeletonImportResult Imported = ImportSkeletonFromFile(ZEVO_RIGS_DIR "/Mannequin.fbx");
+	FSkeletonImportResult Imported = ImportSkeletonFromFile(ZEVO_TEST_RIGS_DIR "/Mannequin.fbx");
 	if (!Imported.Skeleton)
 	{
 		return nullptr;

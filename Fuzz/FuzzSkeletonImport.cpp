@@ -12,7 +12,7 @@
 #include "TempProject.h"
 #include "UObject/Package.h"
 #include "ZevoRemapAsset.h"
-#include "ZevoStreamSkeleton.h"
+#include "Stream/ZevoStreamSkeleton.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -19,7 +19,7 @@ function(zevo_module)
   if(tests)
     add_executable(${M_NAME}Tests ${tests})
     target_include_directories(${M_NAME}Tests PRIVATE ${M_DIR}/Tests ${M_DIR}/Private)
-    target_link_libraries(${M_NAME}Tests PRIVATE ${M_NAME} ${M_TEST_DEPS} GTest::gtest GTest::gmock HostTestSupport)
+    target_link_libraries(${M_NAME}Tests PRIVATE ${M_NAME} ${M_TEST_DEPS} GTest::gtest GTest::gmock HostTestSupport HostTestMain)
     # Test data beside the tests, found whatever form the compiler gives __FILE__.
     target_compile_definitions(${M_NAME}Tests PRIVATE ZEVO_TESTS_DIR="${M_DIR}/Tests")
     gtest_discover_tests(${M_NAME}Tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
