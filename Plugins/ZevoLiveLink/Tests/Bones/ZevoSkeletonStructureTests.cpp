@@ -176,3 +176,15 @@ TEST(ZevoSkeletonStructure, LeavesWhatItCannotReadUnread)
 					 {Hips, LeftAnkle, LeftWrist}),
 		"Hips=? LeftAnkle=? LeftWrist=?");
 }
+
+TEST(ZevoSkeletonStructure, ToesNamedLikeFingersAreNoFingers)
+{
+	using enum EZevoBoneName;
+	// Toe chains called "MidToe" or "IndexToe" must not pull the hand down to the hips.
+	EXPECT_STREQ(*Rows(Tree({{"Hip", nullptr}, {"Spine", "Hip"}, {"Head", "Spine"}, {"L_Thigh", "Hip"}, {"L_Foot", "L_Thigh"}, {"L_ToeBase", "L_Foot"},
+						  {"L_MidToe1", "L_ToeBase"}, {"L_IndexToe1", "L_ToeBase"}, {"R_Thigh", "Hip"}, {"R_Foot", "R_Thigh"},
+						  {"L_Upperarm", "Spine"}, {"L_Hand", "L_Upperarm"}, {"L_Index1", "L_Hand"}, {"L_Mid1", "L_Hand"},
+						  {"R_Upperarm", "Spine"}, {"R_Hand", "R_Upperarm"}, {"R_Index1", "R_Hand"}}),
+					 {Hips, Chest, LeftToe, LeftShoulder, LeftWrist, RightWrist}),
+		"Hips=Hip Chest=Spine LeftToe=L_ToeBase LeftShoulder=L_Upperarm LeftWrist=L_Hand RightWrist=R_Hand");
+}

@@ -267,9 +267,10 @@ bool HasAny(const FZevoBoneNameReading& Reading, std::initializer_list<EWord> Wo
 	return false;
 }
 
+// Toes are named like fingers in some rigs ("BigToe", "MidToe", "IndexToe"): they are no fingers.
 bool IsFingerBone(const FZevoBoneNameReading& Reading)
 {
-	return Reading.FingerWord() != EWord::Unknown || Reading.Has(EWord::Finger);
+	return (Reading.FingerWord() != EWord::Unknown || Reading.Has(EWord::Finger)) && !HasAny(Reading, {EWord::Toe, EWord::Foot});
 }
 
 // The topmost body bone of the side with one of the words; INDEX_NONE if none.
