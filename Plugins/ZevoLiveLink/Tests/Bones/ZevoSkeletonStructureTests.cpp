@@ -21,7 +21,7 @@ struct FBone
 	const char* Parent;
 };
 
-FZevoRigTree Tree(std::initializer_list<FBone> Bones)
+FZevoRigTree Tree(const TArray<FBone>& Bones)
 {
 	TArray<FString> Names;
 	TArray<int32> Parents;
@@ -137,14 +137,7 @@ TEST(ZevoSkeletonStructure, CountsTheLowestThreeSpineBonesAndTheFirstNeckBone)
 		Bones.Append(TArray<FBone>(Spine));
 		Bones.Append(TArray<FBone>{{"LeftShoulder", Hub}, {"LeftHand", "LeftShoulder"}, {"RightShoulder", Hub}, {"RightHand", "RightShoulder"}});
 		Bones.Append(TArray<FBone>(Neck));
-		TArray<FString> Names;
-		TArray<int32> Parents;
-		for (const FBone& Bone : Bones)
-		{
-			Parents.Add(Bone.Parent ? Names.IndexOfByKey(FString(Bone.Parent)) : INDEX_NONE);
-			Names.Add(Bone.Name);
-		}
-		return FZevoRigTree::FromBones(Names, Parents, {});
+		return Tree(Bones);
 	};
 	EXPECT_STREQ(*Rows(Body({{"L5", "Hips"}, {"L3", "L5"}, {"T12", "L3"}, {"T8", "T12"}}, "T8", {{"Neck", "T8"}, {"Head", "Neck"}}),
 					 {Chest, Chest1, Chest2, Neck, Neck1}),
