@@ -130,7 +130,7 @@ struct FLimbSolver
 	const TArray<int32>& Chain;
 	EZevoLimb Limb;
 	bool bEndsAtHand;
-	float Memo[MaxChain + 1][RoleCount + 1][2];
+	float Memo[MaxChain + 1][RoleCount + 1][2] = {};
 	bool bKnown[MaxChain + 1][RoleCount + 1][2] = {};
 
 	float LeaveOut(int32 Index, int32 Role) const
