@@ -47,3 +47,29 @@ TEST(ZevoSkeletonReader, ReadsFingersOnlyUnderTheHandsItFound)
 		EXPECT_EQ(Fingerless.Get(Bone) == INDEX_NONE, bFinger) << *FZevoBoneNameUtils::EnumToFName(Bone).ToString();
 	}
 }
+
+// Whatever a skeleton file holds: parents out of range or after their child, empty and very long
+// names, names of nothing but separators or of another script. The reading ends, and reads nothing.
+TEST(ZevoSkeletonReader, ReadsMalformedTreesWithoutFault)
+{
+	FString Long;
+	for (int32 Part = 0; Part < 400; ++Part)
+	{
+		Long += TEXT("handleft");
+	}
+	FString OtherScript;
+	for (int32 Part = 0; Part < 300; ++Part)
+	{
+		OtherScript += TEXT("左手首謎");
+	}
+	const TArray<FString> Names{TEXT(""), Long, OtherScript, TEXT("___"), TEXT("LeftHand"), TEXT("RightHand"), TEXT("LeftFoot")};
+	const TArray<int32> Parents{-7, 5, 0, 99, 2, 2, INDEX_NONE};
+	const FZevoRigTree Tree = FZevoRigTree::FromBones(Names, Parents, {});
+	for (int32 Bone = 0; Bone < Tree.Num(); ++Bone)
+	{
+		EXPECT_TRUE(Tree.Parents[Bone] == INDEX_NONE || Tree.Parents[Bone] < Bone) << Bone;
+	}
+	const FZevoRowReading Reading = FZevoSkeletonReader::Read(Tree);
+	EXPECT_EQ(Reading.Get(EZevoBoneName::Hips), FZevoRowReading::Unread);
+	EXPECT_EQ(Reading.Rows.Num(), static_cast<int32>(EZevoBoneName::Count));
+}

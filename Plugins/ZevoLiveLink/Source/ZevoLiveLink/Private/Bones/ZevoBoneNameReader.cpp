@@ -109,12 +109,19 @@ bool IsVertebraStart(const FString& Current, TCHAR Previous, TCHAR C)
 	return Current.Len() == 1 && (Previous == TEXT('L') || Previous == TEXT('T')) && IsDigit(C);
 }
 
-// Vertebra codes and glued lower-case words: "l5", "t12", "lefthand" -> left, hand.
+// Vertebra codes and glued lower-case words: "l5", "t12", "lefthand" -> left, hand. No glued name
+// is longer than a few words; a longer token is not cut up (the cutting grows with its square).
+constexpr int32 MaxGluedLength = 32;
+
 TArray<EZevoBodyWord> LookUpGlued(const FString& Token)
 {
 	if (Token.Len() >= 2 && (Token[0] == TEXT('l') || Token[0] == TEXT('t')) && IsDigit(Token[1]))
 	{
 		return {EZevoBodyWord::Spine};
+	}
+	if (Token.Len() > MaxGluedLength)
+	{
+		return {};
 	}
 	// Longest known word first at each place; single letters only at either end (a side letter).
 	TArray<EZevoBodyWord> Pieces;

@@ -37,8 +37,9 @@ FZevoRigTree FZevoRigTree::FromBones(const TArray<FString>& Names, const TArray<
 	Tree.Heights.Init(0, Names.Num());
 	for (int32 Bone = 0; Bone < Names.Num(); ++Bone)
 	{
-		// A parent after its child cannot come from a reference skeleton; such a bone is a root here.
-		if (Tree.Parents[Bone] >= Bone)
+		// A parent after its child (or no bone at all) cannot come from a reference skeleton; such a
+		// bone is a root here, so that every walk up the tree ends.
+		if (Tree.Parents[Bone] < 0 || Tree.Parents[Bone] >= Bone)
 		{
 			Tree.Parents[Bone] = INDEX_NONE;
 		}
