@@ -76,6 +76,14 @@ const std::map<std::string, FKey>& Keys()
 		{"spine5d", {{0, -1.2, 129}, 11, false}},
 		{"spine5e", {{0, -1, 137}, 11, false}},
 		{"neck3", {{0, 0.8, 158}, 4, false}},
+		{"spine7a", {{0, -1, 103}, 10, false}},
+		{"spine7b", {{0, -1.2, 109}, 10, false}},
+		{"spine7c", {{0, -1.4, 115}, 10, false}},
+		{"spine7d", {{0, -1.5, 121}, 11, false}},
+		{"spine7e", {{0, -1.4, 127}, 11, false}},
+		{"spine7f", {{0, -1.2, 133}, 11, false}},
+		{"spine7g", {{0, -1, 139}, 11, false}},
+		{"neck4", {{0, 0.9, 159.5}, 4, false}},
 		{"headtop", {{0, 1, 177}, 0.5, false}},
 		{"eye", {{3, 8, 167}, 0.5, false}},
 		{"upperarmtwist2", {{24, -1, 145}, 4, true}},
@@ -894,6 +902,41 @@ FTestRig MakeCreatorNumberedFingers()
 	return Builder.Build();
 }
 
+FTestRig MakePhoneBodyTracking()
+{
+	// A phone's body tracking: seven spine and four neck joints, snake-case names that end in
+	// "_joint", the collar as "shoulder_1", and fingers that start with a start joint and end with
+	// an end joint; the thumb's start is its first bone.
+	FRigBuilder Builder("PhoneBodyTracking", "phone body-tracking joints (hips_joint, spine_1_joint ... left_shoulder_1_joint, left_handThumbStart_joint ...)", true);
+	Builder
+		.Centre({{"root", "", "root", ""}, {"hips_joint", "root", "pelvis", "Hips"}, {"spine_1_joint", "hips_joint", "spine7a", "Chest"},
+			{"spine_2_joint", "spine_1_joint", "spine7b", "Chest1"}, {"spine_3_joint", "spine_2_joint", "spine7c", "Chest2"},
+			{"spine_4_joint", "spine_3_joint", "spine7d", ""}, {"spine_5_joint", "spine_4_joint", "spine7e", ""},
+			{"spine_6_joint", "spine_5_joint", "spine7f", ""}, {"spine_7_joint", "spine_6_joint", "spine7g", ""},
+			{"neck_1_joint", "spine_7_joint", "neck", "Neck"}, {"neck_2_joint", "neck_1_joint", "neck2", ""}, {"neck_3_joint", "neck_2_joint", "neck3", ""},
+			{"neck_4_joint", "neck_3_joint", "neck4", ""}, {"head_joint", "neck_4_joint", "head", "Neck1"}})
+		.Sides({{"{side}_eye_joint", "head_joint", "eye", ""}, {"{side}_upLeg_joint", "hips_joint", "thigh", "Hip"},
+			{"{side}_leg_joint", "{side}_upLeg_joint", "calf", "Knee"}, {"{side}_foot_joint", "{side}_leg_joint", "foot", "Ankle"},
+			{"{side}_toes_joint", "{side}_foot_joint", "ball", "Toe"}, {"{side}_toesEnd_joint", "{side}_toes_joint", "toetip", ""},
+			{"{side}_shoulder_1_joint", "spine_7_joint", "clavicle", "Collar"}, {"{side}_arm_joint", "{side}_shoulder_1_joint", "upperarm", "Shoulder"},
+			{"{side}_forearm_joint", "{side}_arm_joint", "lowerarm", "Elbow"}, {"{side}_hand_joint", "{side}_forearm_joint", "hand", "Wrist"},
+			{"{side}_handThumbStart_joint", "{side}_hand_joint", "thumb1", "Finger0"}, {"{side}_handThumb_1_joint", "{side}_handThumbStart_joint", "thumb2", "Finger01"},
+			{"{side}_handThumb_2_joint", "{side}_handThumb_1_joint", "thumb3", "Finger02"}, {"{side}_handThumbEnd_joint", "{side}_handThumb_2_joint", "thumb4", ""},
+			{"{side}_handIndexStart_joint", "{side}_hand_joint", "carpalindex", ""}, {"{side}_handIndex_1_joint", "{side}_handIndexStart_joint", "index1", "Finger1"},
+			{"{side}_handIndex_2_joint", "{side}_handIndex_1_joint", "index2", "Finger11"}, {"{side}_handIndex_3_joint", "{side}_handIndex_2_joint", "index3", "Finger12"},
+			{"{side}_handIndexEnd_joint", "{side}_handIndex_3_joint", "index4", ""},
+			{"{side}_handMidStart_joint", "{side}_hand_joint", "carpalmiddle", ""}, {"{side}_handMid_1_joint", "{side}_handMidStart_joint", "middle1", "Finger2"},
+			{"{side}_handMid_2_joint", "{side}_handMid_1_joint", "middle2", "Finger21"}, {"{side}_handMid_3_joint", "{side}_handMid_2_joint", "middle3", "Finger22"},
+			{"{side}_handMidEnd_joint", "{side}_handMid_3_joint", "middle4", ""},
+			{"{side}_handRingStart_joint", "{side}_hand_joint", "carpalring", ""}, {"{side}_handRing_1_joint", "{side}_handRingStart_joint", "ring1", "Finger3"},
+			{"{side}_handRing_2_joint", "{side}_handRing_1_joint", "ring2", "Finger31"}, {"{side}_handRing_3_joint", "{side}_handRing_2_joint", "ring3", "Finger32"},
+			{"{side}_handRingEnd_joint", "{side}_handRing_3_joint", "ring4", ""},
+			{"{side}_handPinkyStart_joint", "{side}_hand_joint", "carpalpinky", ""}, {"{side}_handPinky_1_joint", "{side}_handPinkyStart_joint", "pinky1", "Finger4"},
+			{"{side}_handPinky_2_joint", "{side}_handPinky_1_joint", "pinky2", "Finger41"}, {"{side}_handPinky_3_joint", "{side}_handPinky_2_joint", "pinky3", "Finger42"},
+			{"{side}_handPinkyEnd_joint", "{side}_handPinky_3_joint", "pinky4", ""}});
+	return Builder.Build();
+}
+
 bool IsFingerTip(const FTestRig& Rig, int BoneIndex)
 {
 	const std::string& Stream = Rig.Bones[BoneIndex].StreamBone;
@@ -1058,7 +1101,7 @@ std::vector<FTestRig> MakeTestRigs()
 		MakeHumanoidAvatar(), MakeCmuMocap(), MakeMannequin5(), MakeAutoRiggerEnds(), MakeSuiteBiped(), MakeHumanIK(),
 		MakeRigGeneratorMeta(), MakeJapaneseModel(), MakeAvatarHumanoidV1(), MakeCreatorSnakeCase(), MakeBodyScan(), MakeBodyScanHands(),
 		MakeDepthCameraJoints(), MakeDepthCameraBody(), MakeInertialSuitSegments(), MakeInertialSuitNeuron(), MakeVirtualWorldAvatar(),
-		MakeIndexedExport(), MakeRigGeneratorJointNamed(), MakeCreatorNumberedFingers()};
+		MakeIndexedExport(), MakeRigGeneratorJointNamed(), MakeCreatorNumberedFingers(), MakePhoneBodyTracking()};
 }
 
 std::string TestRigsDir()
