@@ -83,9 +83,9 @@ float MatchScore(const FZevoRigTree& Tree, int32 Bone, EZevoLimb Limb, int32 Rol
 	{
 		return AnonymousBone - Unknown;
 	}
-	const FRole& Spec = (Limb == EZevoLimb::Arm ? ArmRoles : LegRoles)[Role];
+	const FRole& Fitting = (Limb == EZevoLimb::Arm ? ArmRoles : LegRoles)[Role];
 	float Best = WrongWord;
-	for (const FRoleWord& Entry : Spec.Words)
+	for (const FRoleWord& Entry : Fitting.Words)
 	{
 		if (Entry.Weight > 0.0f && Words.Contains(Entry.Word))
 		{
