@@ -242,9 +242,17 @@ FLineFields FTakeReader::FImpl::ReadFields(std::string_view Line, size_t Capacit
 	Event.Positions.Reset();
 	simdjson::ondemand::document Document = Parser.iterate(Line.data(), Line.size(), Capacity);
 	object Object;
-	if (Document.get_object().get(Object) != simdjson::SUCCESS)
+	const simdjson::error_code Error = Document.get_object().get(Object);
+	if (Error == simdjson::INCORRECT_TYPE)
 	{
-		Refuse("not a JSON object");
+		// The on-demand parser looks no further than the first token; whether the rest is JSON takes a full parse.
+		simdjson::dom::parser Validator;
+		simdjson::dom::element Root;
+		Refuse(Validator.parse(Line.data(), Line.size(), false).get(Root) == simdjson::SUCCESS ? "not a JSON object" : "not valid JSON");
+	}
+	if (Error != simdjson::SUCCESS)
+	{
+		throw simdjson::simdjson_error(Error);
 	}
 	FLineFields Fields;
 	for (auto Field : Object)

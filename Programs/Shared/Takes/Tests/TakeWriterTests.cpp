@@ -144,7 +144,7 @@ TEST(FTakeWriter, UnwritableFileIsReportedAndRecordsNothing)
 	FTakeWriter Take(Path);
 	EXPECT_FALSE(Take.IsOpen());
 	EXPECT_EQ(Log.CountContaining(*("Cannot create the take file " + Path), ELogVerbosity::Error), 1);
-	Take.RecordSubjectRemoved({FGuid(1, 2, 3, 4), "Actor"});
+	Take.OnSubjectRemoved({FGuid(1, 2, 3, 4), "Actor"});
 	Take.Flush();
 }
 
@@ -153,8 +153,8 @@ TEST(FTakeWriter, LinesStayValidJsonForAnyNameOrNumber)
 	FTempProject Project;
 	{
 		FTakeWriter Take(Project.GetDir() + "take.jsonl");
-		Take.RecordSubjectRemoved({FGuid(1, 2, 3, 4), FName("Bad\xFF\xFEName \"quoted\"")});
-		Take.RecordFrameData({FGuid(1, 2, 3, 4), "Prop_1"},
+		Take.OnSubjectRemoved({FGuid(1, 2, 3, 4), FName("Bad\xFF\xFEName \"quoted\"")});
+		Take.OnFrameDataPushed({FGuid(1, 2, 3, 4), "Prop_1"},
 			MakeTransformFrame(FTransform(FVector(std::nan(""), std::numeric_limits<double>::infinity(), 1.5))));
 	}
 	const std::vector<nlohmann::json> Lines = ReadLines(Project, "take.jsonl");
@@ -194,4 +194,31 @@ TEST(FTakeWriter, WritesAPoseWithItsBonesComponentSpacePositions)
 	const std::vector<double> Calf = Line["positions"][2];
 	EXPECT_TRUE(FVector(Calf[0], Calf[1], Calf[2]).Equals(FVector(-35, 0, 90), 1e-9)) << Line["positions"].dump();
 	EXPECT_EQ(Line["positions"][1], nlohmann::json({10.0, 0.0, 90.0}));
+}
+
+TEST(FTakeWriter, AWriteThatFailsFailsTheTakeSayingWhereItStops)
+{
+	// /dev/full takes the file open and refuses every write, as a full disk does.
+	FLogCapture Log;
+	FTakeWriter Take("/dev/full");
+	ASSERT_TRUE(Take.IsOpen());
+	Take.OnSubjectRemoved({FGuid(1, 2, 3, 4), "Actor"});
+	EXPECT_FALSE(Take.Finish());
+	EXPECT_TRUE(Take.GetError().StartsWith("Failed to write the take /dev/full: ")) << *Take.GetError();
+	EXPECT_TRUE(Take.GetError().EndsWith("; it stops after line 0 (0.000 s recorded)")) << *Take.GetError();
+	EXPECT_EQ(Log.Count(Take.GetError(), ELogVerbosity::Error), 1);
+}
+
+TEST(FTakeWriter, ATakeFileRemovedWhileWrittenFailsTheTake)
+{
+	FTempProject Project;
+	const FString Path = Project.GetDir() + "take.jsonl";
+	FTakeWriter Take(Path);
+	Take.OnSubjectRemoved({FGuid(1, 2, 3, 4), "Actor"});
+	Take.Flush();
+	ASSERT_EQ(std::remove(*Path), 0);
+	Take.OnSubjectRemoved({FGuid(1, 2, 3, 4), "Actor"});
+	EXPECT_FALSE(Take.Finish());
+	EXPECT_TRUE(Take.GetError().Contains("the file was removed or replaced while it was written; it stops after line 1 ("))
+		<< *Take.GetError();
 }
