@@ -10,6 +10,7 @@
 #include <assimp/scene.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -83,6 +84,9 @@ public:
 	FAnimationWriter(UZevoRemapAssetBase& InAsset, EAnimationFileFormat InFormat) : Asset(InAsset), Format(InFormat)
 	{
 		File.UnitsPerCentimetre = Format == EAnimationFileFormat::Gltf ? 0.01 : 1.0;
+		// The glTF writer divides key times by the ticks per second; the FBX writer takes them as
+		// seconds whatever the rate.
+		TicksPerSecond = Format == EAnimationFileFormat::Gltf ? 1000.0 : 1.0;
 	}
 
 	bool Begin(const FTakeEvent& Static, const FTakeSubjectPlan& Plan, const FString& InTemporaryPath, FString& OutError) override;
@@ -91,10 +95,10 @@ public:
 	{
 		Animation.Transforms = Frame.Transforms;
 		Animation.PropertyValues = Frame.PropertyValues;
-		const double Time = Frame.Time - First;
+		const double Ticks = (Frame.Time - First) * TicksPerSecond;
 		// The evaluation's delta time is not used by the pose build; the frame's own gap is what it would be.
-		Mesh->Build(float(FrameTimes.empty() ? 0.0 : Time - FrameTimes.back()), Skeleton, Animation);
-		FrameTimes.push_back(Time);
+		Mesh->Build(float(FrameTimes.empty() ? 0.0 : (Ticks - FrameTimes.back()) / TicksPerSecond), Skeleton, Animation);
+		FrameTimes.push_back(Ticks);
 		const FCompactPose& Pose = Mesh->GetPose();
 		for (int32 Bone = 0; Bone < Pose.GetNumBones(); ++Bone)
 		{
@@ -127,6 +131,8 @@ private:
 	FLiveLinkSkeletonStaticData Skeleton;
 	FLiveLinkAnimationFrameData Animation;
 	double First = 0.0;
+	double TicksPerSecond = 1.0;
+	/** Each frame's time since the first, in ticks. */
 	std::vector<double> FrameTimes;
 	std::vector<FJointTracks> Joints;
 };
@@ -229,9 +235,14 @@ aiAnimation* FAnimationWriter::MakeAnimation(const FReferenceSkeleton& Reference
 {
 	auto* Take = new aiAnimation();
 	Take->mName = "Take";
-	// Keys are in seconds.
-	Take->mTicksPerSecond = 1.0;
+	Take->mTicksPerSecond = TicksPerSecond;
 	Take->mDuration = FrameTimes.empty() ? 0.0 : FrameTimes.back();
+	if (Format == EAnimationFileFormat::Fbx)
+	{
+		// The FBX writer ends the animation at its length cut to whole seconds, and readers drop
+		// the keys after the end: the length is rounded up instead.
+		Take->mDuration = std::ceil(Take->mDuration);
+	}
 	Take->mNumChannels = unsigned(Joints.size());
 	Take->mChannels = new aiNodeAnim*[Joints.size()];
 	for (size_t Bone = 0; Bone < Joints.size(); ++Bone)
@@ -277,7 +288,7 @@ bool FAnimationWriter::Finish(FTakeExportResult& OutResult, FString& OutError)
 		OutError = FString::Printf("cannot write %s: %s", *TemporaryPath, Exporter.GetErrorString());
 		return false;
 	}
-	const double Seconds = FrameTimes.empty() ? 0.0 : FrameTimes.back();
+	const double Seconds = FrameTimes.empty() ? 0.0 : FrameTimes.back() / TicksPerSecond;
 	OutResult = {int64(FrameTimes.size()), Seconds, Seconds > 0.0 ? double(FrameTimes.size() - 1) / Seconds : 0.0};
 	return true;
 }

@@ -179,7 +179,7 @@ public:
 			return false;
 		}
 		std::string Text = "HIERARCHY\n";
-		WriteJoint(Text, Static, Offsets, 0, 0);
+		WriteJoint(Text, Static, Offsets, 0, 0);  // also lists the joints in the order of their channels
 		Text += "MOTION\nFrames: " + std::to_string(FrameCount) + "\n";
 		char Line[64];
 		std::snprintf(Line, sizeof(Line), "Frame Time: %.9f\n", 1.0 / Rate);
@@ -226,7 +226,7 @@ public:
 private:
 	/** Each bone's offset from its parent in the file's frame: the T-pose skeleton's, fitted to the legs the frames carry. */
 	bool FindOffsets(const FTakeEvent& Static, const FTakeSubjectPlan& Plan, std::vector<FVector>& OutOffsets, FString& OutError) const;
-	void WriteJoint(std::string& Text, const FTakeEvent& Static, const std::vector<FVector>& Offsets, int32 Bone, int32 Depth) const;
+	void WriteJoint(std::string& Text, const FTakeEvent& Static, const std::vector<FVector>& Offsets, int32 Bone, int32 Depth);
 
 	void WriteFrame(const FBvhPose& Pose)
 	{
@@ -236,9 +236,10 @@ private:
 		{
 			AppendNumber(Line, Value);
 		}
-		for (const FQuat& Rotation : Pose.Rotations)
+		// A frame's channels go joint by joint in the order the hierarchy lists them, depth first.
+		for (const int32 Bone : ChannelOrder)
 		{
-			const FVector Angles = ZxyDegrees(Rotation);
+			const FVector Angles = ZxyDegrees(Pose.Rotations[Bone]);
 			AppendNumber(Line, Angles.X);
 			AppendNumber(Line, Angles.Y);
 			AppendNumber(Line, Angles.Z);
@@ -259,6 +260,8 @@ private:
 	int64 FrameCount = 0;
 	int64 FramesWritten = 0;
 	std::vector<int32> Parents;
+	/** The bones in the order the hierarchy lists them. */
+	std::vector<int32> ChannelOrder;
 	std::unique_ptr<FFrameGrid> Grid;
 	FString Path;
 	std::FILE* File = nullptr;
@@ -331,8 +334,9 @@ bool FBvhWriter::FindOffsets(const FTakeEvent& Static, const FTakeSubjectPlan& P
 	return true;
 }
 
-void FBvhWriter::WriteJoint(std::string& Text, const FTakeEvent& Static, const std::vector<FVector>& Offsets, int32 Bone, int32 Depth) const
+void FBvhWriter::WriteJoint(std::string& Text, const FTakeEvent& Static, const std::vector<FVector>& Offsets, int32 Bone, int32 Depth)
 {
+	ChannelOrder.push_back(Bone);
 	const std::string Indent(size_t(Depth), '\t');
 	Text += Indent + (Bone == 0 ? "ROOT " : "JOINT ") + Static.BoneNames[Bone].ToStdString() + "\n" + Indent + "{\n";
 	Text += Indent + "\tOFFSET";
