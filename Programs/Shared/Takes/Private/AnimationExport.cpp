@@ -38,43 +38,51 @@ struct FFileFrame
 };
 
 /** One animated value of a joint. A value that never changes keeps a single key, so that the
- *  file animates only what moves; the held keys are written out once the value changes. */
+ *  file animates only what moves; once it changes, the held keys are written out. The keys go
+ *  straight into the array the scene takes over, made once for the frames the take was found to
+ *  hold, so that the largest part of the export is never copied. */
 template <typename KeyType>
 class FTrack
 {
 public:
-	/** The value at the last of FrameTimes. */
+	/** The value at the last of FrameTimes; at most MaxFrames frames come. */
 	template <typename ValueType>
-	void Add(const std::vector<double>& FrameTimes, const ValueType& Value)
+	void Add(const std::vector<double>& FrameTimes, size_t MaxFrames, const ValueType& Value)
 	{
 		const size_t Frame = FrameTimes.size() - 1;
-		if (!bVaries && !Keys.empty())
+		if (Count == 1 && !bVaries)
 		{
-			if (Keys.front().mValue == Value)
+			if (Keys[0].mValue == Value)
 			{
 				return;
 			}
 			bVaries = true;
-			for (size_t Held = 1; Held < Frame; ++Held)
+			std::unique_ptr<KeyType[]> All(new KeyType[MaxFrames]);
+			for (size_t Held = 0; Held < Frame; ++Held)
 			{
-				Keys.push_back(KeyType(FrameTimes[Held], Keys.front().mValue));
+				All[Held] = KeyType(FrameTimes[Held], Keys[0].mValue);
 			}
+			Keys = MoveTemp(All);
+			Count = Frame;
 		}
-		Keys.push_back(KeyType(FrameTimes[Frame], Value));
+		if (!Keys)
+		{
+			Keys.reset(new KeyType[1]);
+		}
+		Keys[Count++] = KeyType(FrameTimes[Frame], Value);
 	}
 
-	/** Hands the keys over as assimp's array (the scene frees it). */
+	/** Hands the keys over to the scene, which frees them. */
 	KeyType* Release(unsigned& OutCount)
 	{
-		OutCount = unsigned(Keys.size());
-		KeyType* Out = new KeyType[Keys.size()];
-		std::copy(Keys.begin(), Keys.end(), Out);
-		std::vector<KeyType>().swap(Keys);
-		return Out;
+		OutCount = unsigned(Count);
+		Count = 0;
+		return Keys.release();
 	}
 
 private:
-	std::vector<KeyType> Keys;
+	std::unique_ptr<KeyType[]> Keys;
+	size_t Count = 0;
 	bool bVaries = false;
 };
 
@@ -93,6 +101,10 @@ public:
 
 	void AddFrame(const FTakeEvent& Frame) override
 	{
+		if (FrameTimes.size() == MaxFrames)
+		{
+			return;  // the take grew since the first pass: the export ends where that pass did
+		}
 		Animation.Transforms = Frame.Transforms;
 		Animation.PropertyValues = Frame.PropertyValues;
 		const double Ticks = (Frame.Time - First) * TicksPerSecond;
@@ -103,9 +115,9 @@ public:
 		for (int32 Bone = 0; Bone < Pose.GetNumBones(); ++Bone)
 		{
 			FJointTracks& Tracks = Joints[Bone];
-			Tracks.Rotation.Add(FrameTimes, FFileFrame::Rotation(Pose[Bone].GetRotation()));
-			Tracks.Position.Add(FrameTimes, File.Position(Pose[Bone].GetTranslation()));
-			Tracks.Scale.Add(FrameTimes, FFileFrame::Scale(Pose[Bone].GetScale3D()));
+			Tracks.Rotation.Add(FrameTimes, MaxFrames, FFileFrame::Rotation(Pose[Bone].GetRotation()));
+			Tracks.Position.Add(FrameTimes, MaxFrames, File.Position(Pose[Bone].GetTranslation()));
+			Tracks.Scale.Add(FrameTimes, MaxFrames, FFileFrame::Scale(Pose[Bone].GetScale3D()));
 		}
 	}
 
@@ -134,6 +146,8 @@ private:
 	double TicksPerSecond = 1.0;
 	/** Each frame's time since the first, in ticks. */
 	std::vector<double> FrameTimes;
+	/** The frames the first pass found: no more come. */
+	size_t MaxFrames = 0;
 	std::vector<FJointTracks> Joints;
 };
 
@@ -155,7 +169,8 @@ bool FAnimationWriter::Begin(const FTakeEvent& Static, const FTakeSubjectPlan& P
 	}
 	TemporaryPath = InTemporaryPath;
 	First = Plan.First;
-	FrameTimes.reserve(size_t(Plan.Frames));
+	MaxFrames = size_t(Plan.Frames);
+	FrameTimes.reserve(MaxFrames);
 	Joints.resize(size_t(Mesh->GetReferenceSkeleton().GetNum()));
 	return true;
 }
