@@ -3,13 +3,13 @@
 #include "AnimatedSubjects.h"
 #include "Async/Async.h"
 #include "DemoStream.h"
+#include "EditorProject.h"
 #include "EditorStartup.h"
 #include "EditorWorld.h"
 #include "EndpointArgument.h"
 #include "EngineLoop.h"
 #include "ExitCodes.h"
 #include "LiveLinkClient.h"
-#include "Misc/Paths.h"
 #include "StatusTable.h"
 #include "TakeWriter.h"
 
@@ -82,7 +82,10 @@ FRunCommand::FRunCommand(CLI::App& App)
 
 int FRunCommand::Execute()
 {
-	FPaths::SetProjectDir(ProjectDir.c_str());
+	if (!OpenProject(ProjectDir))
+	{
+		return ExitFailure;
+	}
 	FGameThread::RegisterCurrentThread();
 	InstallExitSignals();
 
