@@ -9,11 +9,12 @@
 #include "AnimationExport.h"
 #include "BvhExport.h"
 #include "HAL/PlatformTime.h"
+#include "Interfaces/IPluginManager.h"
 #include "Logging/LogMacros.h"
 #include "SkeletonImporter.h"
 #include "TakeWriter.h"
 #include "ZevoRemapAsset.h"
-#include "ZevoStreamSkeleton.h"
+#include "Stream/ZevoStreamSkeleton.h"
 #include "ZevoSyntheticPerformance.h"
 
 #include <benchmark/benchmark.h>
@@ -112,7 +113,7 @@ BENCHMARK(BM_ExportTakeToBvh)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_ExportTakeToGltf(benchmark::State& State)
 {
-	FSkeletonImportResult Rig = ImportSkeletonFromFile(ZEVO_RIGS_DIR "/Mannequin.glb");
+	FSkeletonImportResult Rig = ImportSkeletonFromFile(ZEVO_TEST_RIGS_DIR "/Mannequin.glb");
 	UZevoRemapAsset Asset;
 	Asset.TargetSkeleton = Rig.Skeleton.get();
 	Asset.AutoMapFromTargetSkeleton();
@@ -123,4 +124,13 @@ void BM_ExportTakeToGltf(benchmark::State& State)
 BENCHMARK(BM_ExportTakeToGltf)->Unit(benchmark::kMillisecond)->Iterations(1);
 }
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+	// As the editor opens a project: the BVH's offsets come from the plugin's default T-pose
+	// skeleton, which the remap asset also looks for, in the plugin's mounted content.
+	IPluginManager::Get().LoadModulesForEnabledPlugins(ELoadingPhase::EarliestPossible);
+	benchmark::Initialize(&argc, argv);
+	benchmark::RunSpecifiedBenchmarks();
+	benchmark::Shutdown();
+	return 0;
+}

@@ -3,8 +3,8 @@
 #include "AnimationExport.h"
 #include "AssetArgument.h"
 #include "BvhExport.h"
+#include "EditorProject.h"
 #include "ExitCodes.h"
-#include "Misc/Paths.h"
 #include "TakeReader.h"
 #include "TakeSummary.h"
 #include "TakeTrim.h"
@@ -163,6 +163,12 @@ int FTakeCommand::Export()
 		std::fprintf(stderr, "zevo-editor: take export needs --bvh, or --remap with --gltf or --fbx\n");
 		return ExitUsageError;
 	}
+	// The project holds the remap asset; the plugins' content (the default T-pose skeleton) is there
+	// for any project, the current folder included.
+	if (!OpenProject(ProjectDir.empty() ? "." : ProjectDir))
+	{
+		return ExitFailure;
+	}
 	FProblemPrinter Problems(TakeFile);
 	const std::string& Output = !BvhFile.empty() ? BvhFile : !GltfFile.empty() ? GltfFile : FbxFile;
 	const FTakeExportRequest Request{FString(TakeFile), FString(Subject), FString(Output), Problems.Sink()};
@@ -175,10 +181,6 @@ int FTakeCommand::Export()
 	}
 	else
 	{
-		if (!ProjectDir.empty())
-		{
-			FPaths::SetProjectDir(ProjectDir.c_str());
-		}
 		FAssetPathArgument Path;
 		UZevoRemapAssetBase* Asset = FAssetPathArgument::Parse(RemapAsset, Path, Error) ? LoadRemapAsset(Path, Error) : nullptr;
 		if (!Asset)
