@@ -1,6 +1,7 @@
 // zevo-editor take info|trim|export on takes written by hand, bad ones among them, and run --record
 // onto a file that cannot hold the take.
 #include "ProgramProcess.h"
+#include "TakeLines.h"
 
 #include <cmath>
 #include <fcntl.h>
@@ -13,22 +14,9 @@ namespace
 {
 using FJson = nlohmann::json;
 
-const FJson StreamBones = {"Hips", "LeftHip", "LeftKnee", "LeftAnkle", "LeftToes", "RightHip", "RightKnee", "RightAnkle",
-	"RightToes", "Chest", "Chest1", "Chest2", "LeftCollar", "LeftShoulder", "LeftElbow", "LeftWrist", "Neck", "Neck1",
-	"RightCollar", "RightShoulder", "RightElbow", "RightWrist", "LeftFinger0", "LeftFinger01", "LeftFinger02", "LeftFinger1",
-	"LeftFinger11", "LeftFinger12", "LeftFinger2", "LeftFinger21", "LeftFinger22", "LeftFinger3", "LeftFinger31",
-	"LeftFinger32", "LeftFinger4", "LeftFinger41", "LeftFinger42", "RightFinger0", "RightFinger01", "RightFinger02",
-	"RightFinger1", "RightFinger11", "RightFinger12", "RightFinger2", "RightFinger21", "RightFinger22", "RightFinger3",
-	"RightFinger31", "RightFinger32", "RightFinger4", "RightFinger41", "RightFinger42"};
-const FJson StreamParents = {-1, 0, 1, 2, 3, 0, 5, 6, 7, 0, 9, 10, 11, 12, 13, 14, 11, 16, 11, 18, 19, 20, 15, 22, 23, 15,
-	25, 26, 15, 28, 29, 15, 31, 32, 15, 34, 35, 21, 37, 38, 21, 40, 41, 21, 43, 44, 21, 46, 47, 21, 49, 50};
-
-std::string Static(const char* Subject, double Time = 0.0)
+std::string Static(const char* Subject)
 {
-	return FJson{{"t", Time}, {"event", "static"}, {"source", "A1B2"}, {"subject", Subject}, {"role", "LiveLinkAnimationRole"},
-		{"bones", StreamBones}, {"parents", StreamParents},
-		{"properties", {"UpperLegLength", "LowerLegLength", "HipToUpperLegLength", "PositionOffsetX", "PositionOffsetY",
-						   "PositionOffsetZ", "HeightOffset"}}}.dump() + "\n";
+	return TakeLines::CharacterStatic(Subject) + "\n";
 }
 
 /** A character frame whose bones all turn by Angle about Z. */
