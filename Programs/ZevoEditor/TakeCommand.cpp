@@ -5,6 +5,7 @@
 #include "BvhExport.h"
 #include "EditorProject.h"
 #include "ExitCodes.h"
+#include "TakeProgress.h"
 #include "TakeReader.h"
 #include "TakeSummary.h"
 #include "TakeTrim.h"
@@ -119,10 +120,13 @@ int FTakeCommand::Info()
 	Reader.OnProblem = Problems.Sink();
 	FString Error;
 	FTakeSummary Summary;
-	if (!Reader.Open(FString(TakeFile), Error) || !SummarizeTake(Reader, Summary))
 	{
-		std::fprintf(stderr, "zevo-editor: %s\n", Error.IsEmpty() ? *Reader.GetReadError() : *Error);
-		return ExitFailure;
+		FTakeProgress Progress("Reading " + FString(TakeFile));  // gone before the summary is printed
+		if (!Reader.Open(FString(TakeFile), Error) || !SummarizeTake(Reader, Summary, &Progress))
+		{
+			std::fprintf(stderr, "zevo-editor: %s\n", Error.IsEmpty() ? *Reader.GetReadError() : *Error);
+			return ExitFailure;
+		}
 	}
 	std::printf("%s: %lld lines, %.3f s (t=%.3f to t=%.3f)", TakeFile.c_str(), static_cast<long long>(Summary.Lines),
 		Summary.Last - Summary.First, Summary.First, Summary.Last);

@@ -177,6 +177,7 @@ TEST(ZevoEditorTake, BvhOfUnevenFramesFillsTheGridAtTheChosenRate)
 	std::string Out, Err;
 	ASSERT_EQ(RunEditor(Project, {"take", "export", Dir + "take.jsonl", "--subject", "Actor1", "--bvh", Dir + "a.bvh", "--rate", "10"}, &Out, &Err), 0) << Err;
 	EXPECT_NE(Out.find("4 frames, 0.300 s at 10 Hz"), std::string::npos) << Out;
+	EXPECT_TRUE(Err.empty()) << "no progress where standard error is no terminal: " << Err;
 	const std::string Bvh = *Project.ReadFile("a.bvh");
 	const std::string Motion = Bvh.substr(Bvh.find("MOTION"));
 	ASSERT_EQ(Motion.rfind("MOTION\nFrames: 4\nFrame Time: 0.100000000\n", 0), 0u) << Motion.substr(0, 80);

@@ -175,6 +175,7 @@ struct FTakeReader::FImpl
 	/** Fills Event from the line's fields; the kind's own checks come after. */
 	FLineFields ReadFields(std::string_view Line, size_t Capacity, FTakeEvent& Event);
 	void ReadField(std::string_view Key, value Value, FTakeEvent& Event, FLineFields& Fields);
+	void ReadListField(std::string_view Key, value Value, FTakeEvent& Event, FLineFields& Fields);
 	/** Checks the line as an event of its kind, against what earlier lines said. */
 	void Check(const FLineFields& Fields, FTakeEvent& Event);
 };
@@ -295,7 +296,40 @@ void FTakeReader::FImpl::ReadField(std::string_view Key, value Value, FTakeEvent
 		Fields.Role = String(Value, "\"role\"").ToStdString();
 		Fields.Seen |= FieldRole;
 	}
-	else if (Key == "bones")
+	else if (Key == "frame")
+	{
+		int64_t Frame = 0;
+		if (Value.get_int64().get(Frame) != simdjson::SUCCESS)
+		{
+			Refuse("\"frame\" is not a whole number");
+		}
+		Event.EngineFrame = Frame;
+		Fields.Seen |= FieldFrame;
+	}
+	else if (Key == "label")
+	{
+		Event.Label = String(Value, "\"label\"");
+		Fields.Seen |= FieldLabel;
+	}
+	else if (Key == "asset")
+	{
+		Event.Asset = String(Value, "\"asset\"");
+		Fields.Seen |= FieldAsset;
+	}
+	else if (Key == "transform")
+	{
+		Event.ActorTransform = Transform(Value);
+		Fields.Seen |= FieldTransform;
+	}
+	else
+	{
+		ReadListField(Key, Value, Event, Fields);
+	}
+}
+
+void FTakeReader::FImpl::ReadListField(std::string_view Key, value Value, FTakeEvent& Event, FLineFields& Fields)
+{
+	if (Key == "bones")
 	{
 		Event.BoneNames.Reset();
 		for (value Element : Array(Value, "\"bones\""))
@@ -333,31 +367,6 @@ void FTakeReader::FImpl::ReadField(std::string_view Key, value Value, FTakeEvent
 			Event.Transforms.Add(Transform(Element));
 		}
 		Fields.Seen |= FieldTransforms;
-	}
-	else if (Key == "frame")
-	{
-		int64_t Frame = 0;
-		if (Value.get_int64().get(Frame) != simdjson::SUCCESS)
-		{
-			Refuse("\"frame\" is not a whole number");
-		}
-		Event.EngineFrame = Frame;
-		Fields.Seen |= FieldFrame;
-	}
-	else if (Key == "label")
-	{
-		Event.Label = String(Value, "\"label\"");
-		Fields.Seen |= FieldLabel;
-	}
-	else if (Key == "transform")
-	{
-		Event.ActorTransform = Transform(Value);
-		Fields.Seen |= FieldTransform;
-	}
-	else if (Key == "asset")
-	{
-		Event.Asset = String(Value, "\"asset\"");
-		Fields.Seen |= FieldAsset;
 	}
 	else if (Key == "positions")
 	{

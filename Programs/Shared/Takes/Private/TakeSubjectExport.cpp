@@ -16,11 +16,11 @@ bool OpenTake(const FTakeExportRequest& Request, FTakeReader& Reader, FString& O
 }
 
 /** The first pass: the subject's frames, their times and calibration. */
-bool PlanExport(const FTakeExportRequest& Request, FTakeSubjectPlan& OutPlan, FString& OutError)
+bool PlanExport(const FTakeExportRequest& Request, FTakeProgress& Progress, FTakeSubjectPlan& OutPlan, FString& OutError)
 {
 	FTakeReader Reader;
 	FTakeSummary Summary;
-	if (!OpenTake(Request, Reader, OutError) || !SummarizeTake(Reader, Summary))
+	if (!OpenTake(Request, Reader, OutError) || !SummarizeTake(Reader, Summary, &Progress))
 	{
 		OutError = OutError.IsEmpty() ? Reader.GetReadError() : OutError;
 		return false;
@@ -62,7 +62,7 @@ bool PlanExport(const FTakeExportRequest& Request, FTakeSubjectPlan& OutPlan, FS
 
 /** The second pass: the subject's lines to the sink. */
 bool FeedSubject(const FTakeExportRequest& Request, const FTakeSubjectPlan& Plan, const FString& TemporaryPath,
-	ITakeSubjectSink& Sink, FString& OutError)
+	ITakeSubjectSink& Sink, FTakeProgress& Progress, FString& OutError)
 {
 	FTakeReader Reader;
 	if (!OpenTake(Request, Reader, OutError))
@@ -70,7 +70,7 @@ bool FeedSubject(const FTakeExportRequest& Request, const FTakeSubjectPlan& Plan
 		return false;
 	}
 	Reader.OnProblem = nullptr;  // the first pass told them
-	FTakeProgress Progress("Exporting " + Request.Subject + " to " + FPaths::GetCleanFilename(Request.OutputPath));
+	Progress.SetWhat("Exporting " + Request.Subject + " to " + FPaths::GetCleanFilename(Request.OutputPath));
 	FTakeEvent Event;
 	int32 NumBones = -1;
 	while (Reader.Next(Event))
@@ -109,12 +109,13 @@ bool FeedSubject(const FTakeExportRequest& Request, const FTakeSubjectPlan& Plan
 
 bool ExportTakeSubject(const FTakeExportRequest& Request, ITakeSubjectSink& Sink, FTakeExportResult& OutResult, FString& OutError)
 {
+	FTakeProgress Progress("Reading " + FPaths::GetCleanFilename(Request.TakePath));
 	FTakeSubjectPlan Plan;
-	if (!PlanExport(Request, Plan, OutError))
+	if (!PlanExport(Request, Progress, Plan, OutError))
 	{
 		return false;
 	}
 	FExportFile Output(Request.OutputPath);
-	return FeedSubject(Request, Plan, Output.GetTemporaryPath(), Sink, OutError) && Sink.Finish(OutResult, OutError)
+	return FeedSubject(Request, Plan, Output.GetTemporaryPath(), Sink, Progress, OutError) && Sink.Finish(OutResult, OutError)
 		&& Output.Commit(OutError);
 }

@@ -1,5 +1,6 @@
 #include "TakeSummary.h"
 
+#include "TakeProgress.h"
 #include "TakeReader.h"
 
 #include <algorithm>
@@ -91,7 +92,7 @@ void ReadLegLengths(const FTakeEvent& Frame, const std::array<int32, 3>& Propert
 }
 }
 
-bool SummarizeTake(FTakeReader& Reader, FTakeSummary& OutSummary)
+bool SummarizeTake(FTakeReader& Reader, FTakeSummary& OutSummary, FTakeProgress* Progress)
 {
 	TFunction<void(const FString&)> Told = Reader.OnProblem;
 	Reader.OnProblem = [&OutSummary, &Told](const FString& Problem) {
@@ -107,6 +108,10 @@ bool SummarizeTake(FTakeReader& Reader, FTakeSummary& OutSummary)
 	FTakeEvent Event;
 	while (Reader.Next(Event))
 	{
+		if (Progress)
+		{
+			Progress->Update(Reader.GetBytesRead(), Reader.GetFileSize());
+		}
 		OutSummary.First = OutSummary.Lines == 0 ? Event.Time : OutSummary.First;
 		OutSummary.Last = Event.Time;
 		++OutSummary.Lines;

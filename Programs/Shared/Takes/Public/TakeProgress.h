@@ -8,6 +8,8 @@ class FTakeProgress
 {
 public:
 	explicit FTakeProgress(FString InWhat);
+	/** Starts over, for the next stage of the same job. */
+	void SetWhat(FString InWhat) { What = MoveTemp(InWhat); Shown = -1; }
 	~FTakeProgress();
 	FTakeProgress(const FTakeProgress&) = delete;
 	FTakeProgress& operator=(const FTakeProgress&) = delete;

@@ -57,7 +57,9 @@ struct FTakeSummary
 std::vector<FTakeGap> FindTakeGaps(const FTakeSubjectSummary& Subject);
 
 class FTakeReader;
+class FTakeProgress;
 
 /** Reads the rest of the take through Reader into a summary (Reader's problems are counted, and
- *  still told to its OnProblem). False when the file could not be read on (Reader's error). */
-bool SummarizeTake(FTakeReader& Reader, FTakeSummary& OutSummary);
+ *  still told to its OnProblem), showing how far it is on Progress when given. False when the
+ *  file could not be read on (Reader's error). */
+bool SummarizeTake(FTakeReader& Reader, FTakeSummary& OutSummary, FTakeProgress* Progress = nullptr);
