@@ -96,6 +96,9 @@ TEST(ZevoEditorTake, BadTakesAreNamedLineByLineAndWhatIsSoundIsExported)
 			"line 1: frame of subject \"Actor1\" before its static data (skipped)"},
 		{"no such subject", Take(3), 1, "has no subject Actor2 with static data"},
 		{"not a take at all", std::string("\x89PNG\r\n\x1a\n\0\0", 10), 1, "line 1: not "},
+		{"a character without bones", TakeLines::Static("Actor1", "LiveLinkAnimationRole") + "\n"
+				+ TakeLines::Frame(0.0, "Actor1", TakeLines::FJson::array(), TakeLines::FJson::array()) + "\n",
+			1, "the skeleton of Actor1 has no bones"},
 	};
 	for (const auto& Case : Cases)
 	{

@@ -155,6 +155,11 @@ public:
 	bool Begin(const FTakeEvent& Static, const FTakeSubjectPlan& Plan, const FString& TemporaryPath, FString& OutError) override
 	{
 		Parents = std::vector<int32>(Static.BoneParents.begin(), Static.BoneParents.end());
+		if (Parents.empty())
+		{
+			OutError = FString::Printf("the skeleton of %s has no bones", *Static.Subject);
+			return false;
+		}
 		for (size_t Bone = 0; Bone < Parents.size(); ++Bone)
 		{
 			if (Parents[Bone] >= int32(Bone) || (Bone > 0) != (Parents[Bone] >= 0))
