@@ -63,15 +63,31 @@ std::map<std::string, const aiNodeAnim*> Channels(const aiScene& Scene)
 	return Out;
 }
 
-/** A channel's rotation at frame Frame: a channel that never moves holds one key. */
-aiQuaternion RotationAt(const aiNodeAnim& Channel, size_t Frame)
+/** A joint's local transform at rest, from its node. */
+void RestOf(const aiScene& Scene, const std::string& Joint, aiQuaternion& OutRotation, aiVector3D& OutPosition)
 {
-	return Channel.mRotationKeys[Channel.mNumRotationKeys == 1 ? 0 : Frame].mValue;
+	const aiNode* Node = Scene.mRootNode->FindNode(Joint.c_str());
+	EXPECT_TRUE(Node) << Joint;
+	aiVector3D Scale;
+	(Node ? Node->mTransformation : aiMatrix4x4()).Decompose(Scale, OutRotation, OutPosition);
 }
 
-aiVector3D PositionAt(const aiNodeAnim& Channel, size_t Frame)
+/** A joint's rotation at frame Frame: a value that never moves holds one key, or none when it
+ *  stays at rest (and a joint that stays wholly at rest has no channel). */
+aiQuaternion RotationAt(const aiScene& Scene, const aiNodeAnim* Channel, const std::string& Joint, size_t Frame)
 {
-	return Channel.mPositionKeys[Channel.mNumPositionKeys == 1 ? 0 : Frame].mValue;
+	aiQuaternion Rotation;
+	aiVector3D Position;
+	RestOf(Scene, Joint, Rotation, Position);
+	return !Channel || Channel->mNumRotationKeys == 0 ? Rotation : Channel->mRotationKeys[Channel->mNumRotationKeys == 1 ? 0 : Frame].mValue;
+}
+
+aiVector3D PositionAt(const aiScene& Scene, const aiNodeAnim* Channel, const std::string& Joint, size_t Frame)
+{
+	aiQuaternion Rotation;
+	aiVector3D Position;
+	RestOf(Scene, Joint, Rotation, Position);
+	return !Channel || Channel->mNumPositionKeys == 0 ? Position : Channel->mPositionKeys[Channel->mNumPositionKeys == 1 ? 0 : Frame].mValue;
 }
 
 std::string Endpoint(int Port)
@@ -168,11 +184,11 @@ TEST_F(ZevoEditorTakeExport, BvhHoldsEveryRecordedFrameOfTheStreamSkeleton)
 			// The right-handed file mirrors the stream's X: (x, y, z, w) is written (x, -y, -z, w).
 			const FJson& R = Transforms[Bone]["r"];
 			const aiQuaternion Expected(R[3].get<double>(), R[0].get<double>(), -R[1].get<double>(), -R[2].get<double>());
-			const aiQuaternion Read = RotationAt(*ByJoint.at(Bones[Bone].get<std::string>()), Frame);
+			const aiQuaternion Read = RotationAt(*Scene, ByJoint.at(Bones[Bone].get<std::string>()), Bones[Bone], Frame);
 			ASSERT_LT(DegreesBetween(Read, Expected), 0.01) << "frame " << Frame << ", " << Bones[Bone];
 		}
 		const FJson& Hips = Transforms[0]["t"];
-		const aiVector3D Read = PositionAt(*ByJoint.at("Hips"), Frame);
+		const aiVector3D Read = PositionAt(*Scene, ByJoint.at("Hips"), "Hips", Frame);
 		EXPECT_NEAR(Read.x, -100.0 * Hips[0].get<double>(), 0.01) << "frame " << Frame;
 		EXPECT_NEAR(Read.y, 100.0 * Hips[1].get<double>(), 0.01) << "frame " << Frame;
 		EXPECT_NEAR(Read.z, 100.0 * Hips[2].get<double>(), 0.01) << "frame " << Frame;
@@ -213,14 +229,13 @@ TEST_F(ZevoEditorTakeExport, GltfHoldsThePosesAnimateBuiltAndPassesTheValidator)
 		{
 			const std::string Name = Pose["bones"][Bone];
 			const FJson& Built = Pose["transforms"][Bone];
-			const auto Channel = ByJoint.find(Name);
-			ASSERT_NE(Channel, ByJoint.end()) << Name;
+			const aiNodeAnim* Channel = ByJoint.count(Name) ? ByJoint.at(Name) : nullptr;
 			// The file is right-handed, Y up, in metres: an engine rotation (x, y, z, w) is (-x, -z, -y, w).
 			const FJson& R = Built["r"];
 			const aiQuaternion Expected(R[3].get<double>(), -R[0].get<double>(), -R[2].get<double>(), -R[1].get<double>());
-			ASSERT_LT(DegreesBetween(RotationAt(*Channel->second, Frame), Expected), 0.01) << "frame " << Frame << ", " << Name;
+			ASSERT_LT(DegreesBetween(RotationAt(*Scene, Channel, Name, Frame), Expected), 0.01) << "frame " << Frame << ", " << Name;
 			const FJson& T = Built["t"];
-			const aiVector3D Read = PositionAt(*Channel->second, Frame);
+			const aiVector3D Read = PositionAt(*Scene, Channel, Name, Frame);
 			ASSERT_NEAR(100.0 * Read.x, T[0].get<double>(), 0.01) << "frame " << Frame << ", " << Name;
 			ASSERT_NEAR(100.0 * Read.y, T[2].get<double>(), 0.01) << "frame " << Frame << ", " << Name;
 			ASSERT_NEAR(100.0 * Read.z, T[1].get<double>(), 0.01) << "frame " << Frame << ", " << Name;

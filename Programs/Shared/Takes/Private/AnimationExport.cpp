@@ -37,8 +37,10 @@ struct FFileFrame
 	}
 };
 
-/** One animated value of a joint. A value that never changes keeps a single key, so that the
- *  file animates only what moves; once it changes, the held keys are written out. The keys go
+/** One animated value of a joint. A value that never changes keeps a single key, and none at all
+ *  when it is the joint's rest value, so that the file animates only what moves (the glTF writer
+ *  copies all it has written before each array it adds: fewer arrays, much less copying); once it
+ *  changes, the held keys are written out. The keys go
  *  straight into the array the scene takes over, made once for the frames the take was found to
  *  hold, so that the largest part of the export is never copied. */
 template <typename KeyType>
@@ -70,6 +72,13 @@ public:
 			Keys.reset(new KeyType[1]);
 		}
 		Keys[Count++] = KeyType(FrameTimes[Frame], Value);
+	}
+
+	/** Whether the value never left Rest, so that the file needs no key for it. */
+	template <typename ValueType>
+	bool StaysAt(const ValueType& Rest) const
+	{
+		return !bVaries && (Count == 0 || Keys[0].mValue == Rest);
 	}
 
 	/** Hands the keys over to the scene, which frees them. */
@@ -258,16 +267,31 @@ aiAnimation* FAnimationWriter::MakeAnimation(const FReferenceSkeleton& Reference
 		// the keys after the end: the length is rounded up instead.
 		Take->mDuration = std::ceil(Take->mDuration);
 	}
-	Take->mNumChannels = unsigned(Joints.size());
-	Take->mChannels = new aiNodeAnim*[Joints.size()];
+	// In glTF a value that stays at rest has no keys (its node's transform is its pose throughout),
+	// and a joint all of whose values do has no channel. The FBX reader needs every value of a
+	// channel (it crashes on a missing one), so FBX keeps them all.
+	const bool bDropResting = Format == EAnimationFileFormat::Gltf;
+	std::vector<aiNodeAnim*> Channels;
 	for (size_t Bone = 0; Bone < Joints.size(); ++Bone)
 	{
-		aiNodeAnim* Channel = Take->mChannels[Bone] = new aiNodeAnim();
+		const FTransform& Rest = Reference.GetRefBonePose()[int32(Bone)];
+		FJointTracks& Tracks = Joints[Bone];
+		const bool bRotationRests = bDropResting && Tracks.Rotation.StaysAt(FFileFrame::Rotation(Rest.GetRotation()));
+		const bool bPositionRests = bDropResting && Tracks.Position.StaysAt(File.Position(Rest.GetTranslation()));
+		const bool bScaleRests = bDropResting && Tracks.Scale.StaysAt(FFileFrame::Scale(Rest.GetScale3D()));
+		if (bRotationRests && bPositionRests && bScaleRests)
+		{
+			continue;
+		}
+		aiNodeAnim* Channel = Channels.emplace_back(new aiNodeAnim());
 		Channel->mNodeName = Reference.GetBoneName(int32(Bone)).ToString().ToStdString();
-		Channel->mRotationKeys = Joints[Bone].Rotation.Release(Channel->mNumRotationKeys);
-		Channel->mPositionKeys = Joints[Bone].Position.Release(Channel->mNumPositionKeys);
-		Channel->mScalingKeys = Joints[Bone].Scale.Release(Channel->mNumScalingKeys);
+		Channel->mRotationKeys = bRotationRests ? nullptr : Tracks.Rotation.Release(Channel->mNumRotationKeys);
+		Channel->mPositionKeys = bPositionRests ? nullptr : Tracks.Position.Release(Channel->mNumPositionKeys);
+		Channel->mScalingKeys = bScaleRests ? nullptr : Tracks.Scale.Release(Channel->mNumScalingKeys);
 	}
+	Take->mNumChannels = unsigned(Channels.size());
+	Take->mChannels = new aiNodeAnim*[Channels.size()];
+	std::copy(Channels.begin(), Channels.end(), Take->mChannels);
 	return Take;
 }
 
