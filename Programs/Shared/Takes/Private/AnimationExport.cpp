@@ -324,7 +324,7 @@ bool FAnimationWriter::Finish(FTakeExportResult& OutResult, FString& OutError)
 	// FBX as text: the library's binary FBX writer makes files that its own reader refuses.
 	if (Exporter.Export(&Scene, Format == EAnimationFileFormat::Gltf ? "glb2" : "fbxa", *TemporaryPath) != aiReturn_SUCCESS)
 	{
-		OutError = FString::Printf("cannot write %s: %s", *TemporaryPath, Exporter.GetErrorString());
+		OutError = FString::Printf("cannot write the temporary file %s: %s", *TemporaryPath, Exporter.GetErrorString());
 		return false;
 	}
 	const double Seconds = FrameTimes.empty() ? 0.0 : FrameTimes.back() / TicksPerSecond;

@@ -180,7 +180,7 @@ public:
 		Path = TemporaryPath;
 		if (!File)
 		{
-			OutError = FString::Printf("cannot write %s: %s", *TemporaryPath, std::strerror(errno));
+			OutError = FString::Printf("cannot write the temporary file %s: %s", *TemporaryPath, std::strerror(errno));
 			return false;
 		}
 		std::string Text = "HIERARCHY\n";
@@ -215,7 +215,7 @@ public:
 		File = nullptr;
 		if (bFailed || !bClosed)
 		{
-			OutError = FString::Printf("cannot write %s: %s", *Path, std::strerror(errno));
+			OutError = FString::Printf("cannot write the temporary file %s: %s", *Path, std::strerror(errno));
 			return false;
 		}
 		if (FramesWritten != FrameCount)
