@@ -1,0 +1,107 @@
+#include "ViewerFeedSession.h"
+
+#include <boost/asio/buffer.hpp>
+
+namespace websocket = boost::beast::websocket;
+
+namespace
+{
+constexpr auto MinInterval = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+	std::chrono::duration<double>(1.0 / FViewerFeedSession::MaxUpdatesPerSecond));
+// A page answers pings within a few seconds even in a background tab; one that does not is gone.
+constexpr auto IdleTimeout = std::chrono::seconds(20);
+// Pages send nothing but pongs and a close; anything bigger is not a page.
+constexpr size_t MaxIncomingMessage = 4096;
+}
+
+FViewerFeedSession::FViewerFeedSession(boost::beast::tcp_stream&& Stream, std::shared_ptr<FViewerHub> InHub)
+	: Socket(std::move(Stream)), Hub(std::move(InHub)), Pacer(Socket.get_executor())
+{
+}
+
+FViewerFeedSession::~FViewerFeedSession()
+{
+	Hub->ReleaseConnectionSlot();
+}
+
+void FViewerFeedSession::Accept(boost::beast::http::request<boost::beast::http::empty_body> Request)
+{
+	boost::beast::get_lowest_layer(Socket).expires_never();
+	websocket::stream_base::timeout Timeout = websocket::stream_base::timeout::suggested(boost::beast::role_type::server);
+	Timeout.idle_timeout = IdleTimeout;
+	Timeout.keep_alive_pings = true;
+	Socket.set_option(Timeout);
+	Socket.read_message_max(MaxIncomingMessage);
+	Socket.text(true);
+	Socket.async_accept(Request, [Self = shared_from_this()](boost::beast::error_code Error) {
+		if (Error)
+		{
+			return;
+		}
+		Self->bOpen = true;
+		Self->Hub->AddFeed(Self);
+		Self->ReadAndDrop();
+		Self->OnStateAvailable();
+	});
+}
+
+void FViewerFeedSession::ReadAndDrop()
+{
+	Socket.async_read(Incoming, [Self = shared_from_this()](boost::beast::error_code Error, size_t) {
+		if (Error)
+		{
+			// Closed by the page, timed out or refused: the pending write ends with an error too.
+			Self->bOpen = false;
+			Self->Pacer.cancel();
+			return;
+		}
+		Self->Incoming.consume(Self->Incoming.size());
+		Self->ReadAndDrop();
+	});
+}
+
+void FViewerFeedSession::OnStateAvailable()
+{
+	if (!bOpen || bWriting || bPacerArmed)
+	{
+		return;
+	}
+	const auto Due = LastSend + MinInterval;
+	if (std::chrono::steady_clock::now() < Due)
+	{
+		bPacerArmed = true;
+		Pacer.expires_at(Due);
+		Pacer.async_wait([Self = shared_from_this()](boost::beast::error_code Error) {
+			Self->bPacerArmed = false;
+			if (!Error)
+			{
+				Self->OnStateAvailable();
+			}
+		});
+		return;
+	}
+	SendLatest();
+}
+
+void FViewerFeedSession::SendLatest()
+{
+	const FSerializedState Latest = Hub->GetLatestJson();
+	if (!Latest.Json || Latest.Serial == SentSerial)
+	{
+		return;
+	}
+	Sending = Latest.Json;
+	SentSerial = Latest.Serial;
+	LastSend = std::chrono::steady_clock::now();
+	bWriting = true;
+	Socket.async_write(boost::asio::buffer(*Sending), [Self = shared_from_this()](boost::beast::error_code Error, size_t) {
+		Self->bWriting = false;
+		Self->Sending.reset();
+		if (Error)
+		{
+			Self->bOpen = false;
+			return;
+		}
+		Self->OnStateAvailable();
+	});
+}
