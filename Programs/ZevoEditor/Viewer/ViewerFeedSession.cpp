@@ -12,6 +12,9 @@ constexpr auto MinInterval = std::chrono::duration_cast<std::chrono::steady_cloc
 constexpr auto IdleTimeout = std::chrono::seconds(20);
 // Pages send nothing but pongs and a close; anything bigger is not a page.
 constexpr size_t MaxIncomingMessage = 4096;
+// What the kernel may hold for a page beyond the message being written: a few states, so that a
+// page that falls behind is sent a fresh one as soon as it catches up, not a backlog.
+constexpr int SendBufferBytes = 128 * 1024;
 }
 
 FViewerFeedSession::FViewerFeedSession(boost::beast::tcp_stream&& Stream, std::shared_ptr<FViewerHub> InHub)
@@ -27,6 +30,8 @@ FViewerFeedSession::~FViewerFeedSession()
 void FViewerFeedSession::Accept(boost::beast::http::request<boost::beast::http::empty_body> Request)
 {
 	boost::beast::get_lowest_layer(Socket).expires_never();
+	boost::beast::error_code Ignored;
+	boost::beast::get_lowest_layer(Socket).socket().set_option(boost::asio::socket_base::send_buffer_size(SendBufferBytes), Ignored);
 	websocket::stream_base::timeout Timeout = websocket::stream_base::timeout::suggested(boost::beast::role_type::server);
 	Timeout.idle_timeout = IdleTimeout;
 	Timeout.keep_alive_pings = true;

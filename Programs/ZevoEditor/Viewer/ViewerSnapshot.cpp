@@ -233,14 +233,21 @@ const TArray<FVector>& FViewerSnapshot::FindOrMakeRestOffsets(FSubjectHistory& H
 			TPoseJoints->Add(Reference->GetBoneName(Index), EngineToStreamPosition(Reference->GetComponentSpaceTransform(Index).GetTranslation()));
 		}
 	}
+	// The T-pose skeleton is named after the stream bone identifiers, which spell the toes
+	// "LeftToe" where the stream spells them "LeftToes".
+	const auto FindJoint = [this](FName StreamName) {
+		const FVector* Found = TPoseJoints->Find(StreamName);
+		const FString Name = StreamName.ToString();
+		return Found || !Name.EndsWith("s") ? Found : TPoseJoints->Find(FName(*Name.LeftChop(1)));
+	};
 	const FLiveLinkSkeletonStaticData& Skeleton = *Frame.StaticData.Cast<FLiveLinkSkeletonStaticData>();
 	History.Skeleton = Frame.StaticData.Share();
 	History.RestOffsets.Init(FVector::ZeroVector, Skeleton.BoneNames.Num());
 	for (int32 Index = 0; Index < Skeleton.BoneNames.Num(); ++Index)
 	{
 		const int32 Parent = Skeleton.BoneParents[Index];
-		const FVector* Joint = TPoseJoints->Find(Skeleton.BoneNames[Index]);
-		const FVector* ParentJoint = Parent == INDEX_NONE ? nullptr : TPoseJoints->Find(Skeleton.BoneNames[Parent]);
+		const FVector* Joint = FindJoint(Skeleton.BoneNames[Index]);
+		const FVector* ParentJoint = Parent == INDEX_NONE ? nullptr : FindJoint(Skeleton.BoneNames[Parent]);
 		if (Joint && ParentJoint)
 		{
 			History.RestOffsets[Index] = *Joint - *ParentJoint;

@@ -25,10 +25,14 @@ const setPose = (object, p, q) => {
   object.quaternion.set(q[0], q[1], q[2], q[3]);
 };
 
-/** Bones as lines from each joint to its parent's, and a small ball per joint. */
+/**
+ * Bones as lines from each joint to its parent's, and a small ball per joint. A target's root bone
+ * stays at the mesh's origin on the floor while the hips move: its line to the hips is left out.
+ */
 class SkeletonView {
   constructor(kind, name, parent) {
     this.kind = kind;
+    this.linkRoot = kind === 'stream';
     this.group = new THREE.Group();
     this.material = new THREE.MeshBasicMaterial({ color: Colours[kind] });
     this.lines = new THREE.LineSegments(new THREE.BufferGeometry(), new THREE.LineBasicMaterial({ color: Colours[kind] }));
@@ -60,7 +64,8 @@ class SkeletonView {
       matrix.makeTranslation(x, y, z);
       this.joints.setMatrixAt(index, matrix);
       top = Math.max(top, z);
-      if (bone.parent >= 0 && bone.parent < bones.length) {
+      const parent = bones[bone.parent];
+      if (parent && (this.linkRoot || parent.parent >= 0)) {
         segments.push(...bones[bone.parent].p, x, y, z);
       }
     });
@@ -126,8 +131,9 @@ class PreviewMeshView {
     let bestDistance = Infinity;
     const line = new THREE.Line3();
     const closest = new THREE.Vector3();
-    rest.forEach((bone, index) => {
-      if (bone.parent < 0) return;
+    rest.forEach((bone) => {
+      // The root bone sits on the floor; its line to the hips is no part of the body.
+      if (bone.parent < 0 || rest[bone.parent].parent < 0) return;
       line.set(new THREE.Vector3(...rest[bone.parent].p), new THREE.Vector3(...bone.p));
       const distance = line.closestPointToPoint(vertex, true, closest).distanceToSquared(vertex);
       if (distance < bestDistance) {
@@ -276,7 +282,8 @@ export class ViewerScene {
   update(state) {
     const subjectKey = (subject) => `${subject.source}/${subject.name}`;
     const skeletons = state.subjects.filter((subject) => !subject.prop);
-    syncViews(this.streams, skeletons, subjectKey, (subject) => new SkeletonView('stream', subject.name, this.content),
+    syncViews(this.streams, skeletons, subjectKey,
+      (subject) => Object.assign(new SkeletonView('stream', subject.name, this.content), { owner: subject.name }),
       (view, subject) => view.setBones(subject.bones));
     syncViews(this.props, state.subjects.filter((subject) => subject.prop), subjectKey,
       (subject) => Object.assign(new ShapeView('prop', this.content), { label: this.addLabel(subject.name, 'prop') }),
@@ -286,7 +293,8 @@ export class ViewerScene {
       });
     const targetKey = (target, index) => `${index}/${target.subject}/${target.asset}`;
     syncViews(this.targets, state.targets, targetKey,
-      (target) => new SkeletonView('target', `${target.subject} → ${target.asset.split('/').pop()}`, this.targetLayer),
+      (target) => Object.assign(new SkeletonView('target', `${target.subject} → ${target.asset.split('/').pop().split('.')[0]}`,
+        this.targetLayer), { owner: target.subject }),
       (view, target) => view.setBones(target.bones));
     syncViews(this.meshes, state.targets.filter((target) => target.previewMesh), targetKey,
       (target) => this.loadPreviewMesh(state.targets.indexOf(target)),
@@ -360,11 +368,14 @@ export class ViewerScene {
     return { skeletons: drawn(this.streams), targets: drawn(this.targets), props: this.props.size, actors: this.actors.size };
   }
 
-  /** kind 'stream' (owner: subject name) or 'target' (owner: animated subject name). */
+  /**
+   * Where a joint is drawn, in the scene's (world) coordinates: kind 'stream' with the subject's
+   * name, or 'target' with the animated subject's name; null when there is no such joint.
+   */
   jointPosition(kind, owner, bone) {
     const views = kind === 'stream' ? this.streams : this.targets;
-    for (const [key, view] of views) {
-      if (key.split('/')[kind === 'stream' ? 1 : 1] === owner || key.endsWith(`/${owner}`)) return view.jointPosition(bone);
+    for (const view of views.values()) {
+      if (view.owner === owner) return view.jointPosition(bone);
     }
     return null;
   }
