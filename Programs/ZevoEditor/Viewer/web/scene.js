@@ -273,7 +273,8 @@ export class ViewerScene {
     this.meshes = new Map();
     this.props = new Map();
     this.actors = new Map();
-    this.framed = false;
+    this.framings = 0;
+    this.nextFraming = 0;
 
     new ResizeObserver(() => this.resize()).observe(container);
     this.resize();
@@ -301,8 +302,12 @@ export class ViewerScene {
       (view, target) => view.setBones(target.bones));
     syncViews(this.actors, state.actors, (actor, index) => `${index}/${actor.label}`,
       (actor) => new ActorView(actor.label, this.content), (view, actor) => view.set(actor));
-    if (!this.framed && (skeletons.some((subject) => subject.bones.length) || state.actors.length)) {
-      this.framed = true;
+    // Framed when the first things show, and once more a second later, when the props and the
+    // actors that follow them have moved to where they are; from then on the camera is the user's.
+    const hasContent = skeletons.some((subject) => subject.bones.length) || state.actors.length;
+    if (hasContent && this.framings < 2 && state.time >= this.nextFraming) {
+      this.framings += 1;
+      this.nextFraming = state.time + 1;
       this.frameAll();
     }
     this.requestRender();
@@ -353,8 +358,9 @@ export class ViewerScene {
     for (const view of this.actors.values()) box.expandByObject(view.group);
     if (box.isEmpty()) box.set(new THREE.Vector3(-100, -100, 0), new THREE.Vector3(100, 100, 180));
     const centre = box.getCenter(new THREE.Vector3());
-    const radius = Math.max(box.getSize(new THREE.Vector3()).length() / 2, 100);
-    const distance = radius / Math.sin(THREE.MathUtils.degToRad(this.camera.fov / 2));
+    const size = box.getSize(new THREE.Vector3());
+    const radius = Math.max(size.x, size.y, size.z, 200) * 0.6;
+    const distance = radius / Math.tan(THREE.MathUtils.degToRad(this.camera.fov / 2));
     const direction = new THREE.Vector3(-1, -1.2, 0.7).normalize();
     this.camera.position.copy(centre).addScaledVector(direction, distance);
     this.controls.target.copy(centre);
