@@ -1,5 +1,6 @@
 #include "JsonWriter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -49,8 +50,9 @@ void FJsonWriter::Separate()
 void FJsonWriter::Key(std::string_view Name)
 {
 	Separate();
-	AppendEscaped(Name);
-	Out += ':';
+	Out += '"';
+	Out += Name;
+	Out += "\":";
 	bAfterKey = true;
 }
 
@@ -93,6 +95,17 @@ void FJsonWriter::AppendEscaped(std::string_view Text)
 {
 	static const char Hex[] = "0123456789abcdef";
 	Out += '"';
+	// Most text (bone names, labels) is plain ASCII: copied whole.
+	const bool bPlain = std::all_of(Text.begin(), Text.end(), [](char C) {
+		const unsigned char Byte = static_cast<unsigned char>(C);
+		return Byte >= 0x20 && Byte < 0x80 && Byte != '"' && Byte != '\\';
+	});
+	if (bPlain)
+	{
+		Out += Text;
+		Out += '"';
+		return;
+	}
 	for (size_t At = 0; At < Text.size();)
 	{
 		const unsigned char Byte = static_cast<unsigned char>(Text[At]);

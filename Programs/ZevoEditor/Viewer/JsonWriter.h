@@ -9,11 +9,13 @@
 class FJsonWriter
 {
 public:
+	explicit FJsonWriter(size_t ExpectedBytes = 0) { Out.reserve(ExpectedBytes); }
+
 	void BeginObject() { Separate(); Out += '{'; bFirst = true; }
 	void EndObject() { Out += '}'; bFirst = false; }
 	void BeginArray() { Separate(); Out += '['; bFirst = true; }
 	void EndArray() { Out += ']'; bFirst = false; }
-	/** The key of the next value in an object. */
+	/** The key of the next value in an object: a name of this program's, written as it is. */
 	void Key(std::string_view Name);
 
 	void String(std::string_view Text);
@@ -22,6 +24,8 @@ public:
 	void Integer(long long Value);
 	/** Fixed notation with Decimals digits after the point; not-a-number and infinities as null. */
 	void Number(double Value, int Decimals);
+	/** A value that is JSON text already. */
+	void Raw(std::string_view Json) { Separate(); Out += Json; }
 
 	const std::string& GetText() const { return Out; }
 	std::string Take() { return std::move(Out); }

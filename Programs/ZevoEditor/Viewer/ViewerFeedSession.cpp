@@ -1,5 +1,6 @@
 #include "ViewerFeedSession.h"
 
+#include <algorithm>
 #include <boost/asio/buffer.hpp>
 
 namespace websocket = boost::beast::websocket;
@@ -71,11 +72,10 @@ void FViewerFeedSession::OnStateAvailable()
 	{
 		return;
 	}
-	const auto Due = LastSend + MinInterval;
-	if (std::chrono::steady_clock::now() < Due)
+	if (std::chrono::steady_clock::now() < NextSendAt)
 	{
 		bPacerArmed = true;
-		Pacer.expires_at(Due);
+		Pacer.expires_at(NextSendAt);
 		Pacer.async_wait([Self = shared_from_this()](boost::beast::error_code Error) {
 			Self->bPacerArmed = false;
 			if (!Error)
@@ -97,7 +97,11 @@ void FViewerFeedSession::SendLatest()
 	}
 	Sending = Latest.Json;
 	SentSerial = Latest.Serial;
-	LastSend = std::chrono::steady_clock::now();
+	// Sends keep to a 60 Hz grid that may fall behind now by half an interval: states of a 60 Hz
+	// engine loop go out as they come even when a tick is a little early, and yet no second holds
+	// more than one send over 60.
+	const auto Now = std::chrono::steady_clock::now();
+	NextSendAt = std::max(NextSendAt, Now - MinInterval / 2) + MinInterval;
 	bWriting = true;
 	Socket.async_write(boost::asio::buffer(*Sending), [Self = shared_from_this()](boost::beast::error_code Error, size_t) {
 		Self->bWriting = false;

@@ -37,7 +37,8 @@ private:
 	boost::beast::flat_buffer Incoming;
 	std::shared_ptr<const std::string> Sending;
 	uint64 SentSerial = 0;
-	std::chrono::steady_clock::time_point LastSend;
+	/** When the pace allows the next send. */
+	std::chrono::steady_clock::time_point NextSendAt;
 	bool bOpen = false;
 	bool bWriting = false;
 	bool bPacerArmed = false;

@@ -1,7 +1,6 @@
 #include "ViewerHttpSession.h"
 
 #include "ViewerFeedSession.h"
-#include "ViewerStateJson.h"
 #include "ViewerWebFiles.h"
 
 #include <boost/beast/http/read.hpp>
@@ -144,7 +143,8 @@ FViewerHttpSession::FResponse FViewerHttpSession::Route(const http::request<http
 		{
 			return Text(http::status::not_found, NotFound);
 		}
-		Keep = std::make_shared<const std::string>(ViewerPreviewMeshToJson(*State->Targets[Index].PreviewMesh));
+		// Shares the state's mesh, so the text lives while it is written.
+		Keep = std::shared_ptr<const std::string>(State->Targets[Index].PreviewMesh, &State->Targets[Index].PreviewMesh->Json);
 	}
 	else if (const FViewerWebFile* File = FindWebFile(Path))
 	{

@@ -7,6 +7,7 @@
 #include "Roles/LiveLinkTransformTypes.h"
 #include "UObject/ReflectedEnum.h"
 #include "UObject/UObjectGlobals.h"
+#include "ViewerStateJson.h"
 #include "ZevoBoneMapping.h"
 #include "ZevoLiveLinkPropComponent.h"
 #include "ZevoRemapAssetBase.h"
@@ -315,6 +316,7 @@ std::shared_ptr<const FViewerMapping> FViewerSnapshot::FindOrMakeMapping(const U
 	}
 	Mapping->Total = static_cast<int32>(Mapping->Rows.size());
 	Mapping->Percent = Mapping->Total > 0 ? Mapping->Mapped * 100 / Mapping->Total : 0;
+	Mapping->Json = ViewerMappingToJson(*Mapping);
 	Mappings.Add(&Asset, Mapping);
 	return Mapping;
 }
@@ -335,6 +337,7 @@ std::shared_ptr<const FViewerPreviewMesh> FViewerSnapshot::FindOrMakePreviewMesh
 		}
 		const FReferenceSkeleton& Reference = Skeleton.GetReferenceSkeleton();
 		Mesh->RestBones = ReferenceBones(Reference, Reference.GetRefBonePose());
+		Mesh->Json = ViewerPreviewMeshToJson(*Mesh);
 	}
 	PreviewMeshes.Add(&Skeleton, Mesh);
 	return Mesh;

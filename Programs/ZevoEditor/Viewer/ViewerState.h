@@ -80,6 +80,8 @@ struct FViewerMapping
 	int32 Mapped = 0;
 	int32 Total = 0;
 	int32 Percent = 0;
+	/** All of the above as JSON, written once when the panel is made: every state carries it. */
+	std::string Json;
 };
 
 /** A skeleton's preview mesh at rest: vertex positions and the bones' rest pose in component space. */
@@ -87,6 +89,8 @@ struct FViewerPreviewMesh
 {
 	std::vector<FVector> Vertices;
 	std::vector<FViewerBone> RestBones;
+	/** All of the above as JSON, written once when the mesh is taken. */
+	std::string Json;
 };
 
 struct FViewerTarget

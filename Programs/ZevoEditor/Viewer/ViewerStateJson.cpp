@@ -170,7 +170,7 @@ void WriteTarget(FJsonWriter& Json, const FViewerTarget& Target)
 	Json.Key("mapping");
 	if (Target.Mapping)
 	{
-		WriteMapping(Json, *Target.Mapping);
+		Json.Raw(Target.Mapping->Json);
 	}
 	else
 	{
@@ -215,7 +215,8 @@ void WriteList(FJsonWriter& Json, const char* Key, const std::vector<T>& Items, 
 
 std::string ViewerStateToJson(const FViewerState& State)
 {
-	FJsonWriter Json;
+	// About the size of two characters, a prop, a retargeted character and its mapping.
+	FJsonWriter Json(32 * 1024);
 	Json.BeginObject();
 	Json.Key("time");
 	Json.Number(State.RunSeconds, 4);
@@ -235,6 +236,13 @@ std::string ViewerStateToJson(const FViewerState& State)
 	WriteList(Json, "targets", State.Targets, WriteTarget);
 	WriteList(Json, "actors", State.Actors, WriteActor);
 	Json.EndObject();
+	return Json.Take();
+}
+
+std::string ViewerMappingToJson(const FViewerMapping& Mapping)
+{
+	FJsonWriter Json;
+	WriteMapping(Json, Mapping);
 	return Json.Take();
 }
 

@@ -23,5 +23,9 @@
 
 std::string ViewerStateToJson(const FViewerState& State);
 
-/** A target's preview mesh: { "vertices": [x, y, z, x, y, z, ...], "restBones": [ bones ] }. */
+/** A target's "mapping" (the state carries the text its mapping was made with, FViewerMapping::Json). */
+std::string ViewerMappingToJson(const FViewerMapping& Mapping);
+
+/** A target's preview mesh, GET /api/preview-mesh?target=N: { "vertices": [x, y, z, x, y, z, ...],
+ *  "restBones": [ bones ] }. */
 std::string ViewerPreviewMeshToJson(const FViewerPreviewMesh& Mesh);
