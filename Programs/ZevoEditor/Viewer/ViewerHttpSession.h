@@ -1,12 +1,8 @@
 #pragma once
-// FViewerHttpSession: one HTTP connection to the viewer, on the network thread. It answers GET
-// requests one after another on a kept-alive connection:
-//   /, /index.html and the page's other files      the embedded web files
-//   /api/state                                     the latest state as one JSON document (503 before the first)
-//   /api/preview-mesh?target=N                     target N's preview mesh at rest (404 when it has none)
-//   /api/feed with a WebSocket upgrade             handed to an FViewerFeedSession
-// and refuses everything else with a status and a short text: unknown paths 404, other methods
-// 405, headers over MaxHeaderBytes 431, any body or a malformed request 400 (then it closes).
+// FViewerHttpSession: one HTTP connection to the viewer, on the network thread. It answers requests
+// one after another on a kept-alive connection as RouteViewerRequest decides, hands a WebSocket
+// upgrade of /api/feed to an FViewerFeedSession, and refuses what cannot be read with a status and
+// a short text before it closes: headers over MaxHeaderBytes 431, any body or a malformed request 400.
 // A client that sends nothing for IdleSeconds, or does not take a response within that time, is
 // dropped.
 #include "ViewerHub.h"
@@ -36,9 +32,8 @@ private:
 
 	void ReadRequest();
 	void OnRequest(boost::beast::error_code Error);
-	/** The response to a well-formed request; Keep holds the body's memory while it is written. */
-	FResponse Route(const boost::beast::http::request<boost::beast::http::empty_body>& Request, std::shared_ptr<const std::string>& Keep);
-	void Write(FResponse Response, std::shared_ptr<const std::string> Keep, bool bClose);
+	/** Keep holds the body's memory while it is written. */
+	void Write(FResponse Response, std::shared_ptr<const void> Keep, bool bClose);
 
 	boost::beast::tcp_stream Stream;
 	std::shared_ptr<FViewerHub> Hub;
