@@ -12,11 +12,9 @@
 
 #include <algorithm>
 #include <arpa/inet.h>
+#include "ViewerFeedPage.h"
+
 #include <benchmark/benchmark.h>
-#include <boost/asio/ip/tcp.hpp>
-#include <boost/beast/core/buffers_to_string.hpp>
-#include <boost/beast/core/flat_buffer.hpp>
-#include <boost/beast/websocket.hpp>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -160,37 +158,6 @@ void Stream(int UdpPort, double Seconds, std::map<int, FClock::time_point>* Sent
 	}
 }
 
-/** A page on its own thread: calls OnState(text, time of receipt) for every state until the server closes. */
-class FPage
-{
-public:
-	FPage(int Port, std::function<void(const std::string&, FClock::time_point)> OnState)
-		: Thread([Port, OnState] {
-			  boost::asio::io_context Io;
-			  boost::beast::websocket::stream<boost::asio::ip::tcp::socket> Socket(Io);
-			  boost::beast::error_code Error;
-			  Socket.next_layer().connect({boost::asio::ip::address_v4::loopback(), static_cast<unsigned short>(Port)}, Error);
-			  if (!Error)
-			  {
-				  Socket.handshake("127.0.0.1", "/api/feed", Error);
-			  }
-			  for (boost::beast::flat_buffer Buffer; !Error; Buffer.clear())
-			  {
-				  Socket.read(Buffer, Error);
-				  if (!Error && OnState)
-				  {
-					  OnState(boost::beast::buffers_to_string(Buffer.data()), FClock::now());
-				  }
-			  }
-		  })
-	{
-	}
-	~FPage() { Thread.join(); }
-
-private:
-	std::thread Thread;
-};
-
 /** The frame number a state shows (Actor1's hips), or -1. */
 int FrameShown(const std::string& Text)
 {
@@ -220,7 +187,7 @@ void BM_DatagramToFeedLatency(benchmark::State& State)
 		std::map<int, FClock::time_point> SeenAt;
 		{
 			FEditor Editor(UdpPort, true);
-			auto Page = std::make_unique<FPage>(Editor.ViewPort, [&](const std::string& Text, FClock::time_point At) {
+			auto Page = std::make_unique<FViewerFeedPage>(Editor.ViewPort, [&](const std::string& Text, FClock::time_point At) {
 				const int Frame = FrameShown(Text);
 				if (Frame >= 0 && !SeenAt.contains(Frame))
 				{
@@ -259,10 +226,10 @@ void BM_EditorCpu(benchmark::State& State)
 	for (auto _ : State)
 	{
 		FEditor Editor(UdpPort, Mode > 0);
-		std::vector<std::unique_ptr<FPage>> Pages;
+		std::vector<std::unique_ptr<FViewerFeedPage>> Pages;
 		for (int Page = 0; Mode == 2 && Page < 4; ++Page)
 		{
-			Pages.push_back(std::make_unique<FPage>(Editor.ViewPort, nullptr));
+			Pages.push_back(std::make_unique<FViewerFeedPage>(Editor.ViewPort, nullptr));
 		}
 		std::thread Sender([UdpPort] { Stream(UdpPort, 22.0, nullptr, nullptr); });
 		std::this_thread::sleep_for(std::chrono::seconds(1));

@@ -24,10 +24,9 @@
 #include "ZevoStreamSkeleton.h"
 #include "ZevoSyntheticPerformance.h"
 
+#include "ViewerFeedPage.h"
+
 #include <benchmark/benchmark.h>
-#include <boost/asio/ip/tcp.hpp>
-#include <boost/beast/core/flat_buffer.hpp>
-#include <boost/beast/websocket.hpp>
 #include <chrono>
 #include <thread>
 
@@ -45,33 +44,6 @@ public:
 	FText GetSourceType() const override { return FText::FromString("Benchmark"); }
 	FText GetSourceMachineName() const override { return FText::FromString("127.0.0.1:0"); }
 	FText GetSourceStatus() const override { return FText::FromString("Receiving"); }
-};
-
-/** A page reading the feed on a thread of its own until the server closes. */
-class FPage
-{
-public:
-	explicit FPage(int Port)
-		: Thread([this, Port] {
-			  boost::asio::io_context Io;
-			  boost::beast::websocket::stream<boost::asio::ip::tcp::socket> Socket(Io);
-			  boost::beast::error_code Error;
-			  Socket.next_layer().connect({boost::asio::ip::address_v4::loopback(), static_cast<unsigned short>(Port)}, Error);
-			  if (!Error)
-			  {
-				  Socket.handshake("127.0.0.1", "/api/feed", Error);
-			  }
-			  for (boost::beast::flat_buffer Buffer; !Error; Buffer.clear())
-			  {
-				  Socket.read(Buffer, Error);
-			  }
-		  })
-	{
-	}
-	~FPage() { Thread.join(); }
-
-private:
-	std::thread Thread;
 };
 
 FLiveLinkFrameDataStruct CharacterFrame(const FZevoCharacterFrame& Source)
@@ -175,10 +147,10 @@ void BM_EngineTickWithViewer(benchmark::State& State)
 	{
 		Server = FViewerServer::Start(FIPv4Endpoint(FIPv4Address::InternalLoopback, 0), Error);
 	}
-	std::vector<std::unique_ptr<FPage>> Open;
+	std::vector<std::unique_ptr<FViewerFeedPage>> Open;
 	for (int Page = 0; Page < Pages; ++Page)
 	{
-		Open.push_back(std::make_unique<FPage>(Server->GetEndpoint().Port));
+		Open.push_back(std::make_unique<FViewerFeedPage>(Server->GetEndpoint().Port, nullptr));
 	}
 	FViewerSnapshot Snapshot;
 	const auto Start = FClock::now();

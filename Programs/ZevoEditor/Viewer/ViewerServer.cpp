@@ -13,7 +13,8 @@ struct FViewerServer::FNetwork
 	asio::io_context Io{1};
 	tcp::acceptor Acceptor{Io};
 	std::shared_ptr<FViewerHub> Hub = std::make_shared<FViewerHub>(Io);
-	FIPv4Address Address;
+	/** Where it listens, kept before the network thread starts: the acceptor is that thread's alone. */
+	FIPv4Endpoint Listening;
 	std::thread Thread;
 
 	void Accept()
@@ -36,7 +37,6 @@ struct FViewerServer::FNetwork
 std::unique_ptr<FViewerServer> FViewerServer::Start(const FIPv4Endpoint& Endpoint, FString& OutError)
 {
 	auto Network = std::make_unique<FNetwork>();
-	Network->Address = Endpoint.Address;
 	const tcp::endpoint Address(asio::ip::address_v4(Endpoint.Address.GetValue()), Endpoint.Port);
 	boost::system::error_code Error;
 	Network->Acceptor.open(Address.protocol(), Error);
@@ -57,6 +57,7 @@ std::unique_ptr<FViewerServer> FViewerServer::Start(const FIPv4Endpoint& Endpoin
 		OutError = FString::Printf("cannot listen on %s: %s", *Endpoint.ToString(), Error.message().c_str());
 		return nullptr;
 	}
+	Network->Listening = FIPv4Endpoint(Endpoint.Address, Network->Acceptor.local_endpoint().port());
 	Network->Accept();
 	FNetwork* Running = Network.get();
 	Running->Thread = std::thread([Running] { Running->Io.run(); });
@@ -75,7 +76,7 @@ FViewerServer::~FViewerServer()
 
 FIPv4Endpoint FViewerServer::GetEndpoint() const
 {
-	return FIPv4Endpoint(Network->Address, Network->Acceptor.local_endpoint().port());
+	return Network->Listening;
 }
 
 void FViewerServer::Publish(std::shared_ptr<const FViewerState> State)
