@@ -2,13 +2,14 @@
 // skeleton, the T-pose deltas of a 70-bone target, and the pose build for one stream frame onto
 // it, warm (caches kept) and cold (first frame after an edit).
 #include "Animation/BonePose.h"
+#include "Interfaces/IPluginManager.h"
 #include "Logging/LogMacros.h"
 #include "ReferenceSkeleton.h"
 #include "SkeletonImporter.h"
 #include "UObject/UnrealType.h"
 #include "ZevoRemapAsset.h"
-#include "ZevoStreamSkeleton.h"
-#include "ZevoTposeCalculator.h"
+#include "Stream/ZevoStreamSkeleton.h"
+#include "Retarget/ZevoTposeCalculator.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,7 +18,7 @@ namespace
 /** The mannequin-style test rig, with extra helper bones (twists, a face) up to BoneCount bones. */
 std::unique_ptr<USkeleton> RigWithBones(int32 BoneCount)
 {
-	FSkeletonImportResult Imported = ImportSkeletonFromFile(ZEVO_RIGS_DIR "/Mannequin.fbx");
+	FSkeletonImportResult Imported = ImportSkeletonFromFile(ZEVO_TEST_RIGS_DIR "/Mannequin.fbx");
 	if (!Imported.Skeleton)
 	{
 		return nullptr;
@@ -105,4 +106,13 @@ void BM_BuildPose(benchmark::State& State)
 BENCHMARK(BM_BuildPose)->ArgName("cold")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 }
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+	// As the editor opens a project: the plugins' content is mounted before the first remap asset
+	// looks for its default T-pose skeleton there.
+	IPluginManager::Get().LoadModulesForEnabledPlugins(ELoadingPhase::EarliestPossible);
+	benchmark::Initialize(&argc, argv);
+	benchmark::RunSpecifiedBenchmarks();
+	benchmark::Shutdown();
+	return 0;
+}

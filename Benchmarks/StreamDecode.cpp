@@ -2,8 +2,8 @@
 // and a prop message (decode and frame build, pushed to a client that keeps nothing), liblo's
 // generic deserialiser walking the same bytes, and the floor of converting the 211 floats.
 #include "DiscardingLiveLinkClient.h"
-#include "ZevoCharacterFrame.h"
-#include "ZevoLiveLinkSource.h"
+#include "Stream/ZevoCharacterFrame.h"
+#include "Stream/ZevoLiveLinkSource.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

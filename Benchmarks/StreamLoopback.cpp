@@ -7,7 +7,7 @@
 #include "DiscardingLiveLinkClient.h"
 #include "Roles/LiveLinkAnimationTypes.h"
 #include "SocketSubsystem.h"
-#include "ZevoLiveLinkSource.h"
+#include "Stream/ZevoLiveLinkSource.h"
 
 #include <algorithm>
 #include <atomic>

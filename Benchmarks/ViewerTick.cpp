@@ -8,12 +8,14 @@
 #include "Animation/BonePose.h"
 #include "Engine/World.h"
 #include "Features/IModularFeatures.h"
+#include "Interfaces/IPluginManager.h"
 #include "LevelFile.h"
 #include "LiveLinkClient.h"
 #include "Logging/LogMacros.h"
 #include "Misc/Paths.h"
 #include "Roles/LiveLinkAnimationTypes.h"
 #include "Roles/LiveLinkTransformTypes.h"
+#include "Stream/ZevoStreamSkeleton.h"
 #include "UObject/UObjectGlobals.h"
 #include "ViewerServer.h"
 #include "ViewerSnapshot.h"
@@ -21,7 +23,6 @@
 #include "ZevoCharacterMessage.h"
 #include "ZevoPropMessage.h"
 #include "ZevoRemapAssetBase.h"
-#include "ZevoStreamSkeleton.h"
 #include "ZevoSyntheticPerformance.h"
 
 #include "ViewerFeedPage.h"
@@ -76,7 +77,6 @@ struct FEditorTick
 	FEditorTick() : Performance(2, 1)
 	{
 		FLogDispatcher::SetConsoleEnabled(false);
-		FPaths::SetProjectDir(ZEVO_DEMO_DIR "/");
 		IModularFeatures::Get().RegisterModularFeature(ILiveLinkClient::ModularFeatureName, &Client);
 		Source = Client.AddSource(MakeShared<FIdleSource>());
 		for (int32 Actor = 0; Actor < 2; ++Actor)
@@ -203,4 +203,13 @@ void BM_SerializeState(benchmark::State& State)
 BENCHMARK(BM_SerializeState)->Unit(benchmark::kMicrosecond);
 }
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+	// As the editor opens the Demo project: its assets, and the plugin's content they refer to.
+	FPaths::SetProjectDir(ZEVO_DEMO_DIR "/");
+	IPluginManager::Get().LoadModulesForEnabledPlugins(ELoadingPhase::EarliestPossible);
+	benchmark::Initialize(&argc, argv);
+	benchmark::RunSpecifiedBenchmarks();
+	benchmark::Shutdown();
+	return 0;
+}

@@ -2,7 +2,7 @@
 // rest is the whole datagram or the arguments behind the character or prop address, so that both
 // decoders are reached without the fuzzer having to guess a 32-character address.
 #include "DiscardingLiveLinkClient.h"
-#include "ZevoLiveLinkSource.h"
+#include "Stream/ZevoLiveLinkSource.h"
 
 #include <cstdlib>
 #include <cstring>

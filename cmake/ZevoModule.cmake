@@ -1,9 +1,13 @@
-# zevo_module(NAME <lib> DIR <folder> [DEPS <libs...>])
+# zevo_module(NAME <lib> DIR <folder> [ENGINE_MODULES <names...>] [DEPS <libs...>] [TEST_DEPS <libs...>])
 # One engine-style module: Public/ headers, Private/ sources built as a shared library, and
 # Tests/ built as one GoogleTest binary registered with CTest. Sources are globbed so that a
-# new file needs no edit here.
+# new file needs no edit here. ENGINE_MODULES names the engine modules the library stands in
+# for, so that a plugin's module rules that name them link it (zevo_plugin).
 function(zevo_module)
-  cmake_parse_arguments(M "" "NAME;DIR" "DEPS;TEST_DEPS" ${ARGN})
+  cmake_parse_arguments(M "" "NAME;DIR" "ENGINE_MODULES;DEPS;TEST_DEPS" ${ARGN})
+  foreach(engine_module ${M_ENGINE_MODULES})
+    set_property(GLOBAL APPEND PROPERTY ZEVO_ENGINE_MODULE_${engine_module} ${M_NAME})
+  endforeach()
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${M_DIR}/Private/*.cpp)
   if(NOT srcs)
     # Headers only, so far.
@@ -19,7 +23,7 @@ function(zevo_module)
   if(tests)
     add_executable(${M_NAME}Tests ${tests})
     target_include_directories(${M_NAME}Tests PRIVATE ${M_DIR}/Tests ${M_DIR}/Private)
-    target_link_libraries(${M_NAME}Tests PRIVATE ${M_NAME} ${M_TEST_DEPS} GTest::gtest GTest::gmock HostTestSupport)
+    target_link_libraries(${M_NAME}Tests PRIVATE ${M_NAME} ${M_TEST_DEPS} GTest::gtest GTest::gmock HostTestSupport HostTestMain)
     # Test data beside the tests, found whatever form the compiler gives __FILE__.
     target_compile_definitions(${M_NAME}Tests PRIVATE ZEVO_TESTS_DIR="${M_DIR}/Tests")
     gtest_discover_tests(${M_NAME}Tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)

@@ -3,6 +3,7 @@
 #include "AnimatedSubjects.h"
 #include "Async/Async.h"
 #include "DemoStream.h"
+#include "EditorProject.h"
 #include "EditorStartup.h"
 #include "EditorWorld.h"
 #include "EndpointArgument.h"
@@ -10,7 +11,6 @@
 #include "ExitCodes.h"
 #include "LiveLinkClient.h"
 #include "LiveLinkRecorder.h"
-#include "Misc/Paths.h"
 #include "StatusTable.h"
 #include "ViewerServer.h"
 #include "ViewerSnapshot.h"
@@ -108,7 +108,10 @@ FRunCommand::FRunCommand(CLI::App& App)
 
 int FRunCommand::Execute()
 {
-	FPaths::SetProjectDir(ProjectDir.c_str());
+	if (!OpenProject(ProjectDir))
+	{
+		return ExitFailure;
+	}
 	FGameThread::RegisterCurrentThread();
 	InstallExitSignals();
 	// First, so that an address in use ends the run before anything else starts.

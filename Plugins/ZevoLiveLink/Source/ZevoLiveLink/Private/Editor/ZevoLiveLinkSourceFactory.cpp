@@ -1,0 +1,42 @@
+#include "ZevoLiveLinkSourceFactory.h"
+
+#include "SZevoLiveLinkSourceFactory.h"
+#include "Stream/ZevoLiveLinkSource.h"
+
+ZEVO_IMPLEMENT_CLASS(UZevoLiveLinkSourceFactory, CLASS_None)
+
+FText UZevoLiveLinkSourceFactory::GetSourceDisplayName() const
+{
+	return NSLOCTEXT("ZevoLiveLinkSource", "SourceDisplayName", "Zevo LiveLink");
+}
+
+FText UZevoLiveLinkSourceFactory::GetSourceTooltip() const
+{
+	return NSLOCTEXT("ZevoLiveLinkSource", "SourceTooltip", "Creates a connection to Zevo Stream");
+}
+
+TSharedPtr<SWidget> UZevoLiveLinkSourceFactory::BuildCreationPanel(FOnLiveLinkSourceCreated OnLiveLinkSourceCreated) const
+{
+	return SNew(SZevoLiveLinkSourceFactory)
+		.OnOkClicked(FOnZevoEndpointConfirmed::CreateUObject(this, &UZevoLiveLinkSourceFactory::OnOkClicked, OnLiveLinkSourceCreated));
+}
+
+void UZevoLiveLinkSourceFactory::OnOkClicked(FIPv4Endpoint Endpoint, FOnLiveLinkSourceCreated OnLiveLinkSourceCreated) const
+{
+	const FString ConnectionString = Endpoint.ToString();
+	TSharedPtr<ILiveLinkSource> Source = MakeShared<ZevoLiveLinkSource>(Endpoint);
+	OnLiveLinkSourceCreated.ExecuteIfBound(Source, ConnectionString);
+}
+
+TSharedPtr<ILiveLinkSource> UZevoLiveLinkSourceFactory::CreateSource(const FString& ConnectionString) const
+{
+	UE_LOG(LogTemp, Log, "CreateSource Called");
+	FIPv4Endpoint Endpoint;
+	if (!FIPv4Endpoint::Parse(ConnectionString, Endpoint))
+	{
+		UE_LOG(LogTemp, Error, "Invalid ConnectionString: %s", *ConnectionString);
+		return nullptr;
+	}
+	UE_LOG(LogTemp, Log, "Parsed IP: %s, Port: %d", *Endpoint.Address.ToString(), int32(Endpoint.Port));
+	return MakeShared<ZevoLiveLinkSource>(Endpoint);
+}

@@ -1,0 +1,290 @@
+#include "Animation/BonePose.h"
+#include "Logging/LogCapture.h"
+#include "Misc/TransactionBuffer.h"
+#include "ScopedTransaction.h"
+#include "ZevoRemapAssetTestAccess.h"
+#include "Stream/ZevoStreamSkeleton.h"
+#include "ZevoTestRigs.h"
+
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace
+{
+/** A character frame: hips position in stream metres, rotations by stream bone name, the seven properties. */
+FLiveLinkAnimationFrameData StreamFrame(const FVector& HipsPosition, const TMap<FName, FQuat>& Rotations, TArray<float> Properties)
+{
+	FLiveLinkAnimationFrameData Frame;
+	for (int32 Bone = 0; Bone < ZevoStreamBoneCount; ++Bone)
+	{
+		const FQuat* Rotation = Rotations.Find(FName(ZevoStreamBoneNames[Bone]));
+		Frame.Transforms.Add(FTransform(Rotation ? *Rotation : FQuat::Identity, Bone == 0 ? HipsPosition : FVector::ZeroVector));
+	}
+	Frame.PropertyValues = MoveTemp(Properties);
+	return Frame;
+}
+
+double AngleDegrees(const FQuat& A, const FQuat& B)
+{
+	return FMath::RadiansToDegrees(A.AngularDistance(B));
+}
+
+/** An asset driving Skeleton with every row mapped to the bone of the same name, and the default T-pose. */
+struct FDriven
+{
+	std::unique_ptr<USkeleton> Reference = ZevoTestRigs::MakeSkeleton(ZevoTestRigs::StreamBodyTPose(), "Reference");
+	std::unique_ptr<USkeleton> Target;
+	UZevoRemapAsset Asset;
+	FBoneContainer Bones;
+
+	explicit FDriven(const TArray<FZevoTestBone>& TargetBones, const TArray<FZevoBoneMappingRow>& Rows = ZevoTestRigs::IdentityMapping())
+		: Target(ZevoTestRigs::MakeSkeleton(TargetBones, "Target")), Bones(Target.get())
+	{
+		Asset.TargetSkeleton = Target.get();
+		Asset.TPoseReferenceSkeleton = Reference.get();
+		TMap<FName, FName> Targets;
+		for (const FZevoBoneMappingRow& Row : Rows)
+		{
+			Targets.Add(FZevoBoneNameUtils::EnumToFName(Row.SourceBone), Row.TargetBone);
+		}
+		FZevoRemapAssetTestAccess::SetTargets(Asset, Targets);
+	}
+
+	FCompactPose Build(const FLiveLinkAnimationFrameData& Frame)
+	{
+		static const FLiveLinkSkeletonStaticData Static = MakeZevoCharacterStaticData();
+		FCompactPose Pose(Bones);
+		Asset.BuildPoseFromAnimationData(0.f, &Static, &Frame, Pose);
+		return Pose;
+	}
+
+	int32 Index(const char* Bone) const { return Target->GetReferenceSkeleton().FindBoneIndex(FName(Bone)); }
+};
+
+TArray<float> Legs(float Upper, float Lower, float HipToUpper, float OffsetX = 0.f, float OffsetY = 0.f, float OffsetZ = 0.f, float Height = 0.f)
+{
+	return {Upper, Lower, HipToUpper, OffsetX, OffsetY, OffsetZ, Height};
+}
+
+/** The stream body with a thigh of 45, a calf of 44 and a hip-to-thigh offset of 9 centimetres. */
+TArray<FZevoTestBone> LegLengthBody()
+{
+	TArray<FZevoTestBone> Bones = ZevoTestRigs::StreamBodyTPose();
+	for (FZevoTestBone& Bone : Bones)
+	{
+		const FString Name = Bone.Name.ToString();
+		if (Name == FString("LeftHip")) { Bone.Translation = FVector(9, 0, 0); }
+		if (Name == FString("LeftKnee")) { Bone.Translation = FVector(0, 0, -45); }
+		if (Name == FString("LeftAnkle")) { Bone.Translation = FVector(0, 0, -44); }
+	}
+	return Bones;
+}
+}
+
+TEST(ZevoRemapAssetPoseBuild, ScalesTheHipsMotionToTheTargetsLegs)
+{
+	FLogCapture Log;
+	FDriven Driven(LegLengthBody());
+	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.40f, 0.42f, 0.10f)));
+	const FVector Scale = FZevoRemapAssetTestAccess::PositionScale(Driven.Asset);
+	EXPECT_NEAR(Scale.X, 98.0 / 92.0, 1e-5);
+	EXPECT_NEAR(Scale.Y, 98.0 / 92.0, 1e-5);
+	EXPECT_NEAR(Scale.Z, 45.0 / 40.0, 1e-5);
+	EXPECT_EQ(Log.Count("[Zevo Remap] Position Scale: X=1.065 Y=1.065 Z=1.125, Target Skeleton: Target", ELogVerbosity::Warning), 1);
+
+	Driven.Asset.bPreserveActorDistances = true;
+	FZevoRemapAssetTestAccess::NotifyChanged(Driven.Asset, "bPreserveActorDistances");
+	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.40f, 0.42f, 0.10f)));
+	EXPECT_TRUE(FZevoRemapAssetTestAccess::PositionScale(Driven.Asset).Equals(FVector(1.0, 1.0, 45.0 / 40.0), 1e-5));
+}
+
+TEST(ZevoRemapAssetPoseBuild, RemeasuresOnlyWhenALegLengthMovesByMoreThanAHundredthOfACentimetre)
+{
+	FLogCapture Log;
+	FDriven Driven(LegLengthBody());
+	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.40f, 0.42f, 0.10f)));
+	ASSERT_TRUE(FZevoRemapAssetTestAccess::IsHipCorrectionValid(Driven.Asset));
+	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.40005f, 0.42f, 0.10f)));
+	EXPECT_EQ(Log.CountContaining("[Zevo Remap] Position Scale:"), 1);
+	EXPECT_TRUE(FZevoRemapAssetTestAccess::IsHipCorrectionValid(Driven.Asset));
+	const float CorrectionBefore = FZevoRemapAssetTestAccess::HipCorrectionOffset(Driven.Asset);
+	Driven.Build(StreamFrame(FVector(0, 1.2, 0), {}, Legs(0.4002f, 0.42f, 0.10f)));
+	EXPECT_EQ(Log.CountContaining("[Zevo Remap] Position Scale:"), 2);
+	EXPECT_NE(FZevoRemapAssetTestAccess::HipCorrectionOffset(Driven.Asset), CorrectionBefore);
+}
+
+TEST(ZevoRemapAssetPoseBuild, IdentityStreamRotationsGiveEveryDrivenBoneItsTPosedRotation)
+{
+	FDriven Driven(ZevoTestRigs::StreamBodyAPose());
+	const FCompactPose Pose = Driven.Build(StreamFrame(FVector(0, 0.95, 0), {}, Legs(0.42f, 0.40f, 0.09f)));
+	const TMap<FName, FQuat>& Deltas = FZevoRemapAssetTestAccess::Deltas(Driven.Asset);
+	ASSERT_FALSE(Deltas.IsEmpty());
+	const FReferenceSkeleton& Skeleton = Driven.Target->GetReferenceSkeleton();
+	for (int32 Index = 0; Index < Skeleton.GetNum(); ++Index)
+	{
+		const FQuat Rest = Skeleton.GetRefBonePose()[Index].GetRotation();
+		const FQuat* Delta = Deltas.Find(Skeleton.GetBoneName(Index));
+		EXPECT_LT(AngleDegrees(Pose[Index].GetRotation(), Delta ? *Delta * Rest : Rest), 1e-4) << *Skeleton.GetBoneName(Index).ToString();
+	}
+	// The A-posed arm now points sideways, as in the T-pose.
+	const FVector Arm = Pose.GetComponentSpaceTransform(Driven.Index("LeftElbow")).GetTranslation() -
+		Pose.GetComponentSpaceTransform(Driven.Index("LeftShoulder")).GetTranslation();
+	EXPECT_TRUE(Arm.GetSafeNormal().Equals(FVector(1, 0, 0), 1e-9));
+}
+
+TEST(ZevoRemapAssetPoseBuild, ARemappedRowIsStraightenedFromTheNextFrameOn)
+{
+	FDriven Driven(ZevoTestRigs::StreamBodyAPose());
+	const FName Shoulder("LeftShoulder");
+	Driven.Build(StreamFrame(FVector(0, 0.95, 0), {}, Legs(0.42f, 0.40f, 0.09f)));
+	ASSERT_TRUE(FZevoRemapAssetTestAccess::Deltas(Driven.Asset).Contains(Shoulder));
+
+	// The arm is unmapped in the panel while the character plays: its straightening must go with it.
+	for (FZevoBoneMappingRow& Row : Driven.Asset.ArmBones)
+	{
+		Row.TargetBone = Row.TargetBone == Shoulder ? NAME_None : Row.TargetBone;
+	}
+	FZevoRemapAssetTestAccess::NotifyChanged(Driven.Asset, "ArmBones", "TargetBone");
+	const FCompactPose Pose = Driven.Build(StreamFrame(FVector(0, 0.95, 0), {}, Legs(0.42f, 0.40f, 0.09f)));
+	EXPECT_FALSE(FZevoRemapAssetTestAccess::Deltas(Driven.Asset).Contains(Shoulder));
+	const int32 Index = Driven.Index("LeftShoulder");
+	EXPECT_LT(AngleDegrees(Pose[Index].GetRotation(),
+				  Driven.Target->GetReferenceSkeleton().GetRefBonePose()[Index].GetRotation()),
+		1e-3);
+}
+
+TEST(ZevoRemapAssetPoseBuild, UndoBringsBackTheDuplicateBadgesAndRemeasures)
+{
+	FDriven Driven(LegLengthBody());
+	Driven.Asset.BodySpineBones[0].TargetBone = Driven.Asset.BodySpineBones[1].TargetBone;
+	Driven.Asset.UpdateDuplicateDetection();
+	ASSERT_EQ(Driven.Asset.GetDuplicateTargetBones().Num(), 1);
+	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.40f, 0.42f, 0.10f)));
+	ASSERT_TRUE(FZevoRemapAssetTestAccess::IsPositionScaleValid(Driven.Asset));
+
+	{
+		FScopedTransaction Transaction(FText::FromString("Edit row"));
+		Driven.Asset.Modify();
+		Driven.Asset.BodySpineBones[0].TargetBone = FName("Hips");
+		FZevoRemapAssetTestAccess::NotifyChanged(Driven.Asset, "BodySpineBones", "TargetBone");
+	}
+	EXPECT_TRUE(Driven.Asset.GetDuplicateTargetBones().IsEmpty());
+	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.40f, 0.42f, 0.10f)));
+
+	ASSERT_TRUE(FTransactionBuffer::Get().Undo());
+	EXPECT_EQ(Driven.Asset.GetDuplicateTargetBones().Num(), 1);
+	EXPECT_FALSE(FZevoRemapAssetTestAccess::IsPositionScaleValid(Driven.Asset));
+	EXPECT_TRUE(FZevoRemapAssetTestAccess::Deltas(Driven.Asset).IsEmpty());
+}
+
+TEST(ZevoRemapAssetPoseBuild, PutsTheSolesOnTheGroundOnTheCalibrationFrame)
+{
+	FDriven Driven(ZevoTestRigs::StreamBodyAPose());
+	const FCompactPose Pose = Driven.Build(StreamFrame(FVector(0.3, 0.97, -0.2), {}, Legs(0.44f, 0.41f, 0.09f)));
+	// The ankle sits 8 cm above the sole in the rest pose; straightened legs keep it there.
+	const double AnkleZ = Pose.GetComponentSpaceTransform(Driven.Index("LeftAnkle")).GetTranslation().Z;
+	EXPECT_NEAR(AnkleZ - 8.0, 0.0, 0.5);
+}
+
+TEST(ZevoRemapAssetPoseBuild, PlacesTheBodyAlikeUnderARootBoneTurnedIntoTheRigsOwnAxes)
+{
+	// Many rigs hang the hips under a root bone turned into their own axis convention; the body
+	// must stand, walk and bend in the component exactly as without it.
+	const FQuat Turn(FVector(0, 1, 0), FMath::DegreesToRadians(-90.0));
+	TArray<FZevoTestBone> Bones = ZevoTestRigs::StreamBodyTPose();
+	for (FZevoTestBone& Bone : Bones)
+	{
+		if (Bone.Parent.IsNone())
+		{
+			Bone.Parent = FName("root");
+			Bone.Translation = Turn.UnrotateVector(Bone.Translation);
+			Bone.Rotation = Turn.Inverse() * Bone.Rotation;
+		}
+	}
+	Bones.Insert({FName("root"), NAME_None, FVector::ZeroVector, Turn}, 0);
+	FDriven Rooted(Bones);
+	FDriven Plain(ZevoTestRigs::StreamBodyTPose());
+
+	const FLiveLinkAnimationFrameData Frame = StreamFrame(FVector(0.3, 0.97, -0.2),
+		{{FName("LeftHip"), FQuat(FVector(1, 0, 0), -0.4)}, {FName("RightShoulder"), FQuat(FVector(0, 0, 1), 0.9)}}, Legs(0.44f, 0.41f, 0.09f));
+	const FCompactPose RootedPose = Rooted.Build(Frame);
+	const FCompactPose PlainPose = Plain.Build(Frame);
+	for (const char* Bone : {"Hips", "LeftKnee", "LeftAnkle", "RightAnkle", "RightElbow", "RightWrist", "Neck1"})
+	{
+		const FVector Expected = PlainPose.GetComponentSpaceTransform(Plain.Index(Bone)).GetTranslation();
+		EXPECT_TRUE(RootedPose.GetComponentSpaceTransform(Rooted.Index(Bone)).GetTranslation().Equals(Expected, 1e-6)) << Bone;
+	}
+}
+
+TEST(ZevoRemapAssetPoseBuild, WithoutHipCorrectionAddsOnlyTheOffsets)
+{
+	FDriven Driven(LegLengthBody());
+	Driven.Asset.bUseHipCorrection = false;
+	Driven.Asset.GroundOffset = 5.f;
+	const FCompactPose Pose = Driven.Build(StreamFrame(FVector(0.1, 1.0, 0.2), {}, Legs(0.40f, 0.42f, 0.10f, 0.01f, 0.02f, 0.03f, 7.f)));
+	const FVector Hips = Pose[Driven.Index("Hips")].GetTranslation();
+	const double Horizontal = 98.0 / 92.0;
+	EXPECT_NEAR(Hips.Z, 100.0 * 45.0 / 40.0 + 7.0 + 5.0 + 2.0, 1e-3);
+	EXPECT_NEAR(Hips.X, -10.0 * Horizontal - 1.0, 1e-3);
+	EXPECT_NEAR(Hips.Y, 20.0 * Horizontal + 3.0, 1e-3);
+}
+
+TEST(ZevoRemapAssetPoseBuild, WarnsOnEveryFrameWhileTheHipsAreUnmapped)
+{
+	FLogCapture Log;
+	TArray<FZevoBoneMappingRow> Rows = ZevoTestRigs::IdentityMapping();
+	Rows[0].TargetBone = NAME_None;
+	FDriven Driven(ZevoTestRigs::StreamBodyTPose(), Rows);
+	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.4f, 0.4f, 0.1f)));
+	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.4f, 0.4f, 0.1f)));
+	EXPECT_EQ(Log.Count("[Zevo Remap][Target] Hips bone not found (mapped: None)", ELogVerbosity::Warning), 2);
+}
+
+TEST(ZevoRemapAssetPoseBuild, SpreadsAMissingSpineSegmentOverTheSpineBonesTheTargetHas)
+{
+	TArray<FZevoTestBone> Bones = ZevoTestRigs::StreamBodyTPose();
+	Bones.RemoveAll([](const FZevoTestBone& Bone) { return Bone.Name == FName("Chest1"); });
+	for (FZevoTestBone& Bone : Bones)
+	{
+		if (Bone.Name == FName("Chest2"))
+		{
+			Bone.Parent = FName("Chest");
+		}
+	}
+	FDriven Driven(Bones);
+	const FQuat Bend(FVector(1, 0, 0), FMath::DegreesToRadians(30.0));
+	const FCompactPose Pose = Driven.Build(StreamFrame(FVector(0, 1, 0), {{FName("Chest1"), Bend}}, Legs(0.4f, 0.4f, 0.1f)));
+	const FQuat Converted(-Bend.X, Bend.Z, Bend.Y, Bend.W);
+	const FQuat Half = FQuat::Slerp(FQuat::Identity, Converted, 0.5);
+	EXPECT_LT(AngleDegrees(Pose[Driven.Index("Chest")].GetRotation(), Half), 1e-6);
+	EXPECT_LT(AngleDegrees(Pose[Driven.Index("Chest2")].GetRotation(), Half), 1e-6);
+}
+
+TEST(ZevoRemapAssetPoseBuild, DrivesAMappedToeWithTheStreamsToeRotation)
+{
+	FDriven Driven(ZevoTestRigs::StreamBodyTPose());
+	const FQuat Curl(FVector(1, 0, 0), FMath::DegreesToRadians(25.0));
+	const FCompactPose Pose = Driven.Build(StreamFrame(FVector(0, 1, 0), {{FName("LeftToes"), Curl}}, Legs(0.4f, 0.4f, 0.1f)));
+	EXPECT_GT(AngleDegrees(Pose[Driven.Index("LeftToe")].GetRotation(), FQuat::Identity), 24.0);
+}
+
+TEST(ZevoRemapAssetPoseBuild, OneAssetEvaluatesOnTwoThreadsAtOnce)
+{
+	FDriven Driven(ZevoTestRigs::StreamBodyAPose());
+	const FLiveLinkAnimationFrameData Frame = StreamFrame(FVector(0, 1, 0), {}, Legs(0.4f, 0.4f, 0.1f));
+	const FCompactPose Expected = Driven.Build(Frame);
+	FZevoRemapAssetTestAccess::NotifyChanged(Driven.Asset, "bUseHipCorrection");
+	std::atomic<int32> Mismatches{0};
+	const auto Evaluate = [&] {
+		for (int32 Round = 0; Round < 200; ++Round)
+		{
+			const FCompactPose Pose = Driven.Build(Frame);
+			Mismatches += Pose[Driven.Index("LeftElbow")].Equals(Expected[Driven.Index("LeftElbow")], 1e-9) ? 0 : 1;
+		}
+	};
+	std::thread First(Evaluate);
+	std::thread Second(Evaluate);
+	First.join();
+	Second.join();
+	EXPECT_EQ(Mismatches.load(), 0);
+}
