@@ -231,6 +231,7 @@ void FLiveLinkClient::PushSubjectFrameData_AnyThread(const FLiveLinkSubjectKey& 
 	}
 	if (const char* Problem = FindFrameProblem(Subject->Role, Subject->StaticData, FrameData))
 	{
+		++Subject->FramesDropped;
 		if (!Subject->bWarnedMalformedFrame)
 		{
 			Subject->bWarnedMalformedFrame = true;
@@ -295,6 +296,24 @@ bool FLiveLinkClient::EvaluateFrame_AnyThread(FName SubjectName, TSubclassOf<ULi
 	return false;
 }
 
+bool FLiveLinkClient::EvaluateFrameFromSource_AnyThread(const FLiveLinkSubjectKey& SubjectKey, TSubclassOf<ULiveLinkRole> Role,
+	FLiveLinkSubjectFrameData& OutFrame) const
+{
+	if (!Role)
+	{
+		return false;
+	}
+	std::lock_guard Lock(Mutex);
+	const FSubject* Subject = Subjects.Find(SubjectKey);
+	if (!Subject || !Subject->Role->IsChildOf(Role) || !Subject->LatestFrame.IsValid())
+	{
+		return false;
+	}
+	OutFrame.StaticData = Subject->StaticData.Share();
+	OutFrame.FrameData = Subject->LatestFrame.Share();
+	return true;
+}
+
 TArray<FLiveLinkSubjectStatus> FLiveLinkClient::GetSubjectStatuses() const
 {
 	std::lock_guard Lock(Mutex);
@@ -302,7 +321,7 @@ TArray<FLiveLinkSubjectStatus> FLiveLinkClient::GetSubjectStatuses() const
 	Statuses.Reserve(Subjects.Num());
 	for (const auto& Pair : Subjects)
 	{
-		Statuses.Add(FLiveLinkSubjectStatus{Pair.Key, Pair.Value.Role, Pair.Value.FramesReceived});
+		Statuses.Add(FLiveLinkSubjectStatus{Pair.Key, Pair.Value.Role, Pair.Value.FramesReceived, Pair.Value.FramesDropped});
 	}
 	return Statuses;
 }
