@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+class FCompactPose;
 class FTakeWriter;
 class ILiveLinkClient;
+class UZevoRemapAssetBase;
 
 /** One animated subject as the status table and the viewer show it. */
 struct FAnimatedSubjectStatus
