@@ -4,7 +4,7 @@
 // engine tick the subject's latest frame is evaluated in the animation role, the pose starts from
 // the mesh's reference pose and the asset builds it from the frame, as the engine's animation
 // evaluation would. Every built pose can also go to the recorder. Game thread only.
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "CoreMinimal.h"
 
 #include <CLI/CLI.hpp>

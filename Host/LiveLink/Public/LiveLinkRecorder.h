@@ -21,7 +21,7 @@
 // enough events have gathered or a second has passed, and formats and writes it under WriteMutex,
 // which is always taken before PendingMutex: lines reach the file in the order they were recorded.
 // The writer thread lives inside the recorder and is joined before the recorder goes.
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "LiveLinkTypes.h"
 #include "Roles/LiveLinkRole.h"
 

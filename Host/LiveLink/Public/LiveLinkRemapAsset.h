@@ -1,7 +1,7 @@
 #pragma once
 // The engine's retarget assets: a Live Link pose node asks its asset to turn a subject's
 // animation frame into the local pose of the mesh it drives.
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "Roles/LiveLinkAnimationTypes.h"
 #include "UObject/Object.h"
 

@@ -2,6 +2,7 @@
 // FName: an interned, case-insensitive name. One process-wide, thread-safe table keeps the
 // spelling first registered; two names are equal when their texts are equal ignoring ASCII case.
 // The empty text and "None" are NAME_None, whose text is "None".
+#include "Containers/StringView.h"
 #include "Containers/UnrealString.h"
 
 class FName
@@ -11,6 +12,8 @@ public:
 	FName(const char* Text);
 	FName(const FString& Text) : FName(*Text) {}
 	FName(std::string_view Text);
+	/** Made from a known length of 8-bit text, which need not end in a zero. */
+	FName(FAnsiStringView Text) : FName(std::string_view(Text.GetData(), static_cast<size_t>(Text.Len()))) {}
 
 	FString ToString() const;
 	bool IsNone() const { return Index == 0; }
