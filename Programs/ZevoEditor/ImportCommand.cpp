@@ -1,5 +1,6 @@
 #include "ImportCommand.h"
 
+#include "EditorProject.h"
 #include "ExitCodes.h"
 #include "Misc/Paths.h"
 #include "SkeletonAssetImport.h"
@@ -20,7 +21,10 @@ FImportCommand::FImportCommand(CLI::App& App)
 
 int FImportCommand::Execute()
 {
-	FPaths::SetProjectDir(ProjectDir.c_str());
+	if (!OpenProject(ProjectDir))
+	{
+		return ExitFailure;
+	}
 	const FString AssetName = Name.empty() ? FPaths::GetBaseFilename(File.c_str()) : FString(Name.c_str());
 	const FString AssetPath = AssetName.StartsWith("/") ? AssetName : "/Game/" + AssetName;
 	FString PackageName, ObjectName;

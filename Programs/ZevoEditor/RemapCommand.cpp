@@ -2,6 +2,7 @@
 
 #include "AssetArgument.h"
 #include "AssetFile.h"
+#include "EditorProject.h"
 #include "ExitCodes.h"
 #include "Misc/Paths.h"
 #include "PropertyHandle.h"
@@ -155,7 +156,10 @@ int FRemapCommand::Execute()
 		std::fprintf(stderr, "zevo-editor: remap needs an action: create, set, show, automap, clear or undo\n");
 		return ExitUsageError;
 	}
-	FPaths::SetProjectDir(ProjectDir.c_str());
+	if (!OpenProject(ProjectDir))
+	{
+		return ExitFailure;
+	}
 	FAssetPathArgument Path;
 	if (!ParseAssetPath(Asset, Path))
 	{

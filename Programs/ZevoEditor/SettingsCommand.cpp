@@ -1,8 +1,8 @@
 #include "SettingsCommand.h"
 
+#include "EditorProject.h"
 #include "EndpointArgument.h"
 #include "ExitCodes.h"
-#include "Misc/Paths.h"
 #include "ZevoLiveLinkSettings.h"
 
 #include <cstdio>
@@ -45,7 +45,10 @@ int FSettingsCommand::Execute()
 		std::fprintf(stderr, "zevo-editor: settings needs an action: list, add IP:PORT, remove IP:PORT or clear\n");
 		return ExitUsageError;
 	}
-	FPaths::SetProjectDir(ProjectDir.c_str());
+	if (!OpenProject(ProjectDir))
+	{
+		return ExitFailure;
+	}
 	UZevoLiveLinkSettings* Settings = UZevoLiveLinkSettings::Get();
 	Settings->LoadConnectionsFromConfig();
 
