@@ -31,7 +31,7 @@ void FHostClock::ResetAdvance()
 double FPlatformTime::Seconds()
 {
 	const auto Now = std::chrono::steady_clock::now().time_since_epoch();
-	return std::chrono::duration<double>(Now).count() + static_cast<double>(AdvanceTicks.load()) / ETimespan_TicksPerSecond;
+	return std::chrono::duration<double>(Now).count() + static_cast<double>(AdvanceTicks.load()) / ETimespan::TicksPerSecond;
 }
 
 uint64 FPlatformTime::Cycles64()
@@ -49,8 +49,8 @@ FDateTime FDateTime::UtcNow()
 FString FDateTime::ToIso8601() const
 {
 	const int64 UnixTicks = Ticks - UnixEpochTicks;
-	const std::time_t Seconds = static_cast<std::time_t>(UnixTicks / ETimespan_TicksPerSecond);
-	const int32 Millis = static_cast<int32>((UnixTicks % ETimespan_TicksPerSecond) / ETimespan_TicksPerMillisecond);
+	const std::time_t Seconds = static_cast<std::time_t>(UnixTicks / ETimespan::TicksPerSecond);
+	const int32 Millis = static_cast<int32>((UnixTicks % ETimespan::TicksPerSecond) / ETimespan::TicksPerMillisecond);
 	std::tm Parts{};
 	gmtime_r(&Seconds, &Parts);
 	return FString::Printf("%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", Parts.tm_year + 1900, Parts.tm_mon + 1, Parts.tm_mday,

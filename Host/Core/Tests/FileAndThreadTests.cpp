@@ -1,7 +1,10 @@
 #include "Async/Async.h"
 #include "CoreMinimal.h"
 #include "HAL/PlatformFileManager.h"
-#include "HAL/Runnable.h"
+#include "HAL/PlatformProcess.h"
+#include "HAL/RunnableThread.h"
+#include "HAL/ThreadSafeBool.h"
+#include "HAL/ThreadSafeCounter.h"
 #include "Misc/FileHelper.h"
 #include "TempProject.h"
 

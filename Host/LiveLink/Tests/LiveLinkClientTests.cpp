@@ -299,3 +299,18 @@ TEST(FLiveLinkClient, AcceptsPushesRemovalsAndReadsFromManyThreadsAtOnce)
 	ASSERT_TRUE(Fixture.Client.EvaluateFrame_AnyThread("Actor3", ULiveLinkAnimationRole::StaticClass(), Last));
 	EXPECT_EQ(Last.FrameData.Cast<FLiveLinkAnimationFrameData>()->Transforms[0].GetTranslation().X, FramesEach - 1);
 }
+
+TEST(FLiveLinkDataStruct, IsFilledThroughTheScriptStructOfItsDataType)
+{
+	FLiveLinkFrameDataStruct Frame;
+	Frame.InitializeWith(FLiveLinkAnimationFrameData::StaticStruct());
+	ASSERT_NE(Frame.Cast<FLiveLinkAnimationFrameData>(), nullptr);
+	EXPECT_TRUE(Frame.Cast<FLiveLinkAnimationFrameData>()->Transforms.IsEmpty());
+	EXPECT_EQ(Frame.Cast<FLiveLinkTransformFrameData>(), nullptr);
+
+	// Static data cannot fill a frame: the struct is left empty rather than holding the wrong kind.
+	Frame.InitializeWith(FLiveLinkSkeletonStaticData::StaticStruct());
+	EXPECT_FALSE(Frame.IsValid());
+	EXPECT_EQ(FLiveLinkTransformFrameData::StaticStruct(), FLiveLinkTransformFrameData::StaticStruct());
+	EXPECT_NE(FLiveLinkTransformFrameData::StaticStruct(), FLiveLinkAnimationFrameData::StaticStruct());
+}

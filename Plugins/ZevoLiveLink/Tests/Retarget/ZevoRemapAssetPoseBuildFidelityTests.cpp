@@ -1,7 +1,7 @@
 // Retargeting fidelity: one body rigged twice, in an A-pose and in a T-pose, each bone's axes along
 // the bone as exported rigs have them, each rig with its own remap asset, both driven by the same
 // frames of zevo-stream's performance as the character decoder pushes them.
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "StreamSourceFixture.h"
 #include "ZevoCharacterMessage.h"
 #include "ZevoRemapAssetTestAccess.h"

@@ -17,7 +17,7 @@ protected:
 	}
 	FQuat ConvertRootRotation(FQuat LiveLinkRotation) const override { return ConvertStreamRotation(LiveLinkRotation); }
 	FQuat ConvertBoneRotation(FQuat LiveLinkRotation) const override { return ConvertStreamRotation(LiveLinkRotation); }
-	FName GetTargetRootName() const override { return FName("Hips"); }
+	FName GetTargetRootName() const override { return FName(TEXT("Hips")); }
 
 private:
 	static FQuat ConvertStreamRotation(const FQuat& Q) { return FQuat(-Q.X, Q.Z, Q.Y, Q.W); }

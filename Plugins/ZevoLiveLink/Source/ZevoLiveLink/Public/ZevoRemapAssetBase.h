@@ -4,10 +4,9 @@
 // category arrays), two status lines for the details panel, and the caches of the per-frame
 // pose build. Subclasses choose the coordinate conversion of the stream, and may name the target
 // bone of a stream bone that has no row through GetRemappedBoneName_Implementation.
+#include "HAL/CriticalSection.h"
 #include "LiveLinkRemapAsset.h"
 #include "ZevoBoneMapping.h"
-
-#include <mutex>
 
 #include "ZevoRemapAssetBase.generated.h"
 
@@ -73,11 +72,13 @@ public:
 	void ClearBoneMapping();
 	void UpdateDuplicateDetection();
 
+#if WITH_EDITOR
 	void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) override;
-	/** Rebuilds the duplicate map from the loaded rows; the saved status texts stay as written. */
-	void PostLoad() override;
 	/** An undo may restore any row or setting: the duplicate map and every pose cache follow it. */
 	void PostEditUndo() override;
+#endif
+	/** Rebuilds the duplicate map from the loaded rows; the saved status texts stay as written. */
+	void PostLoad() override;
 	void BuildPoseFromAnimationData(float DeltaTime, const FLiveLinkSkeletonStaticData* InSkeletonData,
 		const FLiveLinkAnimationFrameData* InFrameData, FCompactPose& OutPose) override;
 
@@ -86,7 +87,7 @@ protected:
 	virtual FQuat ConvertRootRotation(FQuat LiveLinkRotation) const { return LiveLinkRotation; }
 	virtual FQuat ConvertBoneRotation(FQuat LiveLinkRotation) const { return LiveLinkRotation; }
 	virtual FVector ConvertBonePosition(FVector LiveLinkPosition) const { return LiveLinkPosition; }
-	virtual FName GetTargetRootName() const { return FName("root"); }
+	virtual FName GetTargetRootName() const { return FName(TEXT("root")); }
 
 	void UpdateTPoseRotationDeltas(const FBoneContainer& BoneContainer);
 	void CalculateTPoseDeltasFromReferenceSkeleton();
@@ -121,7 +122,7 @@ private:
 	// that share this asset; PoseCacheMutex guards every cache below, for the build and for the
 	// editor-thread invalidations.
 	TMap<FName, TArray<FName>> DuplicateTargetBones;
-	mutable std::mutex PoseCacheMutex;
+	mutable FCriticalSection PoseCacheMutex;
 	TMap<FName, FQuat> TPoseRotationDeltas;
 	FName CachedSkeletonName;
 	float CachedStreamLegLengths[3] = {0.f, 0.f, 0.f};

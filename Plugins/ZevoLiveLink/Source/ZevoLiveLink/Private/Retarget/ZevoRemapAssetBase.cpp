@@ -1,6 +1,7 @@
 #include "ZevoRemapAsset.h"
 
 #include "Animation/Skeleton.h"
+#include "Misc/ScopeLock.h"
 #include "UObject/ConstructorHelpers.h"
 
 UZevoRemapAssetBase::UZevoRemapAssetBase()
@@ -49,9 +50,9 @@ void UZevoRemapAssetBase::ClearBoneMapping()
 	Modify();
 	InitializeAllBones();
 	DuplicateTargetBones.Empty();
-	DuplicateStatusText = "OK";
-	MissingStatusText = FString::Printf("%d unmapped", static_cast<int32>(EZevoBoneName::Count));
-	std::lock_guard Lock(PoseCacheMutex);
+	DuplicateStatusText = TEXT("OK");
+	MissingStatusText = FString::Printf(TEXT("%d unmapped"), static_cast<int32>(EZevoBoneName::Count));
+	FScopeLock Lock(&PoseCacheMutex);
 	bPositionScaleValid = false;
 	for (int32 Index = 0; Index < 3; ++Index)
 	{
@@ -62,7 +63,7 @@ void UZevoRemapAssetBase::ClearBoneMapping()
 
 void UZevoRemapAssetBase::InvalidatePoseCaches()
 {
-	std::lock_guard Lock(PoseCacheMutex);
+	FScopeLock Lock(&PoseCacheMutex);
 	TPoseRotationDeltas.Empty();
 	CachedSkeletonName = NAME_None;
 	bPositionScaleValid = false;
@@ -78,6 +79,7 @@ void UZevoRemapAssetBase::PostLoad()
 	RebuildDuplicateTargetBones();
 }
 
+#if WITH_EDITOR
 void UZevoRemapAssetBase::PostEditUndo()
 {
 	Super::PostEditUndo();
@@ -95,7 +97,7 @@ void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& Property
 		return;
 	}
 	const FName Member = PropertyChangedEvent.GetMemberPropertyName();
-	if (Member == FName("TargetSkeleton"))
+	if (Member == FName(TEXT("TargetSkeleton")))
 	{
 		if (TargetSkeleton)
 		{
@@ -103,27 +105,28 @@ void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& Property
 		}
 		else
 		{
-			UE_LOG(LogTemp, Warning, "[Zevo Remap] Target Skeleton cleared.");
+			UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] Target Skeleton cleared."));
 		}
 		InvalidatePoseCaches();
 	}
-	else if (Member == FName("TPoseReferenceSkeleton"))
+	else if (Member == FName(TEXT("TPoseReferenceSkeleton")))
 	{
-		std::lock_guard Lock(PoseCacheMutex);
+		FScopeLock Lock(&PoseCacheMutex);
 		TPoseRotationDeltas.Empty();
 		CachedSkeletonName = NAME_None;
 		// The hip height is measured on the target as these deltas straighten it.
 		bHipHeightValid = false;
 	}
-	else if (Member == FName("bPreserveActorDistances") || Member == FName("bUseHipCorrection"))
+	else if (Member == FName(TEXT("bPreserveActorDistances")) || Member == FName(TEXT("bUseHipCorrection")))
 	{
-		std::lock_guard Lock(PoseCacheMutex);
+		FScopeLock Lock(&PoseCacheMutex);
 		bPositionScaleValid = false;
 		bHipCorrectionValid = false;
 	}
-	else if (Member == FName("BodySpineBones") || Member == FName("LegBones") || Member == FName("ArmBones") || Member == FName("FingerBones"))
+	else if (Member == FName(TEXT("BodySpineBones")) || Member == FName(TEXT("LegBones")) || Member == FName(TEXT("ArmBones")) ||
+		Member == FName(TEXT("FingerBones")))
 	{
-		if (PropertyChangedEvent.GetPropertyName() == FName("TargetBone"))
+		if (PropertyChangedEvent.GetPropertyName() == FName(TEXT("TargetBone")))
 		{
 			UpdateDuplicateDetection();
 			// The deltas, the leg lengths and the hip height are all measured through the rows:
@@ -132,4 +135,4 @@ void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& Property
 		}
 	}
 }
-
+#endif

@@ -1,9 +1,10 @@
 // The per-frame pose build of the remap asset and the caches it keeps between frames.
 #include "ZevoRemapAssetBase.h"
 
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "Animation/Skeleton.h"
 #include "Async/Async.h"
+#include "Misc/ScopeLock.h"
 #include "Rendering/SkeletalMeshRenderData.h"
 #include "ZevoTposeCalculator.h"
 
@@ -46,7 +47,7 @@ bool IsIdentityWithin(const FQuat& Q, double Tolerance)
 
 const FName& StreamHipsName()
 {
-	static const FName Name("Hips");
+	static const FName Name(TEXT("Hips"));
 	return Name;
 }
 
@@ -56,8 +57,8 @@ FName StreamAlias(EZevoBoneName Bone)
 	// The stream skeleton spells its toes "LeftToes" and "RightToes".
 	switch (Bone)
 	{
-	case EZevoBoneName::LeftToe: return FName("LeftToes");
-	case EZevoBoneName::RightToe: return FName("RightToes");
+	case EZevoBoneName::LeftToe: return FName(TEXT("LeftToes"));
+	case EZevoBoneName::RightToe: return FName(TEXT("RightToes"));
 	default: return NAME_None;
 	}
 }
@@ -122,7 +123,7 @@ void UZevoRemapAssetBase::CalculateHipHeightOffset()
 	const int32 HipsIndex = HipsName.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(HipsName);
 	if (HipsIndex == INDEX_NONE)
 	{
-		UE_LOG(LogTemp, Warning, "[Zevo Remap][%s] Hips bone not found (mapped: %s)", *TargetSkeleton->GetName(), *HipsName.ToString());
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap][%s] Hips bone not found (mapped: %s)"), *TargetSkeleton->GetName(), *HipsName.ToString());
 		bHipHeightValid = false;
 		return;
 	}
@@ -154,7 +155,7 @@ void UZevoRemapAssetBase::CalculateHipHeightOffset()
 	}
 	if (AnkleZ == UE_MAX_FLT)
 	{
-		UE_LOG(LogTemp, Warning, "[Zevo Remap][%s] Ankle bones not found!", *TargetSkeleton->GetName());
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap][%s] Ankle bones not found!"), *TargetSkeleton->GetName());
 		bHipHeightValid = false;
 		return;
 	}
@@ -242,7 +243,7 @@ void UZevoRemapAssetBase::UpdatePositionScale(float StreamUpperLeg, float Stream
 	{
 		const double Horizontal = bPreserveActorDistances ? 1.0 : TargetLeg / StreamLeg;
 		PositionScale = FVector(Horizontal, Horizontal, Thigh * (1.0f / StreamUpperLeg));
-		UE_LOG(LogTemp, Warning, "[Zevo Remap] Position Scale: %s, Target Skeleton: %s", *PositionScale.ToString(),
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] Position Scale: %s, Target Skeleton: %s"), *PositionScale.ToString(),
 			TargetSkeleton ? *TargetSkeleton->GetName() : *NAME_None.ToString());
 	}
 	bPositionScaleValid = true;
@@ -256,7 +257,7 @@ void UZevoRemapAssetBase::BuildPoseFromAnimationData(float DeltaTime, const FLiv
 	{
 		return;
 	}
-	std::lock_guard Lock(PoseCacheMutex);
+	FScopeLock Lock(&PoseCacheMutex);
 	const FBoneContainer& BoneContainer = OutPose.GetBoneContainer();
 	const FReferenceSkeleton& PoseSkeleton = BoneContainer.GetReferenceSkeleton();
 
@@ -353,7 +354,7 @@ void UZevoRemapAssetBase::BuildPoseFromAnimationData(float DeltaTime, const FLiv
 	{
 		TArray<FQuat> Dropped;
 		TArray<FName> Driven;
-		for (const char* SpineName : {"Chest", "Chest1", "Chest2"})
+		for (const TCHAR* SpineName : {TEXT("Chest"), TEXT("Chest1"), TEXT("Chest2")})
 		{
 			const int32 Bone = StreamNames.Find(FName(SpineName));
 			if (Bone == INDEX_NONE || Bone >= TargetNames.Num())
@@ -392,12 +393,19 @@ void UZevoRemapAssetBase::BuildPoseFromAnimationData(float DeltaTime, const FLiv
 	{
 		if (Bone >= Transforms.Num())
 		{
-			UE_LOG(LogTemp, Warning, "[Zevo Remap] Transform index %d out of bounds (array size: %d)", Bone, Transforms.Num());
+			UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] Transform index %d out of bounds (array size: %d)"), Bone, Transforms.Num());
 			continue;
 		}
 		const FName Name = TargetNames[Bone];
 		const int32 PoseIndex = BoneContainer.GetPoseBoneIndexForBoneName(Name);
 		if (PoseIndex == INDEX_NONE)
+		{
+			continue;
+		}
+		// The reference skeleton counts the mesh's bones; the pose holds only those this
+		// evaluation requires, and a bone that a level of detail leaves out is not written.
+		const FCompactPoseBoneIndex CompactIndex = BoneContainer.MakeCompactPoseIndex(FMeshPoseBoneIndex(PoseIndex));
+		if (!CompactIndex.IsValid())
 		{
 			continue;
 		}
@@ -438,7 +446,7 @@ void UZevoRemapAssetBase::BuildPoseFromAnimationData(float DeltaTime, const FLiv
 			Position.X -= Stream.PositionOffset.X;
 			Position.Y += Stream.PositionOffset.Z;
 			Position.Z += Stream.PositionOffset.Y;
-			OutPose[PoseIndex].SetTranslation(GetTPosedParentRotation(PoseSkeleton, PoseIndex).UnrotateVector(Position));
+			OutPose[CompactIndex].SetTranslation(GetTPosedParentRotation(PoseSkeleton, PoseIndex).UnrotateVector(Position));
 			StreamRotation = ConvertRootRotation(StreamTransform.GetRotation());
 		}
 		else
@@ -472,6 +480,6 @@ void UZevoRemapAssetBase::BuildPoseFromAnimationData(float DeltaTime, const FLiv
 		const FQuat* Share = SpineShares.Find(Name);
 		const FQuat Turn = Share ? StreamRotation * *Share : StreamRotation;
 		const FQuat Local = IsIdentityWithin(ParentSide, 1e-8) ? Turn : ParentSide.Inverse() * Turn * ParentSide;
-		OutPose[PoseIndex].SetRotation(Local * Posed);
+		OutPose[CompactIndex].SetRotation(Local * Posed);
 	}
 }

@@ -158,7 +158,7 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 	TMap<FName, FQuat> Deltas;
 	if (!TargetSkeleton || !ReferenceSkeleton)
 	{
-		UE_LOG(LogTemp, Warning, "FZevoTposeCalculator: Invalid skeleton reference");
+		UE_LOG(LogTemp, Warning, TEXT("FZevoTposeCalculator: Invalid skeleton reference"));
 		return Deltas;
 	}
 	const FReferenceSkeleton& Target = TargetSkeleton->GetReferenceSkeleton();
@@ -272,7 +272,7 @@ float FZevoTposeCalculator::CalculateHipToFootBottomDistance(const USkeleton* Sk
 	const int32 RightAnkleIndex = IndexOf(B::RightAnkle);
 	if (HipsIndex == INDEX_NONE)
 	{
-		UE_LOG(LogTemp, Warning, "[Zevo TposeCalc] Hip bone not found for height calculation");
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo TposeCalc] Hip bone not found for height calculation"));
 		return 0.f;
 	}
 	const float HipZ = static_cast<float>(CalculateWorldPosition(RefSkeleton, HipsIndex).Z);
@@ -287,11 +287,11 @@ float FZevoTposeCalculator::CalculateHipToFootBottomDistance(const USkeleton* Sk
 	}
 	if (LeftAnkleIndex == INDEX_NONE && RightAnkleIndex == INDEX_NONE)
 	{
-		UE_LOG(LogTemp, Warning, "[Zevo TposeCalc] No ankle bones found for height calculation");
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo TposeCalc] No ankle bones found for height calculation"));
 		return 0.f;
 	}
 	const float Distance = HipZ - LowestAnkleZ;
-	UE_LOG(LogTemp, Log, "[Zevo TposeCalc] Hip-to-Ankle distance: %.2f cm (Hip.Z=%.2f, Ankle.Z=%.2f)", Distance, HipZ, LowestAnkleZ);
+	UE_LOG(LogTemp, Log, TEXT("[Zevo TposeCalc] Hip-to-Ankle distance: %.2f cm (Hip.Z=%.2f, Ankle.Z=%.2f)"), Distance, HipZ, LowestAnkleZ);
 	return Distance;
 }
 
