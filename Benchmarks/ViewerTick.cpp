@@ -5,7 +5,7 @@
 // the Demo level ticked (its actor follows the prop and draws it), the Demo's Mannequin posed from
 // the first actor, then (viewer on) the snapshot and its hand-off. Only the tick's own work is
 // timed; the pacing sleep is not. viewer:-1 is the viewer off.
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "Engine/World.h"
 #include "Features/IModularFeatures.h"
 #include "Interfaces/IPluginManager.h"

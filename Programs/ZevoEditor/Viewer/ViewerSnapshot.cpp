@@ -1,6 +1,6 @@
 #include "ViewerSnapshot.h"
 
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "Components/StaticMeshComponent.h"
 #include "Engine/StaticMesh.h"
 #include "Roles/LiveLinkAnimationTypes.h"
