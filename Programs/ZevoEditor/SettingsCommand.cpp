@@ -1,8 +1,11 @@
 #include "SettingsCommand.h"
 
+#include "DisplayText.h"
 #include "EndpointArgument.h"
 #include "ExitCodes.h"
+#include "LoggedErrors.h"
 #include "Misc/Paths.h"
+#include "OpenProject.h"
 #include "ZevoLiveLinkSettings.h"
 
 #include <cstdio>
@@ -17,7 +20,7 @@ void PrintSettings(const UZevoLiveLinkSettings& Settings)
 	int32 Number = 0;
 	for (const FZevoLiveLinkConnectionInfo& Connection : Settings.SavedConnections)
 	{
-		const FString Endpoint = FString::Printf("%s:%d", *Connection.IPAddress, Connection.Port);
+		const FString Endpoint = FString::Printf("%s:%d", *ToDisplayText(Connection.IPAddress), Connection.Port);
 		std::printf("  %d  %-22s %s\n", ++Number, *Endpoint, Connection.bEnabled ? "enabled" : "disabled");
 	}
 }
@@ -45,15 +48,17 @@ int FSettingsCommand::Execute()
 		std::fprintf(stderr, "zevo-editor: settings needs an action: list, add IP:PORT, remove IP:PORT or clear\n");
 		return ExitUsageError;
 	}
-	FPaths::SetProjectDir(ProjectDir.c_str());
+	OpenProject(ProjectDir);
 	UZevoLiveLinkSettings* Settings = UZevoLiveLinkSettings::Get();
 	Settings->LoadConnectionsFromConfig();
 
 	if (List->parsed())
 	{
 		PrintSettings(*Settings);
+		return ExitSuccess;
 	}
-	else if (Add->parsed())
+	const FLoggedErrors Errors;
+	if (Add->parsed())
 	{
 		Settings->AddOrUpdateConnection(ParseEndpointArgument(EndpointText));
 	}
@@ -71,5 +76,5 @@ int FSettingsCommand::Execute()
 	{
 		Settings->ClearAllConnections();
 	}
-	return ExitSuccess;
+	return Errors.Num() == 0 ? ExitSuccess : ExitFailure;
 }

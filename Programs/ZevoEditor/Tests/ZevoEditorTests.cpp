@@ -44,6 +44,27 @@ TEST(ZevoEditor, SettingsCommandsWorkTheProjectsIniFile)
 	EXPECT_NE(Out.find("Saved connections:       0"), std::string::npos) << Out;
 }
 
+TEST(ZevoEditor, SettingsCommandsThatCouldNotSaveExitWithOne)
+{
+	FTempProject Project;
+	const std::string Dir = *Project.GetDir();
+	ASSERT_EQ(RunEditor(Project, {"settings", "--project", Dir, "add", "10.0.0.5:9000"}), 0);
+	// A directory where the new file should go makes every save fail, also for root.
+	const std::string Ini = Dir + IniPath;
+	std::filesystem::rename(Ini, Dir + "kept.ini");
+	std::filesystem::create_directory(Ini);
+	std::filesystem::copy_file(Dir + "kept.ini", Ini + "/inside");
+	const std::vector<std::vector<std::string>> Actions = {{"add", "10.0.0.6:9000"}, {"clear"}};
+	for (const std::vector<std::string>& Action : Actions)
+	{
+		std::vector<std::string> Args{"settings", "--project", Dir};
+		Args.insert(Args.end(), Action.begin(), Action.end());
+		std::string Err;
+		EXPECT_EQ(RunEditor(Project, Args, nullptr, &Err), 1) << Action[0];
+		EXPECT_NE(Err.find("Failed to save config file"), std::string::npos) << Err;
+	}
+}
+
 TEST(ZevoEditor, BadCommandLinesExitWithTwoAndSayWhy)
 {
 	FTempProject Project;
