@@ -2,6 +2,7 @@
 
 #include "ExitCodes.h"
 #include "Misc/Paths.h"
+#include "OpenProject.h"
 #include "SkeletonAssetImport.h"
 #include "UObject/Package.h"
 
@@ -20,7 +21,7 @@ FImportCommand::FImportCommand(CLI::App& App)
 
 int FImportCommand::Execute()
 {
-	FPaths::SetProjectDir(ProjectDir.c_str());
+	OpenProject(ProjectDir);
 	const FString AssetName = Name.empty() ? FPaths::GetBaseFilename(File.c_str()) : FString(Name.c_str());
 	const FString AssetPath = AssetName.StartsWith("/") ? AssetName : "/Game/" + AssetName;
 	FString PackageName, ObjectName;

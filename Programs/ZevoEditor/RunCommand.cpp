@@ -11,6 +11,7 @@
 #include "LiveLinkClient.h"
 #include "LiveLinkRecorder.h"
 #include "Misc/Paths.h"
+#include "OpenProject.h"
 #include "StatusTable.h"
 
 #include <atomic>
@@ -81,7 +82,7 @@ FRunCommand::FRunCommand(CLI::App& App)
 
 int FRunCommand::Execute()
 {
-	FPaths::SetProjectDir(ProjectDir.c_str());
+	OpenProject(ProjectDir);
 	FGameThread::RegisterCurrentThread();
 	InstallExitSignals();
 
