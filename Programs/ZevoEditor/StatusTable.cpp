@@ -62,12 +62,13 @@ FString FStatusTable::Format(const FLiveLinkClient& Client, const TArray<AActor*
 
 	const TArray<FLiveLinkSubjectStatus> Subjects = Client.GetSubjectStatuses();
 	TMap<FLiveLinkSubjectKey, int64> Frames;
-	Table += FString::Printf("%-16s %-24s %s\n", "Subject", "Role", "Frames/s");
+	Table += FString::Printf("%-16s %-24s %-9s %s\n", "Subject", "Role", "Frames/s", "Frames");
 	for (int32 Index = 0; Index < FMath::Min(Subjects.Num(), MaxRowsPerSection); ++Index)
 	{
 		const FLiveLinkSubjectStatus& Subject = Subjects[Index];
-		Table += FString::Printf("%-16s %-24s %.1f\n", *ToDisplayText(Subject.Key.SubjectName.ToString()),
-			Subject.Role ? *Subject.Role->GetName() : "None", PerSecond(Subject.FramesReceived, PreviousFrames.FindRef(Subject.Key), Interval));
+		Table += FString::Printf("%-16s %-24s %-9.1f %lld\n", *ToDisplayText(Subject.Key.SubjectName.ToString()),
+			Subject.Role ? *Subject.Role->GetName() : "None", PerSecond(Subject.FramesReceived, PreviousFrames.FindRef(Subject.Key), Interval),
+			static_cast<long long>(Subject.FramesReceived));
 		Frames.Add(Subject.Key, Subject.FramesReceived);
 	}
 	Table += FormatSectionEnd(Subjects.Num(), "subjects");
