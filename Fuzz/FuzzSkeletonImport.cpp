@@ -8,6 +8,7 @@
 #include "Animation/BonePose.h"
 #include "AssetFile.h"
 #include "Async/Async.h"
+#include "Interfaces/IPluginManager.h"
 #include "SkeletonImporter.h"
 #include "TempProject.h"
 #include "UObject/Package.h"
@@ -65,7 +66,10 @@ void Retarget(USkeleton& Skeleton)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
 	static const FTempProject Project;
-	static const bool bSetUp = (FLogDispatcher::SetConsoleEnabled(false), FGameThread::RegisterCurrentThread(), true);
+	// As the editor opens a project: the plugins' content is mounted before the first remap asset
+	// looks for its default T-pose skeleton there.
+	static const bool bSetUp = (FLogDispatcher::SetConsoleEnabled(false), FGameThread::RegisterCurrentThread(),
+		IPluginManager::Get().LoadModulesForEnabledPlugins(ELoadingPhase::EarliestPossible));
 	(void)bSetUp;
 
 	const std::string_view Bytes(reinterpret_cast<const char*>(Data), Size);

@@ -1,9 +1,13 @@
-# zevo_module(NAME <lib> DIR <folder> [DEPS <libs...>])
+# zevo_module(NAME <lib> DIR <folder> [ENGINE_MODULES <names...>] [DEPS <libs...>] [TEST_DEPS <libs...>])
 # One engine-style module: Public/ headers, Private/ sources built as a shared library, and
 # Tests/ built as one GoogleTest binary registered with CTest. Sources are globbed so that a
-# new file needs no edit here.
+# new file needs no edit here. ENGINE_MODULES names the engine modules the library stands in
+# for, so that a plugin's module rules that name them link it (zevo_plugin).
 function(zevo_module)
-  cmake_parse_arguments(M "" "NAME;DIR" "DEPS;TEST_DEPS" ${ARGN})
+  cmake_parse_arguments(M "" "NAME;DIR" "ENGINE_MODULES;DEPS;TEST_DEPS" ${ARGN})
+  foreach(engine_module ${M_ENGINE_MODULES})
+    set_property(GLOBAL APPEND PROPERTY ZEVO_ENGINE_MODULE_${engine_module} ${M_NAME})
+  endforeach()
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${M_DIR}/Private/*.cpp)
   if(NOT srcs)
     # Headers only, so far.

@@ -3,7 +3,9 @@
 #include "Editor.h"
 #include "Features/IModularFeatures.h"
 #include "ILiveLinkClient.h"
+#include "Interfaces/IPluginManager.h"
 #include "Misc/CoreDelegates.h"
+#include "Misc/Paths.h"
 #include "Modules/ModuleManager.h"
 #include "UObject/Object.h"
 #include "Widgets/Input/SEditableTextBox.h"
@@ -25,8 +27,16 @@ FEditorStartup::~FEditorStartup()
 
 bool FEditorStartup::Start()
 {
-	if (FModuleManager::Get().LoadModule(TEXT("ZevoLiveLink")) == nullptr)
+	// The plugins' modules of the default phase, as the editor loads them before the engine
+	// finishes initialising; this editor is the plugin's host, so a missing plugin is a failure.
+	if (!IPluginManager::Get().LoadModulesForEnabledPlugins(ELoadingPhase::Default))
 	{
+		return false;
+	}
+	if (!FModuleManager::Get().IsModuleLoaded(TEXT("ZevoLiveLink")))
+	{
+		UE_LOG(LogTemp, Error, "The ZevoLiveLink plugin was not found under %s or %s", *FPaths::EnginePluginsDir(),
+			*FPaths::ProjectPluginsDir());
 		return false;
 	}
 	FCoreDelegates::OnPostEngineInit.Broadcast();

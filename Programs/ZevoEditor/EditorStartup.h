@@ -1,8 +1,9 @@
 #pragma once
 // FEditorStartup: the editor's start-up and shutdown around the engine loop. Start-up registers
-// the Live Link client as the modular feature, creates GEditor, loads the "ZevoLiveLink" module
-// by name (its library sits beside the executable) and raises the post-engine-init event; the
-// loop then ticks the editor, which runs the module's auto-connect a second later. Game thread only.
+// the Live Link client as the modular feature, creates GEditor, loads the plugins' modules of the
+// default phase (the "ZevoLiveLink" module, whose library sits beside the executable) and raises
+// the post-engine-init event; the loop then ticks the editor, which runs the module's auto-connect
+// a second later. Game thread only.
 #include "CoreMinimal.h"
 #include "Editor/EditorEngine.h"
 #include "Interfaces/IPv4/IPv4Endpoint.h"
@@ -18,7 +19,7 @@ public:
 	FEditorStartup(const FEditorStartup&) = delete;
 	FEditorStartup& operator=(const FEditorStartup&) = delete;
 
-	/** False when the plugin module could not be loaded (the module manager said why). */
+	/** False when the plugin module could not be loaded (the log says why). */
 	bool Start();
 	/** One editor frame: runs the editor's timers that came due. */
 	void Tick(double DeltaSeconds);

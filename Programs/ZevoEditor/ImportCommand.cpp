@@ -1,8 +1,8 @@
 #include "ImportCommand.h"
 
+#include "EditorProject.h"
 #include "ExitCodes.h"
 #include "Misc/Paths.h"
-#include "OpenProject.h"
 #include "SkeletonAssetImport.h"
 #include "UObject/Package.h"
 
@@ -21,7 +21,10 @@ FImportCommand::FImportCommand(CLI::App& App)
 
 int FImportCommand::Execute()
 {
-	OpenProject(ProjectDir);
+	if (!OpenProject(ProjectDir))
+	{
+		return ExitFailure;
+	}
 	const FString AssetName = Name.empty() ? FPaths::GetBaseFilename(File.c_str()) : FString(Name.c_str());
 	const FString AssetPath = AssetName.StartsWith("/") ? AssetName : "/Game/" + AssetName;
 	FString PackageName, ObjectName;

@@ -2,10 +2,9 @@
 
 #include "AssetArgument.h"
 #include "AssetUndoHistory.h"
+#include "EditorProject.h"
 #include "ExitCodes.h"
 #include "LoggedErrors.h"
-#include "Misc/Paths.h"
-#include "OpenProject.h"
 #include "PropertyHandle.h"
 #include "RemapDetailsView.h"
 #include "ScopedTransaction.h"
@@ -157,7 +156,10 @@ int FRemapCommand::Execute()
 		std::fprintf(stderr, "zevo-editor: remap needs an action: create, set, show, automap, clear or undo\n");
 		return ExitUsageError;
 	}
-	OpenProject(ProjectDir);
+	if (!OpenProject(ProjectDir))
+	{
+		return ExitFailure;
+	}
 	FAssetPathArgument Path;
 	if (!ParseAssetPath(Asset, Path))
 	{

@@ -3,6 +3,7 @@
 #include "AnimatedSubjects.h"
 #include "Async/Async.h"
 #include "DemoStream.h"
+#include "EditorProject.h"
 #include "EditorStartup.h"
 #include "EditorWorld.h"
 #include "EndpointArgument.h"
@@ -10,8 +11,6 @@
 #include "ExitCodes.h"
 #include "LiveLinkClient.h"
 #include "LiveLinkRecorder.h"
-#include "Misc/Paths.h"
-#include "OpenProject.h"
 #include "StatusTable.h"
 
 #include <atomic>
@@ -82,7 +81,10 @@ FRunCommand::FRunCommand(CLI::App& App)
 
 int FRunCommand::Execute()
 {
-	OpenProject(ProjectDir);
+	if (!OpenProject(ProjectDir))
+	{
+		return ExitFailure;
+	}
 	FGameThread::RegisterCurrentThread();
 	InstallExitSignals();
 

@@ -1,11 +1,10 @@
 #include "SettingsCommand.h"
 
 #include "DisplayText.h"
+#include "EditorProject.h"
 #include "EndpointArgument.h"
 #include "ExitCodes.h"
 #include "LoggedErrors.h"
-#include "Misc/Paths.h"
-#include "OpenProject.h"
 #include "ZevoLiveLinkSettings.h"
 
 #include <cstdio>
@@ -48,7 +47,10 @@ int FSettingsCommand::Execute()
 		std::fprintf(stderr, "zevo-editor: settings needs an action: list, add IP:PORT, remove IP:PORT or clear\n");
 		return ExitUsageError;
 	}
-	OpenProject(ProjectDir);
+	if (!OpenProject(ProjectDir))
+	{
+		return ExitFailure;
+	}
 	UZevoLiveLinkSettings* Settings = UZevoLiveLinkSettings::Get();
 	Settings->LoadConnectionsFromConfig();
 

@@ -11,6 +11,15 @@ std::mutex ProjectMutex;
 FString ProjectDirectory;
 }
 
+#ifndef ZEVO_ENGINE_DIR
+#error "ZEVO_ENGINE_DIR must name the folder the host was built from"
+#endif
+
+FString FPaths::EngineDir()
+{
+	return ZEVO_ENGINE_DIR "/";
+}
+
 void FPaths::SetProjectDir(const FString& Dir)
 {
 	FString Full = ConvertRelativePathToFull(Dir);

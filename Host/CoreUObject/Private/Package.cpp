@@ -5,10 +5,6 @@
 
 #include <memory>
 
-#ifndef ZEVO_ENGINE_CONTENT_DIR
-#error "ZEVO_ENGINE_CONTENT_DIR must name the host's engine content folder"
-#endif
-
 ZEVO_IMPLEMENT_CLASS(UPackage, CLASS_None)
 
 namespace
@@ -22,7 +18,7 @@ TMap<FString, std::unique_ptr<UPackage>>& Packages()
 /** Root ("/Engine/") to folder; "/Game/" follows the project folder, which tests change. */
 TMap<FString, FString>& MountPoints()
 {
-	static TMap<FString, FString> Map{{"/Engine/", ZEVO_ENGINE_CONTENT_DIR}};
+	static TMap<FString, FString> Map{{"/Engine/", FPaths::EngineContentDir()}};
 	return Map;
 }
 

@@ -1,6 +1,7 @@
 #include "CapturingLiveLinkClient.h"
 #include "Editor.h"
 #include "Features/IModularFeatures.h"
+#include "Interfaces/IPluginManager.h"
 #include "Logging/LogCapture.h"
 #include "Misc/CoreDelegates.h"
 #include "Modules/ModuleManager.h"
@@ -36,7 +37,7 @@ public:
 };
 
 // An editor run: the client is the registered Live Link feature, GEditor exists and the module
-// is loaded from its library by name, as the engine loads it.
+// is loaded from its library by name in its plugin's loading phase, as the engine loads it.
 class ZevoLiveLinkModuleTest : public testing::Test
 {
 protected:
@@ -47,7 +48,8 @@ protected:
 		Settings->SavedConnections.Empty();
 		IModularFeatures::Get().RegisterModularFeature(ILiveLinkClient::ModularFeatureName, &Client);
 		GEditor = &Editor;
-		ASSERT_NE(FModuleManager::Get().LoadModule(ModuleName), nullptr);
+		ASSERT_TRUE(IPluginManager::Get().LoadModulesForEnabledPlugins(ELoadingPhase::Default));
+		ASSERT_TRUE(FModuleManager::Get().IsModuleLoaded(ModuleName));
 	}
 
 	void TearDown() override
