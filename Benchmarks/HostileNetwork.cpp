@@ -4,24 +4,22 @@
 // connections closed by Ctrl-C. Each benchmark is one run of a scenario against the real
 // zevo-editor (and zevo-stream), so it runs once and reports its figures as counters.
 #include "ChildProcess.h"
+#include "FreeUdpPort.h"
 #include "Interfaces/IPv4/IPv4Endpoint.h"
 #include "TempProject.h"
 #include "ZevoCharacterMessage.h"
 #include "ZevoUdpSender.h"
 
 #include <algorithm>
-#include <arpa/inet.h>
 #include <atomic>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
-#include <netinet/in.h>
 #include <nlohmann/json.hpp>
 #include <regex>
 #include <sstream>
-#include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -33,19 +31,6 @@ using FClock = std::chrono::steady_clock;
 double SecondsSince(FClock::time_point Start)
 {
 	return std::chrono::duration<double>(FClock::now() - Start).count();
-}
-
-int FreeUdpPort()
-{
-	const int Socket = socket(AF_INET, SOCK_DGRAM, 0);
-	sockaddr_in Address = {};
-	Address.sin_family = AF_INET;
-	Address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-	bind(Socket, reinterpret_cast<sockaddr*>(&Address), sizeof(Address));
-	socklen_t Length = sizeof(Address);
-	getsockname(Socket, reinterpret_cast<sockaddr*>(&Address), &Length);
-	close(Socket);
-	return ntohs(Address.sin_port);
 }
 
 FIPv4Endpoint Loopback(int Port)
