@@ -272,22 +272,32 @@ void BM_BadDatagramFlood(benchmark::State& State)
 	}
 }
 
-/** The per-subject totals of the last status table: "<name> <role> <frames/s> <frames>". */
-int64 FramesInLastStatusTable(const std::string& Out)
+/** Each status table's subject rows, summed: "<name> <role> <frames/s> <frames>". */
+struct FTableTotals
 {
-	const size_t Last = Out.rfind("--- zevo-editor status at");
-	std::istringstream Table(Out.substr(Last == std::string::npos ? 0 : Last));
-	const std::regex Row(R"(^\S+\s+LiveLink\w+Role\s+[\d.]+\s+(\d+)\s*$)");
+	double FramesPerSecond = 0.0;
 	int64 Frames = 0;
+};
+
+std::vector<FTableTotals> StatusTableTotals(const std::string& Out)
+{
+	std::vector<FTableTotals> Tables;
+	std::istringstream Lines(Out);
+	const std::regex Row(R"(^\S+\s+LiveLink\w+Role\s+([\d.]+)\s+(\d+)\s*$)");
 	std::smatch Match;
-	for (std::string Line; std::getline(Table, Line);)
+	for (std::string Line; std::getline(Lines, Line);)
 	{
-		if (std::regex_match(Line, Match, Row))
+		if (Line.rfind("--- zevo-editor status at", 0) == 0)
 		{
-			Frames += std::stoll(Match[1]);
+			Tables.emplace_back();
+		}
+		else if (!Tables.empty() && std::regex_match(Line, Match, Row))
+		{
+			Tables.back().FramesPerSecond += std::stod(Match[1]);
+			Tables.back().Frames += std::stoll(Match[2]);
 		}
 	}
-	return Frames;
+	return Tables;
 }
 
 /** Four stream senders (10 actors and 10 props in all, 120 to 240 Hz), each to a source of its own. */
@@ -337,10 +347,21 @@ void BM_Soak(benchmark::State& State)
 			}
 		}
 		Run.Wait(60.0);
-		const int64 Received = FramesInLastStatusTable(Run.Editor.Out());
+		const std::vector<FTableTotals> Tables = StatusTableTotals(Run.Editor.Out());
+		const int64 Received = Tables.empty() ? 0 : Tables.back().Frames;
+		// The steady part: the first tables come before the senders start, the last after they stop.
+		double Slowest = 1e18;
+		double Fastest = 0.0;
+		for (size_t Index = 3; Index + 3 < Tables.size(); ++Index)
+		{
+			Slowest = std::min(Slowest, Tables[Index].FramesPerSecond);
+			Fastest = std::max(Fastest, Tables[Index].FramesPerSecond);
+		}
 		State.counters["sent"] = static_cast<double>(Sent);
 		State.counters["lost"] = static_cast<double>(Sent - Received);
 		State.counters["frames_per_s"] = static_cast<double>(Received) / Seconds;
+		State.counters["slowest_second_frames_per_s"] = Slowest;
+		State.counters["fastest_second_frames_per_s"] = Fastest;
 		State.counters["cpu_share"] = Run.LastCpuSeconds.load() / Run.EndedSeconds;
 		State.counters["peak_MiB"] = Run.PeakMiB.load();
 	}
