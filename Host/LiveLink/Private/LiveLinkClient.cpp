@@ -283,6 +283,7 @@ void FLiveLinkClient::PushSubjectFrameData_AnyThread(const FLiveLinkSubjectKey& 
 	}
 	if (const char* Problem = FindFrameProblem(Subject->Role, Subject->StaticData, FrameData))
 	{
+		++Subject->FramesDropped;
 		if (!Subject->bWarnedMalformedFrame)
 		{
 			Subject->bWarnedMalformedFrame = true;
@@ -347,13 +348,31 @@ bool FLiveLinkClient::EvaluateFrame_AnyThread(FName SubjectName, TSubclassOf<ULi
 	return bFound;
 }
 
+bool FLiveLinkClient::EvaluateFrameFromSource_AnyThread(const FLiveLinkSubjectKey& SubjectKey, TSubclassOf<ULiveLinkRole> Role,
+	FLiveLinkSubjectFrameData& OutFrame) const
+{
+	if (!Role)
+	{
+		return false;
+	}
+	std::lock_guard Lock(Mutex);
+	const FSubject* Subject = Subjects.Find(SubjectKey);
+	if (!Subject || !Subject->Role->IsChildOf(Role) || !Subject->LatestFrame.IsValid())
+	{
+		return false;
+	}
+	OutFrame.StaticData = Subject->StaticData.Share();
+	OutFrame.FrameData = Subject->LatestFrame.Share();
+	return true;
+}
+
 TArray<FLiveLinkSubjectStatus> FLiveLinkClient::GetSubjectStatuses() const
 {
 	std::lock_guard Lock(Mutex);
 	TArray<FLiveLinkSubjectStatus> Statuses;
 	Statuses.Reserve(Subjects.Num());
 	Subjects.ForEach([&Statuses](const FLiveLinkSubjectKey& Key, const FSubject& Subject) {
-		Statuses.Add(FLiveLinkSubjectStatus{Key, Subject.Role, Subject.FramesReceived});
+		Statuses.Add(FLiveLinkSubjectStatus{Key, Subject.Role, Subject.FramesReceived, Subject.FramesDropped});
 	});
 	return Statuses;
 }

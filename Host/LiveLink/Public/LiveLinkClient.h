@@ -20,6 +20,8 @@ struct FLiveLinkSubjectStatus
 	TSubclassOf<ULiveLinkRole> Role;
 	/** Frames accepted since the subject was (re)created; a reader derives frames per second. */
 	int64 FramesReceived = 0;
+	/** Frames refused since then because they did not fit the subject's static data. */
+	int64 FramesDropped = 0;
 };
 
 class FLiveLinkClient : public ILiveLinkClient
@@ -63,6 +65,11 @@ public:
 	/** The first subject of that name (in creation order) whose role is Role or derives from it and
 	 *  that has a frame. OutFrame shares the client's data: readers must not modify it. */
 	bool EvaluateFrame_AnyThread(FName SubjectName, TSubclassOf<ULiveLinkRole> Role, FLiveLinkSubjectFrameData& OutFrame) override;
+	/** The same for the one subject of that key, so that subjects of one name from two sources can
+	 *  be told apart. The engine declares it on ILiveLinkClient; here only programs call it, so
+	 *  only this client has it. */
+	bool EvaluateFrameFromSource_AnyThread(const FLiveLinkSubjectKey& SubjectKey, TSubclassOf<ULiveLinkRole> Role,
+		FLiveLinkSubjectFrameData& OutFrame) const;
 	TArray<FLiveLinkSubjectStatus> GetSubjectStatuses() const;
 
 	/** Every accepted push and removal from now on is also told to Observer (null: to no one).
@@ -76,6 +83,7 @@ private:
 		FLiveLinkStaticDataStruct StaticData;
 		FLiveLinkFrameDataStruct LatestFrame;
 		int64 FramesReceived = 0;
+		int64 FramesDropped = 0;
 		bool bWarnedMalformedFrame = false;
 	};
 

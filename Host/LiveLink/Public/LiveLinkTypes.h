@@ -28,9 +28,11 @@ struct FLiveLinkBaseStaticData
 	TArray<FName> PropertyNames;
 };
 
+/** When a frame was made, in seconds of the platform clock: as in the engine, a new frame is
+ *  stamped with the time of its construction, so a reader can tell how old the latest frame is. */
 struct FLiveLinkWorldTime
 {
-	double Time = 0.0;
+	double Time = FPlatformTime::Seconds();
 	double Offset = 0.0;
 };
 

@@ -191,6 +191,30 @@ TEST(FLiveLinkClient, RefusesMalformedStaticDataAndFrames)
 
 	Fixture.Client.PushSubjectFrameData_AnyThread(Actor, MakeAnimationFrame(3, 1.0, {0.5f}));
 	EXPECT_TRUE(Fixture.Client.EvaluateFrame_AnyThread("Actor", ULiveLinkAnimationRole::StaticClass(), Frame));
+	const TArray<FLiveLinkSubjectStatus> Statuses = Fixture.Client.GetSubjectStatuses();
+	ASSERT_EQ(Statuses.Num(), 1);
+	EXPECT_EQ(Statuses[0].FramesReceived, 1);
+	EXPECT_EQ(Statuses[0].FramesDropped, 4) << "every refused frame counts, although only the first is logged";
+}
+
+TEST(FLiveLinkClient, EvaluatesBySubjectKeyWhenTwoSourcesShareASubjectName)
+{
+	FClientWithSource Fixture;
+	const FGuid Other = Fixture.Client.AddSource(MakeShared<FScriptedSource>());
+	const FLiveLinkSubjectKey First = Fixture.Key("Actor");
+	const FLiveLinkSubjectKey Second(Other, "Actor");
+	for (const FLiveLinkSubjectKey& Key : {First, Second})
+	{
+		Fixture.Client.PushSubjectStaticData_AnyThread(Key, ULiveLinkAnimationRole::StaticClass(), MakeSkeleton(2));
+	}
+	Fixture.Client.PushSubjectFrameData_AnyThread(First, MakeAnimationFrame(2, 1.0));
+	Fixture.Client.PushSubjectFrameData_AnyThread(Second, MakeAnimationFrame(2, 7.0));
+
+	FLiveLinkSubjectFrameData Frame;
+	ASSERT_TRUE(Fixture.Client.EvaluateFrameFromSource_AnyThread(Second, ULiveLinkAnimationRole::StaticClass(), Frame));
+	EXPECT_EQ(Frame.FrameData.Cast<FLiveLinkAnimationFrameData>()->Transforms[1].GetTranslation().X, 7.0);
+	EXPECT_FALSE(Fixture.Client.EvaluateFrameFromSource_AnyThread(Second, ULiveLinkTransformRole::StaticClass(), Frame));
+	EXPECT_FALSE(Fixture.Client.EvaluateFrameFromSource_AnyThread(Fixture.Key("Nobody"), ULiveLinkAnimationRole::StaticClass(), Frame));
 }
 
 TEST(FLiveLinkClient, RemoveSourceShutsItDownForgetsItsSubjectsAndDeletesIt)
