@@ -9,6 +9,7 @@
 // threads call back into the client (a receiver thread removes silent subjects).
 #include "ILiveLinkClient.h"
 #include "LiveLinkClientObserver.h"
+#include "LiveLinkSubjectTable.h"
 
 #include <mutex>
 
@@ -41,12 +42,14 @@ public:
 	FText GetSourceType(FGuid SourceGuid) const override;
 	FText GetSourceMachineName(FGuid SourceGuid) const override;
 	FText GetSourceStatus(FGuid SourceGuid) const override;
-	/** Removes every source (the editor calls it when it exits). */
+	/** Removes every source (the editor calls it when it exits). While the engine is exiting the
+	 *  sources are asked all at once, each on a thread of its own, since each may wait for its own
+	 *  thread to stop; otherwise one after another on this thread, as a user's removals would. */
 	void Shutdown();
 	/** Asks the sources that were not ready to shut down again; called once per engine frame. */
 	void Tick();
 
-	// Subjects. Pushes for a source the client does not hold are ignored, so a removed source's
+	// Subjects (creation order kept; removal is cheap, see TLiveLinkSubjectTable). Pushes for a source the client does not hold are ignored, so a removed source's
 	// late datagrams cannot bring its subjects back. Static data must match its role
 	// (FLiveLinkSkeletonStaticData for animation, FLiveLinkTransformStaticData for transform);
 	// a frame must match the subject's static data (one transform per bone, one value per
@@ -85,13 +88,13 @@ private:
 	};
 
 	TSharedPtr<ILiveLinkSource> FindSource(FGuid SourceGuid) const;
-	/** Calls RequestSourceShutdown; a source that is not ready is kept for Tick. */
-	void ShutDownSource(TSharedPtr<ILiveLinkSource> Source);
+	/** Asks every source at once to shut down; the ones that were not ready wait for Tick. */
+	void ShutDownInParallel(TArray<TSharedPtr<ILiveLinkSource>> Removed);
 	void RemoveSubjectsOfSource(FGuid SourceGuid);
 
 	mutable std::mutex Mutex;
 	TMap<FGuid, TSharedPtr<ILiveLinkSource>> Sources;
 	TArray<TSharedPtr<ILiveLinkSource>> SourcesAwaitingShutdown;
-	TMap<FLiveLinkSubjectKey, FSubject> Subjects;
+	TLiveLinkSubjectTable<FSubject> Subjects;
 	TSharedPtr<ILiveLinkClientObserver> Observer;
 };

@@ -124,6 +124,44 @@ TEST(FLiveLinkClient, RemovedSubjectComesBackWithItsNextStaticData)
 	EXPECT_EQ(Statuses[0].Role.Get(), ULiveLinkAnimationRole::StaticClass());
 }
 
+TEST(FLiveLinkClient, ManyRemovalsKeepTheOthersInCreationOrderAndFindable)
+{
+	FClientWithSource Fixture;
+	constexpr int32 Count = 2000;
+	const auto Name = [](int32 Index) { return FName(*FString::Printf("Actor%d", Index)); };
+	for (int32 Index = 0; Index < Count; ++Index)
+	{
+		Fixture.Client.PushSubjectStaticData_AnyThread({Fixture.SourceGuid, Name(Index)}, ULiveLinkTransformRole::StaticClass(),
+			MakeTransformStatic());
+	}
+	// Three in four go, as a sweep removes them: one call each, the table compacting on the way.
+	for (int32 Index = 0; Index < Count; ++Index)
+	{
+		if (Index % 4 != 0)
+		{
+			Fixture.Client.RemoveSubject_AnyThread({Fixture.SourceGuid, Name(Index)});
+		}
+	}
+	Fixture.Client.PushSubjectStaticData_AnyThread({Fixture.SourceGuid, Name(1)}, ULiveLinkTransformRole::StaticClass(), MakeTransformStatic());
+
+	const TArray<FLiveLinkSubjectKey> Left = Fixture.Client.GetSubjects(true, true);
+	ASSERT_EQ(Left.Num(), Count / 4 + 1);
+	for (int32 Index = 0; Index < Count / 4; ++Index)
+	{
+		ASSERT_EQ(Left[Index].SubjectName, Name(Index * 4));
+	}
+	EXPECT_EQ(Left.Last().SubjectName, Name(1)) << "a subject made anew comes last";
+	for (int32 Index = 0; Index < Count; Index += 4)
+	{
+		Fixture.Client.PushSubjectFrameData_AnyThread({Fixture.SourceGuid, Name(Index)}, MakeTransformFrame(FTransform(FVector(Index, 0, 0))));
+	}
+	FLiveLinkSubjectFrameData Frame;
+	ASSERT_TRUE(Fixture.Client.EvaluateFrame_AnyThread(Name(1996), ULiveLinkTransformRole::StaticClass(), Frame));
+	EXPECT_EQ(Frame.FrameData.Cast<FLiveLinkTransformFrameData>()->Transform.GetTranslation().X, 1996.0);
+	EXPECT_FALSE(Fixture.Client.EvaluateFrame_AnyThread(Name(1997), ULiveLinkTransformRole::StaticClass(), Frame));
+	EXPECT_EQ(Fixture.Client.GetSubjectRole_AnyThread({Fixture.SourceGuid, Name(1998)}).Get(), nullptr);
+}
+
 TEST(FLiveLinkClient, RefusesMalformedStaticDataAndFrames)
 {
 	FClientWithSource Fixture;
@@ -234,6 +272,48 @@ TEST(FLiveLinkClient, ShutdownRemovesEverySource)
 	for (const TWeakPtr<FScriptedSource>& Watch : Watches)
 	{
 		EXPECT_FALSE(Watch.IsValid());
+	}
+}
+
+TEST(FLiveLinkClient, ExitingEditorAsksEverySourceAtOnce)
+{
+	// Each source holds its answer until all of them have been asked (or a generous bound passes):
+	// only sources asked at the same time all see the full count.
+	constexpr int32 Count = 40;
+	struct FWaitingSource : FScriptedSource
+	{
+		std::atomic<int32>* Asked = nullptr;
+		bool bSawEveryone = false;
+		bool RequestSourceShutdown() override
+		{
+			++*Asked;
+			const double Until = FPlatformTime::Seconds() + 10.0;
+			while (Asked->load() < Count && FPlatformTime::Seconds() < Until)
+			{
+				std::this_thread::yield();
+			}
+			bSawEveryone = Asked->load() == Count;
+			return FScriptedSource::RequestSourceShutdown();
+		}
+	};
+	std::atomic<int32> Asked{0};
+	TArray<TSharedPtr<FWaitingSource>> Sources;
+	FLiveLinkClient Client;
+	for (int32 Index = 0; Index < Count; ++Index)
+	{
+		Sources.Add(MakeShared<FWaitingSource>());
+		Sources.Last()->Asked = &Asked;
+		Client.AddSource(Sources.Last());
+	}
+	GIsRequestingExit = true;
+	Client.Shutdown();
+	GIsRequestingExit = false;
+	EXPECT_TRUE(Client.GetSources().IsEmpty());
+	for (const TSharedPtr<FWaitingSource>& Source : Sources)
+	{
+		EXPECT_TRUE(Source->bSawEveryone);
+		EXPECT_EQ(Source->ShutdownRequests.load(), 1);
+		EXPECT_EQ(Source.use_count(), 1) << "the client let go of it";
 	}
 }
 
