@@ -1,7 +1,7 @@
 #include "HeaderParser.h"
 
 #include "HeaderTokens.h"
-#include "Specifiers.h"
+#include "MacroArguments.h"
 
 #include <algorithm>
 

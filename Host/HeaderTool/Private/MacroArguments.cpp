@@ -1,4 +1,4 @@
-#include "Specifiers.h"
+#include "MacroArguments.h"
 
 #include <algorithm>
 #include <strings.h>
