@@ -8,6 +8,7 @@ function(zevo_module)
   foreach(engine_module ${M_ENGINE_MODULES})
     set_property(GLOBAL APPEND PROPERTY ZEVO_ENGINE_MODULE_${engine_module} ${M_NAME})
   endforeach()
+  set_property(GLOBAL PROPERTY ZEVO_PUBLIC_DIR_${M_NAME} ${M_DIR}/Public)
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${M_DIR}/Private/*.cpp)
   if(NOT srcs)
     # Headers only, so far.

@@ -6,7 +6,8 @@
 # tests, benchmarks and fuzz targets. The engine modules the rules name are linked as the host
 # libraries that stand in for them (zevo_module ENGINE_MODULES), publicly or privately as the
 # rules say; a name without a stand-in, a type the editor does not load or a missing file stops
-# the configuration with the file's name.
+# the configuration with the file's name. <Module>EngineSurface compiles the module's sources once
+# more, held to the engine's API (zevo_engine_surface), in every build.
 function(zevo_plugin)
   cmake_parse_arguments(P "" "DIR" "" ${ARGN})
   get_filename_component(plugin ${P_DIR} NAME)
@@ -57,6 +58,7 @@ function(_zevo_plugin_module module_dir name)
   add_library(${name}Internal INTERFACE)
   target_include_directories(${name}Internal INTERFACE ${module_dir}/Private)
   target_link_libraries(${name}Internal INTERFACE ${name})
+  set(all_libraries "")
   foreach(scope Public Private)
     _zevo_rules_dependencies(${rules} ${scope} engine_modules)
     foreach(engine_module ${engine_modules})
@@ -68,6 +70,11 @@ function(_zevo_plugin_module module_dir name)
       target_link_libraries(${name} ${keyword} ${libraries})
       # What the private headers include comes with them.
       target_link_libraries(${name}Internal INTERFACE ${libraries})
+      list(APPEND all_libraries ${libraries})
     endforeach()
   endforeach()
+  # The header tool's output is part of the module: the surface build reads it, never compiles it.
+  zevo_engine_surface(TARGET ${name}EngineSurface SOURCES ${sources} LIBRARIES ${all_libraries}
+                      INCLUDES ${module_dir}/Public ${module_dir}/Private ${CMAKE_CURRENT_BINARY_DIR}/HeaderTool/${name}
+                      DEPENDS ${name})
 endfunction()

@@ -1,4 +1,11 @@
 #pragma once
+// The host's asset files, a module of the host alone: the engine reads and writes its assets, and
+// imports skeletons, inside its own modules, in formats of its own. It provides no engine names:
+// FAssetFile (this header) reads and writes one object as JSON, FLevelFile a world's actors
+// (LevelFile.h), and the skeleton import (SkeletonImporter.h, SkeletonAssetImport.h) reads FBX,
+// glTF and BVH armatures into skeleton assets. Nothing here exists in the
+// engine-surface build.
+//
 // Asset files: one object's reflected, non-transient properties as JSON, written and read through
 // the reflection, so that what the property editor shows is exactly what is saved:
 //   {"Class": "ZevoRemapAsset", "Properties": {"TargetSkeleton": "/Game/Hero/Skeleton.Skeleton",
@@ -8,6 +15,9 @@
 // Reading is forgiving: bad JSON or an unknown class loads nothing; an unknown property, a wrongly
 // typed value or a missing referenced asset is reported with the file and the field and skipped,
 // and everything else loads. Loading this module installs the loader that LoadObject uses.
+// Host only, as this whole module: the engine reads its assets in modules of its own.
+#include "HAL/Platform.h"
+#if ZEVO_HOST_EXTENSIONS
 #include "UObject/UObjectGlobals.h"
 
 struct FAssetFile
@@ -33,3 +43,4 @@ struct FAssetFile
 	/** The same for a file; null, with an error, when it cannot be read. */
 	static UObject* LoadFromFile(const FString& Filename, UObject* Outer, FName ObjectName);
 };
+#endif

@@ -7,6 +7,9 @@
 // A level "/Game/Maps/Main" is the file <project>/Content/Maps/Main.json. Loading spawns the
 // actors into a world; the other scene components of an actor attach to its root. Reading is
 // forgiving like asset files: what is wrong is reported with the file and the field and skipped.
+// Host only, as this whole module: the engine reads its assets in modules of its own.
+#include "HAL/Platform.h"
+#if ZEVO_HOST_EXTENSIONS
 #include "Engine/World.h"
 
 struct FLevelFile
@@ -20,3 +23,4 @@ struct FLevelFile
 	/** The same for the level's file; -1, with an error, when the path is invalid or the file cannot be read. */
 	static int32 LoadLevel(UWorld& World, const FString& LevelPath);
 };
+#endif

@@ -20,6 +20,9 @@
 //
 // Vertex positions of every skinned mesh, placed by their node's transform in the file, become
 // the preview mesh's LOD 0 positions in the same frame as the bones.
+// Host only, as this whole module: the engine reads its assets in modules of its own.
+#include "HAL/Platform.h"
+#if ZEVO_HOST_EXTENSIONS
 #include "Animation/Skeleton.h"
 
 #include <memory>
@@ -43,3 +46,4 @@ struct FSkeletonImportResult
  * is logged: the caller reports the error text.
  */
 FSkeletonImportResult ImportSkeletonFromFile(const FString& File, FName SkeletonName = NAME_None);
+#endif

@@ -55,7 +55,7 @@ uint64 MixWord(uint64 Hash, uint64 Word)
 }
 }
 
-bool FCString::EqualsIgnoreCase(std::string_view A, std::string_view B)
+bool ZevoHost::Private::EqualsIgnoreCase(std::string_view A, std::string_view B)
 {
 	if (A.size() != B.size())
 	{
@@ -72,7 +72,7 @@ bool FCString::EqualsIgnoreCase(std::string_view A, std::string_view B)
 	return At == A.size() || WordsEqualIgnoringCase(LoadTail(A.data() + At, A.size() - At), LoadTail(B.data() + At, B.size() - At));
 }
 
-uint64 FCString::HashIgnoreCase(std::string_view Text)
+uint64 ZevoHost::Private::HashIgnoreCase(std::string_view Text)
 {
 	uint64 Hash = Text.size();
 	size_t At = 0;

@@ -212,6 +212,10 @@ FName::FName(std::string_view Text)
 	DisplayIndex = Display;
 }
 
+FName::FName(FAnsiStringView Text) : FName(std::string_view(Text.GetData(), static_cast<size_t>(Text.Len())))
+{
+}
+
 FString FName::ToString() const
 {
 	return FString(FNameTable::Get().Spelling(DisplayIndex));

@@ -51,10 +51,13 @@ public:
 	/** A field of a struct property; null when there is no such field (or this is not a struct). */
 	virtual TSharedPtr<IPropertyHandle> GetChildHandle(FName ChildName) const = 0;
 
-	/** For an array property: the number of elements (MultipleValues when the objects differ). */
+#if ZEVO_HOST_EXTENSIONS
+	/** Host only (the engine has these on AsArray()): the number of elements of an array property
+	 *  (MultipleValues when the objects differ). */
 	virtual FPropertyAccess::Result GetNumElements(uint32& OutNumElements) const = 0;
-	/** For an array property: the element at Index (an invalid handle when this is not an array). */
+	/** Host only, as GetNumElements: the element at Index (an invalid handle when this is not an array). */
 	virtual TSharedRef<IPropertyHandle> GetElement(int32 Index) const = 0;
+#endif
 	/** The array operations; null when this is not an array property. */
 	virtual TSharedPtr<IPropertyHandleArray> AsArray() = 0;
 

@@ -12,9 +12,11 @@ public:
 	int32 GetNumBones() const { return Bones.Num(); }
 	FTransform& operator[](FCompactPoseBoneIndex BoneIndex) { return Bones[BoneIndex.GetInt()]; }
 	const FTransform& operator[](FCompactPoseBoneIndex BoneIndex) const { return Bones[BoneIndex.GetInt()]; }
+#if ZEVO_HOST_EXTENSIONS
 	/** Host only: by the mesh index, which equals the compact one here (see FBoneContainer). */
 	FTransform& operator[](int32 PoseIndex) { return Bones[PoseIndex]; }
 	const FTransform& operator[](int32 PoseIndex) const { return Bones[PoseIndex]; }
+#endif
 	const TArray<FTransform>& GetBones() const { return Bones; }
 	void ResetToRefPose() { Bones = BoneContainer->GetReferenceSkeleton().GetRefBonePose(); }
 	/** Component-space transform of a bone: local first, then each parent. */

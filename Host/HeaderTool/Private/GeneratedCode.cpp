@@ -50,7 +50,7 @@ std::vector<std::string> BodyLines(const FReflectedType& Type)
 		return {"friend void ZevoDeclareReflection(ZevoReflection::TTypeBuilder<" + Type.Name + ">& Builder);",
 			"static UScriptStruct* StaticStruct();"};
 	}
-	std::vector<std::string> Lines{"ZEVO_CLASS(" + Type.Name + ", " + Type.Super + ")"};
+	std::vector<std::string> Lines{"ZEVO_GENERATED_CLASS(" + Type.Name + ", " + Type.Super + ")"};
 	if (!Type.ConfigName.empty())
 	{
 		Lines.push_back("static const TCHAR* StaticConfigName() { return TEXT(\"" + Type.ConfigName + "\"); }");
@@ -156,7 +156,7 @@ std::string WriteGeneratedHeader(const FReflectedHeader& Header, const std::stri
 	{
 		if (!Type.IsClass())
 		{
-			Out += "struct " + Type.Name + ";\nZEVO_DECLARE_STRUCT(" + Type.Name + ")\n\n";
+			Out += "struct " + Type.Name + ";\nZEVO_GENERATED_STRUCT(" + Type.Name + ")\n\n";
 		}
 	}
 	for (const FReflectedType& Type : Header.Types)

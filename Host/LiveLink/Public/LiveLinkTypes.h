@@ -90,6 +90,7 @@ public:
 		Data = Struct ? Struct->Make() : nullptr;
 	}
 
+#if ZEVO_HOST_EXTENSIONS
 	/** Host only: replaces the content with a default-constructed T and returns it. */
 	template <typename T>
 		requires std::is_base_of_v<BaseType, T>
@@ -109,6 +110,7 @@ public:
 	{
 		Data = std::make_shared<T>(Value);
 	}
+#endif
 	/** The content as T, or null when it is of another type. */
 	template <typename T>
 	T* Cast() { return dynamic_cast<T*>(Data.get()); }

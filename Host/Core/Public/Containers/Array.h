@@ -14,7 +14,10 @@ public:
 
 	TArray() = default;
 	TArray(std::initializer_list<T> Items) : Items(Items) {}
+#if ZEVO_HOST_EXTENSIONS
+	/** Host only: the standard library's vector, for the host's own code. */
 	explicit TArray(std::vector<T> Items) : Items(std::move(Items)) {}
+#endif
 	TArray(const T* Data, int32 Count) : Items(Data, Data + Count) {}
 
 	int32 Num() const { return static_cast<int32>(Items.size()); }
@@ -110,7 +113,10 @@ public:
 	auto begin() const { return Items.begin(); }
 	auto end() const { return Items.end(); }
 
+#if ZEVO_HOST_EXTENSIONS
+	/** Host only. */
 	const std::vector<T>& ToStdVector() const { return Items; }
+#endif
 
 private:
 	std::vector<T> Items;

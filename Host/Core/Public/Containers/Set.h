@@ -76,7 +76,7 @@ public:
 	void Empty() { Table.Clear(false); }
 	void Reset() { Table.Clear(true); }
 	void Reserve(int32 Count) { Table.Reserve(Count); }
-	TArray<ElementType> Array() const { return TArray<ElementType>(Table.Elements); }
+	TArray<ElementType> Array() const { return TArray<ElementType>(Table.Elements.data(), static_cast<int32>(Table.Elements.size())); }
 
 	auto begin() const { return Table.Elements.cbegin(); }
 	auto end() const { return Table.Elements.cend(); }

@@ -30,7 +30,7 @@ public:
 	{
 		const std::basic_string_view<CharType> Mine(DataPtr, static_cast<size_t>(Size));
 		const std::basic_string_view<CharType> Theirs(Other.DataPtr, static_cast<size_t>(Other.Size));
-		return SearchCase == ESearchCase::CaseSensitive ? Mine == Theirs : FCString::EqualsIgnoreCase(Mine, Theirs);
+		return SearchCase == ESearchCase::CaseSensitive ? Mine == Theirs : ZevoHost::Private::EqualsIgnoreCase(Mine, Theirs);
 	}
 
 private:

@@ -36,18 +36,24 @@ class FString
 public:
 	FString() = default;
 	FString(const char* Text) : Data(Text ? Text : "") {}
+#if ZEVO_HOST_EXTENSIONS
+	/** Host only: the standard library's text, for the host's own code. */
 	FString(std::string Text) : Data(std::move(Text)) {}
 	FString(std::string_view Text) : Data(Text) {}
+#endif
 	FString(const char* Text, int32 Count) : Data(Text, Count) {}
 
 	static FString Printf(const char* Format, ...) __attribute__((format(printf, 1, 2)));
 	static FString VPrintf(const char* Format, va_list Args);
-	static FString FromInt(int64 Value) { return FString(std::to_string(Value)); }
+	static FString FromInt(int64 Value) { return FString(std::to_string(Value).c_str()); }
 	static FString Join(const TArray<FString>& Parts, const char* Separator);
 
 	const char* operator*() const { return Data.c_str(); }
+#if ZEVO_HOST_EXTENSIONS
+	/** Host only: the text as the standard library's (the engine's GetCharArray is a TArray of TCHAR). */
 	const std::string& ToStdString() const { return Data; }
 	std::string& GetCharArray() { return Data; }
+#endif
 
 	int32 Len() const { return static_cast<int32>(Data.size()); }
 	bool IsEmpty() const { return Data.empty(); }
@@ -70,7 +76,7 @@ public:
 	FString& Append(const TCHAR* Text, int32 Count) { Data.append(Text, static_cast<size_t>(Count)); return *this; }
 	friend FString operator+(FString Left, const FString& Right) { Left.Data += Right.Data; return Left; }
 	friend FString operator+(FString Left, const char* Right) { Left.Data += Right; return Left; }
-	friend FString operator+(const char* Left, const FString& Right) { return FString(std::string(Left) + Right.Data); }
+	friend FString operator+(const char* Left, const FString& Right) { return FString(Left) += Right; }
 	/** Path join with exactly one separator, as the engine's `/` on strings. */
 	friend FString operator/(const FString& Left, const FString& Right);
 

@@ -20,6 +20,17 @@ using UCS2CHAR = char16_t;
 using SIZE_T = std::size_t;
 
 #define TEXT(x) x
+
+// The host's extensions, the declarations marked "Host only" that the engine does not have, exist
+// while ZEVO_HOST_EXTENSIONS is 1: in the host, its tests and the programs. The engine-surface build
+// of a plugin (ZEVO_ENGINE_SURFACE=1, see Host/EngineSurface) sets it to 0, so that a plugin that
+// reaches for one fails to compile there, as it would on the engine.
+#ifndef ZEVO_HOST_EXTENSIONS
+#define ZEVO_HOST_EXTENSIONS 1
+#endif
+#ifndef ZEVO_ENGINE_SURFACE
+#define ZEVO_ENGINE_SURFACE 0
+#endif
 #define INDEX_NONE (-1)
 
 #define PLATFORM_LITTLE_ENDIAN (__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__)

@@ -10,6 +10,8 @@ struct FPlatformTime
 	static uint64 Cycles64();
 };
 
+#if ZEVO_HOST_EXTENSIONS
+/** Host only: the engine's clocks cannot be moved. */
 struct FHostClock
 {
 	/** Moves both clocks forward; safe from any thread. */
@@ -23,3 +25,4 @@ struct FHostClock
 	static void Freeze();
 	static void Thaw();
 };
+#endif

@@ -1,5 +1,8 @@
 #pragma once
 // FLogCapture: records every log message while it lives, so tests can assert texts and levels.
+// Host only: the engine's tests read its log otherwise.
+#include "HAL/Platform.h"
+#if ZEVO_HOST_EXTENSIONS
 #include "Containers/Array.h"
 #include "Logging/LogMacros.h"
 
@@ -25,3 +28,4 @@ private:
 	mutable std::mutex Mutex;
 	TArray<FLogMessage> Messages;
 };
+#endif

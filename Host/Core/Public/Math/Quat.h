@@ -61,7 +61,7 @@ struct FQuat
 	static FQuat Slerp_NotNormalized(const FQuat& Q1, const FQuat& Q2, double Alpha);
 	static FQuat Slerp(const FQuat& Q1, const FQuat& Q2, double Alpha) { return Slerp_NotNormalized(Q1, Q2, Alpha).GetNormalized(); }
 
-	FString ToString() const { return FString::Printf("X=%.9f Y=%.9f Z=%.9f W=%.9f", X, Y, Z, W); }
+	FString ToString() const { return FString::Printf(TEXT("X=%.9f Y=%.9f Z=%.9f W=%.9f"), X, Y, Z, W); }
 };
 
 inline constexpr FQuat FQuat::Identity{0.0, 0.0, 0.0, 1.0};

@@ -72,7 +72,7 @@ struct FVector
 	double GetMax() const { return std::max({X, Y, Z}); }
 
 	/** "X=%3.3f Y=%3.3f Z=%3.3f", the engine's text form. */
-	FString ToString() const { return FString::Printf("X=%3.3f Y=%3.3f Z=%3.3f", X, Y, Z); }
+	FString ToString() const { return FString::Printf(TEXT("X=%3.3f Y=%3.3f Z=%3.3f"), X, Y, Z); }
 };
 
 inline constexpr FVector operator*(double S, const FVector& V) { return V * S; }

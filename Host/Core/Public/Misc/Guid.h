@@ -17,7 +17,7 @@ struct FGuid
 	bool IsValid() const { return (A | B | C | D) != 0; }
 	void Invalidate() { A = B = C = D = 0; }
 	/** 32 upper-case hex digits, the engine's default form. */
-	FString ToString() const { return FString::Printf("%08X%08X%08X%08X", A, B, C, D); }
+	FString ToString() const { return FString::Printf(TEXT("%08X%08X%08X%08X"), A, B, C, D); }
 	constexpr bool operator==(const FGuid& G) const { return A == G.A && B == G.B && C == G.C && D == G.D; }
 };
 

@@ -12,9 +12,12 @@ public:
 	FName() = default;
 	FName(const char* Text);
 	FName(const FString& Text) : FName(*Text) {}
+#if ZEVO_HOST_EXTENSIONS
+	/** Host only: the engine makes names from TCHAR text or string views. */
 	FName(std::string_view Text);
+#endif
 	/** Made from a known length of 8-bit text, which need not end in a zero. */
-	FName(FAnsiStringView Text) : FName(std::string_view(Text.GetData(), static_cast<size_t>(Text.Len()))) {}
+	FName(FAnsiStringView Text);
 
 	FString ToString() const;
 	bool IsNone() const { return ComparisonIndex == 0; }

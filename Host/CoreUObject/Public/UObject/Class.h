@@ -144,7 +144,9 @@ struct TBaseStructure
 	static UScriptStruct* Get();
 };
 
-#define ZEVO_DECLARE_STRUCT(StructName) \
+#define ZEVO_DECLARE_STRUCT(StructName) ZEVO_GENERATED_STRUCT(StructName)
+/** The same, as the header tool writes it: the engine-surface build lets only generated code use it. */
+#define ZEVO_GENERATED_STRUCT(StructName) \
 	template <> \
 	UScriptStruct* TBaseStructure<StructName>::Get();
 

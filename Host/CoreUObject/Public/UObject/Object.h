@@ -144,7 +144,9 @@ UObject* MakeInstance()
  * Inside the class body: declares StaticClass and GetClass, and lets the class's reflection
  * (ZEVO_REFLECT_CLASS) reach private members.
  */
-#define ZEVO_CLASS(ThisClassName, SuperClassName) \
+#define ZEVO_CLASS(ThisClassName, SuperClassName) ZEVO_GENERATED_CLASS(ThisClassName, SuperClassName)
+/** ZEVO_CLASS as the header tool writes it: the engine-surface build lets only generated code use it. */
+#define ZEVO_GENERATED_CLASS(ThisClassName, SuperClassName) \
 	friend void ZevoDeclareReflection(ZevoReflection::TTypeBuilder<ThisClassName>& Builder); \
 \
 public: \
@@ -153,6 +155,8 @@ public: \
 	static UClass* StaticClass(); \
 	UClass* GetClass() const override { return StaticClass(); }
 
+// Host only: the registrations the header tool writes into a module's .gen.cpp.
+#if ZEVO_HOST_EXTENSIONS
 /** In one source file: defines the class object. Flags are EClassFlags. */
 #define ZEVO_IMPLEMENT_CLASS(ThisClassName, Flags) \
 	UClass* ThisClassName::StaticClass() \
@@ -169,3 +173,5 @@ public: \
  */
 #define ZEVO_REGISTER_CLASS_ON_LOAD(ThisClassName) \
 	[[maybe_unused]] static UClass* const ZevoClassRegistration_##ThisClassName = ThisClassName::StaticClass();
+
+#endif

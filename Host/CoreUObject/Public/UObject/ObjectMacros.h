@@ -96,6 +96,8 @@ private:
 };
 }
 
+// Host only: the registrations the header tool writes into a module's .gen.cpp.
+#if ZEVO_HOST_EXTENSIONS
 /** Declares one member, with its specifiers (UP::...) and metadata pairs {"Key", "Value"}. */
 #define ZEVO_PROPERTY(Member, Flags, ...) \
 	Builder.template Property<decltype(std::remove_reference_t<decltype(Builder)>::OwnerType::Member)>( \
@@ -143,6 +145,7 @@ private:
 	} \
 	void ZevoDeclareReflection(ZevoReflection::TTypeBuilder<StructName>& Builder)
 
+#endif
 #define UCLASS(...)
 #define USTRUCT(...)
 #define UENUM(...)

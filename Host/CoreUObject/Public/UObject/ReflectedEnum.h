@@ -67,15 +67,20 @@ private:
 };
 
 /**
- * The registered enumeration of that name (ignoring case), or null. The registry has its own
+ * Host only (the engine's is StaticEnum<T>() or FindObject<UEnum>): the registered enumeration of
+ * that name (ignoring case), or null. The registry has its own
  * lock: libraries may load, and so register, on any thread. A UEnum never changes once built.
  */
+#if ZEVO_HOST_EXTENSIONS
 UEnum* FindEnum(FName EnumName);
+#endif
 
 /** The reflection of EnumType; defined for each reflected enumeration by ZEVO_IMPLEMENT_ENUM. */
 template <typename EnumType>
 UEnum* StaticEnum();
 
+// Host only: the registrations the header tool writes into a module's .gen.cpp.
+#if ZEVO_HOST_EXTENSIONS
 /** Beside the enumeration, in its header. */
 #define ZEVO_DECLARE_ENUM(EnumType) \
 	template <> \
@@ -100,3 +105,5 @@ UEnum* StaticEnum();
 #define ZEVO_ENUM_META(...) UEnum::FMetaData{__VA_ARGS__}
 #define ZEVO_ENUM_ENTRY(EnumType, Enumerator, ...) \
 	UEnum::FEntry(#Enumerator, EnumType::Enumerator, UEnum::FMetaData{__VA_ARGS__})
+
+#endif

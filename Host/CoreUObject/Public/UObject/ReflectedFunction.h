@@ -24,7 +24,11 @@ struct FOptionsFunctionRegistrant
 	}
 };
 
+// Host only: the registrations the header tool writes into a module's .gen.cpp.
+#if ZEVO_HOST_EXTENSIONS
 #define ZEVO_REFLECT_OPTIONS_FUNCTION(ClassName, FunctionName) \
 	static const FOptionsFunctionRegistrant ZevoOptionsFunction_##ClassName##_##FunctionName( \
 		ClassName::StaticClass(), #FunctionName, \
 		[](const UObject& Object) -> TArray<FString> { return static_cast<const ClassName&>(Object).FunctionName(); });
+
+#endif

@@ -439,7 +439,7 @@ void UZevoRemapAssetBase::AutoMapFromTargetSkeleton()
 		}
 		UE_LOG(LogTemp, Warning,
 			TEXT("[Zevo Remap] Duplicate mapping detected! Target bone '%s' is mapped from multiple source bones: [%s]. Please verify and adjust manually."),
-			*Entry.Key.ToString(), *FString::Join(Names, ", "));
+			*Entry.Key.ToString(), *FString::Join(Names, TEXT(", ")));
 	}
 	DuplicateStatusText = DuplicateTargetBones.IsEmpty()
 		? FString(TEXT("OK"))

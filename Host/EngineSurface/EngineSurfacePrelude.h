@@ -1,0 +1,106 @@
+#pragma once
+// The prelude of an engine-surface build: a second compile of a plugin's sources, never linked,
+// that holds them to the engine's API. The build forces this header before each source, with
+// ZEVO_ENGINE_SURFACE=1 and ZEVO_HOST_EXTENSIONS=0, so that:
+//  - the host's extensions (the declarations marked "Host only") do not exist;
+//  - UE_LOG and FString::Printf refuse, as the engine's do, a format that is not TEXT("...") and
+//    narrow text among their arguments (the host's TCHAR is char, so this is read from the
+//    arguments' source text: a narrow literal anywhere outside TEXT(...) is refused);
+//  - the standard library's strings, containers, locks and threads cannot be named: every header
+//    the plugin may include is read first, then their names are poisoned;
+//  - the host's reflection macros cannot be named either: the plugin declares its reflection with
+//    UCLASS, UPROPERTY, ... and GENERATED_BODY, whose generated code uses ZEVO_GENERATED_* alone.
+#include <atomic>
+#include <initializer_list>
+#include <string_view>
+
+// Every public header of the host modules the plugin's rules name (written by the build).
+#include "ZevoEngineSurfaceHeaders.h"
+
+namespace ZevoEngineSurface
+{
+constexpr bool IsIdentifierCharacter(char Character)
+{
+	return (Character >= 'a' && Character <= 'z') || (Character >= 'A' && Character <= 'Z') || (Character >= '0' && Character <= '9') ||
+		Character == '_';
+}
+
+/** Whether the source text of a macro argument is one TEXT(...) literal. */
+consteval bool IsTextLiteral(std::string_view Spelling)
+{
+	return Spelling.starts_with("TEXT(") && Spelling.ends_with(")");
+}
+
+/** Whether the source text of macro arguments holds a string literal outside every TEXT(...). */
+consteval bool HasNarrowLiteral(std::string_view Spelling)
+{
+	int Depth = 0;
+	int TextDepth = -1; // the depth of the outermost open TEXT( parenthesis, -1 outside any
+	for (size_t At = 0; At < Spelling.size(); ++At)
+	{
+		const char Character = Spelling[At];
+		if (Character == '"' || Character == '\'')
+		{
+			if (Character == '"' && TextDepth < 0)
+			{
+				return true;
+			}
+			for (++At; At < Spelling.size() && Spelling[At] != Character; ++At)
+			{
+				At += Spelling[At] == '\\' ? 1 : 0;
+			}
+		}
+		else if (Character == '(')
+		{
+			++Depth;
+		}
+		else if (Character == ')')
+		{
+			TextDepth = Depth == TextDepth ? -1 : TextDepth;
+			--Depth;
+		}
+		else if (TextDepth < 0 && Spelling.substr(At).starts_with("TEXT(") && (At == 0 || !IsIdentifierCharacter(Spelling[At - 1])))
+		{
+			TextDepth = Depth + 1;
+			At += 3; // on to the parenthesis
+		}
+	}
+	return false;
+}
+
+template <bool bTextFormat, bool bNoNarrowArgument>
+constexpr void CheckFormat()
+{
+	static_assert(bTextFormat, "Formatting string must be a TCHAR array.");
+	static_assert(bNoNarrowArgument, "Formatted text must be TCHAR text: TEXT(\"...\") or *FString, not a narrow literal.");
+}
+}
+
+#define ZEVO_ENGINE_SURFACE_CHECK_FORMAT(Format, Arguments) \
+	ZevoEngineSurface::CheckFormat<ZevoEngineSurface::IsTextLiteral(Format), !ZevoEngineSurface::HasNarrowLiteral(Arguments)>()
+
+#undef UE_LOG
+#define UE_LOG(CategoryName, Verbosity, Format, ...) \
+	do \
+	{ \
+		ZEVO_ENGINE_SURFACE_CHECK_FORMAT(#Format, #__VA_ARGS__); \
+		FLogDispatcher::Log(CategoryName, ELogVerbosity::Verbosity, Format, ##__VA_ARGS__); \
+	} while (false)
+// FString::Printf, the one Printf the plugin calls.
+#define Printf(Format, ...) Printf((ZEVO_ENGINE_SURFACE_CHECK_FORMAT(#Format, #__VA_ARGS__), Format), ##__VA_ARGS__)
+
+// The engine's types stand for these: FString, FStringView, TArray, TMap, TSet, TSharedPtr,
+// TUniquePtr, TFunction, TOptional, FCriticalSection, FScopeLock, FRunnableThread, ...
+#pragma GCC poison string wstring u8string u16string u32string string_view wstring_view
+#pragma GCC poison vector deque list forward_list array span
+#pragma GCC poison map multimap unordered_map unordered_multimap set multiset unordered_set unordered_multiset
+#pragma GCC poison stack queue priority_queue pair tuple optional variant any
+#pragma GCC poison unique_ptr shared_ptr weak_ptr make_unique make_shared function
+#pragma GCC poison mutex recursive_mutex shared_mutex timed_mutex lock_guard unique_lock scoped_lock shared_lock condition_variable
+#pragma GCC poison thread jthread async future promise
+#pragma GCC poison stringstream istringstream ostringstream fstream ifstream ofstream cout cerr cin to_string
+// The rest is read as a system header: poisoning the two reflection macros that generated code
+// still expands would otherwise warn in every source.
+#pragma GCC system_header
+#pragma GCC poison ZEVO_CLASS ZEVO_DECLARE_STRUCT ZEVO_DECLARE_ENUM ZEVO_IMPLEMENT_CLASS ZEVO_IMPLEMENT_ENUM ZEVO_ENUM_ENTRY ZEVO_ENUM_META
+#pragma GCC poison ZEVO_REFLECT_CLASS ZEVO_REFLECT_STRUCT ZEVO_PROPERTY ZEVO_OBJECT_PROPERTY ZEVO_REFLECT_OPTIONS_FUNCTION
