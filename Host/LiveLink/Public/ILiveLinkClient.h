@@ -1,4 +1,16 @@
 #pragma once
+// The host's Live Link, standing in for the engine's LiveLinkInterface and LiveLinkAnimationCore
+// modules and for the client of its Live Link plugin. It provides, under the engine's names:
+// ILiveLinkClient (this header), ILiveLinkSource, ULiveLinkSourceFactory, ULiveLinkSourceSettings;
+// FLiveLinkSubjectKey, FLiveLinkSubjectFrameData, FLiveLinkStaticDataStruct and
+// FLiveLinkFrameDataStruct (LiveLinkTypes.h); the roles ULiveLinkAnimationRole and
+// ULiveLinkTransformRole with their static and frame data (Roles/); ULiveLinkRetargetAsset and
+// ULiveLinkRemapAsset (LiveLinkRemapAsset.h); FLiveLinkClient, the client that stores subjects.
+// Known differences: the data structs are filled with InitializeWith(the type's StaticStruct())
+// alone, taking no initial data; the client has an observer hook the engine's has not
+// (LiveLinkClientObserver.h, host only), through which the programs record takes; subjects are
+// evaluated at their latest frame (there is no time-synchronised buffering).
+//
 // ILiveLinkClient: the engine's store of Live Link sources and subjects. Pushes and removals may
 // come from any thread. Found as the modular feature named ModularFeatureName.
 #include "Features/IModularFeature.h"
