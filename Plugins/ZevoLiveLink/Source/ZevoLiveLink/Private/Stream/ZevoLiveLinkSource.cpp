@@ -290,7 +290,7 @@ void ZevoLiveLinkSource::ReportDrops()
 	}
 }
 
-bool ZevoLiveLinkSource::AdmitFrame(FAnsiStringView NameBytes, const FLiveLinkFrameDataStruct& Frame, FName& OutName)
+bool ZevoLiveLinkSource::CheckFrame(FAnsiStringView NameBytes, const FLiveLinkFrameDataStruct& Frame)
 {
 	const EZevoNameProblem Problem = ZevoFindNameProblem(NameBytes);
 	if (Problem != EZevoNameProblem::None)
@@ -307,7 +307,20 @@ bool ZevoLiveLinkSource::AdmitFrame(FAnsiStringView NameBytes, const FLiveLinkFr
 			*ZevoEscapeForLog(NameBytes));
 		return false;
 	}
-	if (!SubjectNames.Admit(NameBytes, OutName))
+	return true;
+}
+
+bool ZevoLiveLinkSource::AdmitNewSubject(FAnsiStringView NameBytes, bool bKnownName, FName& InOutName)
+{
+	// The live limit comes first, so that names refused while it holds do not spend the budget.
+	if (InitializedSubjects.Num() >= MaxLiveSubjects)
+	{
+		Drops.Add(EZevoDropKind::SubjectLimit);
+		ZEVO_LIMITED_LOG(LogLimiter, Warning, TEXT("[Zevo Stream] Refused new subject '%s': this source has %d live subjects, all it keeps"),
+			*ZevoEscapeForLog(NameBytes), MaxLiveSubjects);
+		return false;
+	}
+	if (!bKnownName && !SubjectNames.Add(NameBytes, InOutName))
 	{
 		Drops.Add(EZevoDropKind::NameBudget);
 		ZEVO_LIMITED_LOG(LogLimiter, Warning, TEXT("[Zevo Stream] Refused new subject '%s': this source has met %d distinct names, all it accepts"),
@@ -320,19 +333,17 @@ bool ZevoLiveLinkSource::AdmitFrame(FAnsiStringView NameBytes, const FLiveLinkFr
 void ZevoLiveLinkSource::PublishFrame(ESubjectKind Kind, FAnsiStringView NameBytes, int32 PropType, FLiveLinkFrameDataStruct&& Frame)
 {
 	bDatagramSettled = true;
-	FName SubjectName;
-	if (!AdmitFrame(NameBytes, Frame, SubjectName))
+	if (!CheckFrame(NameBytes, Frame))
 	{
 		return;
 	}
+	FName SubjectName;
+	const bool bKnownName = SubjectNames.Find(NameBytes, SubjectName);
 	FScopeLock Lock(&SubjectsLock);
-	if (!InitializedSubjects.Contains(SubjectName))
+	if (!bKnownName || !InitializedSubjects.Contains(SubjectName))
 	{
-		if (InitializedSubjects.Num() >= MaxLiveSubjects)
+		if (!AdmitNewSubject(NameBytes, bKnownName, SubjectName))
 		{
-			Drops.Add(EZevoDropKind::SubjectLimit);
-			ZEVO_LIMITED_LOG(LogLimiter, Warning, TEXT("[Zevo Stream] Refused new subject '%s': this source has %d live subjects, all it keeps"),
-				*ZevoEscapeForLog(NameBytes), MaxLiveSubjects);
 			return;
 		}
 		if (Kind == ESubjectKind::Character)

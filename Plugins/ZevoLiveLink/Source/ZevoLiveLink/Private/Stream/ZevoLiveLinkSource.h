@@ -86,13 +86,15 @@ private:
 		Prop,
 	};
 	/**
-	 * Refuses a bad name, a non-finite frame or a name beyond the budget (each counted and logged
-	 * through the limiter); otherwise announces the subject when new (unless the source has as many
-	 * as it may keep), stamps it and pushes its frame, all under SubjectsLock.
+	 * Refuses a bad name or a non-finite frame, and a new subject beyond the live limit or the
+	 * name budget (each counted and logged through the limiter); otherwise announces the subject
+	 * when new, stamps it and pushes its frame, all under SubjectsLock.
 	 */
 	void PublishFrame(ESubjectKind Kind, FAnsiStringView NameBytes, int32 PropType, FLiveLinkFrameDataStruct&& Frame);
-	/** The subject's name, or false after counting and logging why the frame is refused. */
-	bool AdmitFrame(FAnsiStringView NameBytes, const FLiveLinkFrameDataStruct& Frame, FName& OutName);
+	/** False after counting and logging why: a bad name, or a value that is not finite. */
+	bool CheckFrame(FAnsiStringView NameBytes, const FLiveLinkFrameDataStruct& Frame);
+	/** A subject not live: false after counting and logging why it may not become live. Under SubjectsLock. */
+	bool AdmitNewSubject(FAnsiStringView NameBytes, bool bKnownName, FName& InOutName);
 	/** Copies one datagram and queues its decoding on the game thread, unless too much waits there already. */
 	void QueueReceivedData(const uint8* Bytes, int32 Count);
 	/** Receiver thread, once a second: one Warning line for the drops, one for the log lines held back. */

@@ -12,11 +12,10 @@ public:
 	/** Enough for any real session (performers and props over many takes), small enough to stay a few MiB. */
 	static constexpr int32 MaxDistinctNames = 16384;
 
-	/**
-	 * The name for these bytes, spelled as it was first met (names compare without case). False,
-	 * and no name made, when the bytes are a new name and the source has met as many as it may.
-	 */
-	bool Admit(FAnsiStringView Bytes, FName& OutName);
+	/** The name met before for these bytes, spelled as it was first met (names compare without case). */
+	bool Find(FAnsiStringView Bytes, FName& OutName) const;
+	/** Makes the name for bytes not met before; false, and no name made, once the source has met as many as it may. */
+	bool Add(FAnsiStringView Bytes, FName& OutName);
 
 private:
 	TMap<FString, FName> Known;
