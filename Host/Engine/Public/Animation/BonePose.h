@@ -10,6 +10,9 @@ public:
 
 	const FBoneContainer& GetBoneContainer() const { return *BoneContainer; }
 	int32 GetNumBones() const { return Bones.Num(); }
+	FTransform& operator[](FCompactPoseBoneIndex BoneIndex) { return Bones[BoneIndex.GetInt()]; }
+	const FTransform& operator[](FCompactPoseBoneIndex BoneIndex) const { return Bones[BoneIndex.GetInt()]; }
+	/** Host only: by the mesh index, which equals the compact one here (see FBoneContainer). */
 	FTransform& operator[](int32 PoseIndex) { return Bones[PoseIndex]; }
 	const FTransform& operator[](int32 PoseIndex) const { return Bones[PoseIndex]; }
 	const TArray<FTransform>& GetBones() const { return Bones; }

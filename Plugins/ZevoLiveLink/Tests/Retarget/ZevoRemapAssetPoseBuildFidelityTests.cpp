@@ -4,7 +4,8 @@
 #include "Animation/BonePose.h"
 #include "StreamSourceFixture.h"
 #include "ZevoCharacterMessage.h"
-#include "ZevoRemapAssetTestAccess.h"
+#include "Retarget/ZevoStreamConventions.h"
+#include "ZevoRemapAssetEdits.h"
 #include "ZevoSyntheticPerformance.h"
 #include "ZevoTestRigs.h"
 
@@ -27,7 +28,7 @@ struct FDrivenRig
 		: Skeleton(ZevoTestRigs::MakeSkeleton(ZevoTestRigs::WithBoneAxesAlongBones(Rig), Name)), Bones(Skeleton.get())
 	{
 		Asset.TargetSkeleton = Skeleton.get();
-		FZevoRemapAssetTestAccess::NotifyChanged(Asset, "TargetSkeleton");
+		ZevoRemapAssetEdits::NotifyChanged(Asset, "TargetSkeleton");
 	}
 
 	FCompactPose Drive(const FLiveLinkSkeletonStaticData& Static, const FLiveLinkAnimationFrameData& Frame)
@@ -124,7 +125,7 @@ TEST_F(ZevoRemapAssetPoseBuildFidelityTest, EveryBonePointsTheSameWayOnBothRigsA
 		TMap<FName, FQuat> StreamRotations;
 		for (int32 Bone = 0; Bone < Stream.BoneNames.Num(); ++Bone)
 		{
-			const FQuat Local = FZevoRemapAssetTestAccess::ConvertBoneRotation(TPosed.Asset, Frame.Transforms[Bone].GetRotation());
+			const FQuat Local = FZevoStreamConventions::RotationToEngine(Frame.Transforms[Bone].GetRotation());
 			const int32 Parent = Stream.BoneParents[Bone];
 			StreamRotations.Add(Stream.BoneNames[Bone], Parent == INDEX_NONE ? Local : StreamRotations[Stream.BoneNames[Parent]] * Local);
 		}

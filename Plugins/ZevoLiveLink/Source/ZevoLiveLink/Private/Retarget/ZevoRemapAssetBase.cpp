@@ -1,6 +1,8 @@
 #include "ZevoRemapAsset.h"
 
 #include "Animation/Skeleton.h"
+#include "Misc/ScopeLock.h"
+#include "ZevoRetargetTable.h"
 #include "UObject/ConstructorHelpers.h"
 #include "UObject/ObjectMacros.h"
 
@@ -85,8 +87,9 @@ void UZevoRemapAssetBase::ClearBoneMapping()
 	DuplicateTargetBones.Empty();
 	DuplicateStatusText = "OK";
 	MissingStatusText = FString::Printf("%d unmapped", static_cast<int32>(EZevoBoneName::Count));
-	std::lock_guard Lock(PoseCacheMutex);
-	bPositionScaleValid = false;
+	// Everything the pose build measured went through the rows just cleared.
+	InvalidatePoseCaches();
+	FScopeLock Lock(&PoseCacheLock);
 	for (int32 Index = 0; Index < 3; ++Index)
 	{
 		CachedStreamLegLengths[Index] = 0.f;
@@ -96,7 +99,8 @@ void UZevoRemapAssetBase::ClearBoneMapping()
 
 void UZevoRemapAssetBase::InvalidatePoseCaches()
 {
-	std::lock_guard Lock(PoseCacheMutex);
+	FScopeLock Lock(&PoseCacheLock);
+	RetargetTable.Reset();
 	TPoseRotationDeltas.Empty();
 	CachedSkeletonName = NAME_None;
 	bPositionScaleValid = false;
@@ -143,7 +147,8 @@ void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& Property
 	}
 	else if (Member == FName("TPoseReferenceSkeleton"))
 	{
-		std::lock_guard Lock(PoseCacheMutex);
+		FScopeLock Lock(&PoseCacheLock);
+		RetargetTable.Reset();
 		TPoseRotationDeltas.Empty();
 		CachedSkeletonName = NAME_None;
 		// The hip height is measured on the target as these deltas straighten it.
@@ -151,7 +156,7 @@ void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& Property
 	}
 	else if (Member == FName("bPreserveActorDistances") || Member == FName("bUseHipCorrection"))
 	{
-		std::lock_guard Lock(PoseCacheMutex);
+		FScopeLock Lock(&PoseCacheLock);
 		bPositionScaleValid = false;
 		bHipCorrectionValid = false;
 	}

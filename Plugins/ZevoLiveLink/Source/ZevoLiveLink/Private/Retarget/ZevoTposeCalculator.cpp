@@ -1,6 +1,7 @@
 #include "ZevoTposeCalculator.h"
 
 #include "Animation/Skeleton.h"
+#include "ZevoHierarchyWalk.h"
 
 namespace
 {
@@ -38,23 +39,35 @@ bool IsLeftSide(EZevoBoneName Bone)
 /** Component-space transform of a bone in the reference pose: local first, then each parent. */
 FTransform CalculateComponentTransform(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, bool bIgnoreRootRotation)
 {
-	TArray<int32> Chain;
-	for (int32 Index = BoneIndex; Index != INDEX_NONE; Index = RefSkeleton.GetParentIndex(Index))
-	{
-		Chain.Add(Index);
-	}
 	const TArray<FTransform>& Pose = RefSkeleton.GetRefBonePose();
-	FTransform Accumulated = FTransform::Identity;
-	for (int32 Step = Chain.Num() - 1; Step >= 0; --Step)
-	{
-		FTransform Local = Pose[Chain[Step]];
-		if (bIgnoreRootRotation && Step == Chain.Num() - 1)
+	return FZevoHierarchyWalk::ComponentTransform(RefSkeleton, BoneIndex, [&](int32 Index) {
+		FTransform Local = Pose[Index];
+		if (bIgnoreRootRotation && RefSkeleton.GetParentIndex(Index) == INDEX_NONE)
 		{
 			Local.SetRotation(FQuat::Identity);
 		}
-		Accumulated = Local * Accumulated;
-	}
-	return Accumulated;
+		return Local;
+	});
+}
+
+/** The part of V across the unit direction Along, of unit length; zero when V lies (almost) along it. */
+FVector AcrossDirection(const FVector& V, const FVector& Along)
+{
+	const FVector Across = V - Along * (Along | V);
+	return Across.SizeSquared() < MinBoneLengthSquared ? FVector::ZeroVector : Across.GetSafeNormal();
+}
+
+/**
+ * The turn that takes a bone's direction onto the reference's and, about it, the bone's roll
+ * (its up, across the direction) onto the reference's up: a full rotation, unlike the shortest
+ * turn, which leaves whatever roll the rest pose had.
+ */
+FQuat AlignDirectionAndRoll(const FVector& Direction, const FVector& Up, const FVector& ReferenceDirection, const FVector& ReferenceUp)
+{
+	const FQuat Swing = FQuat::FindBetweenVectors(Direction, ReferenceDirection);
+	const FVector SwungUp = Swing.RotateVector(Up);
+	const double Roll = FMath::Atan2((SwungUp ^ ReferenceUp) | ReferenceDirection, SwungUp | ReferenceUp);
+	return FQuat(ReferenceDirection, Roll) * Swing;
 }
 }
 
@@ -126,8 +139,29 @@ FVector FZevoTposeCalculator::GetBoneDirection(const FReferenceSkeleton& RefSkel
 	return CalculateWorldRotation(RefSkeleton, BoneIndex, bIgnoreRootRotation).RotateVector(FVector(1.0, 0.0, 0.0));
 }
 
+bool FZevoTposeCalculator::FindBoneRoll(const FReferenceSkeleton& TargetRefSkeleton, int32 TargetBoneIndex, const FVector& TargetDirection,
+	const FReferenceSkeleton& TPoseRefSkeleton, int32 TPoseBoneIndex, const FVector& TPoseDirection, EZevoBoneName Bone,
+	const TArray<FZevoBoneMappingRow>& BoneMapping, FVector& OutTargetUp, FVector& OutTPoseUp)
+{
+	const auto UpTowards = [&](const FReferenceSkeleton& RefSkeleton, int32 Index, const FVector& Direction, EZevoBoneName Other) {
+		const int32 OtherIndex = FindStreamBone(RefSkeleton, Other, BoneMapping);
+		return OtherIndex == INDEX_NONE ? FVector::ZeroVector
+										: AcrossDirection(CalculateWorldPosition(RefSkeleton, OtherIndex) - CalculateWorldPosition(RefSkeleton, Index), Direction);
+	};
+	for (const EZevoBoneName Other : GetRollBones(Bone))
+	{
+		OutTargetUp = UpTowards(TargetRefSkeleton, TargetBoneIndex, TargetDirection, Other);
+		OutTPoseUp = UpTowards(TPoseRefSkeleton, TPoseBoneIndex, TPoseDirection, Other);
+		if (OutTargetUp.SizeSquared() > 0.0 && OutTPoseUp.SizeSquared() > 0.0)
+		{
+			return true;
+		}
+	}
+	return false;
+}
+
 FQuat FZevoTposeCalculator::CalculateBoneTPoseRotation(const FReferenceSkeleton& TargetRefSkeleton, const FReferenceSkeleton& TPoseRefSkeleton,
-	int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping)
+	int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, const FQuat& ParentCorrection)
 {
 	if (TargetBoneIndex == INDEX_NONE)
 	{
@@ -149,7 +183,16 @@ FQuat FZevoTposeCalculator::CalculateBoneTPoseRotation(const FReferenceSkeleton&
 	}
 	const FVector TargetDirection = GetBoneDirection(TargetRefSkeleton, TargetBoneIndex, Bone, BoneMapping, false);
 	const FVector ReferenceDirection = GetBoneDirection(TPoseRefSkeleton, ReferenceIndex, Bone, BoneMapping, false);
-	return FQuat::FindBetweenVectors(TargetDirection, ReferenceDirection) * TargetWorldRotation;
+	FVector TargetUp, ReferenceUp;
+	if (FindBoneRoll(TargetRefSkeleton, TargetBoneIndex, TargetDirection, TPoseRefSkeleton, ReferenceIndex, ReferenceDirection, Bone, BoneMapping,
+			TargetUp, ReferenceUp))
+	{
+		return AlignDirectionAndRoll(TargetDirection, TargetUp, ReferenceDirection, ReferenceUp) * TargetWorldRotation;
+	}
+	// Without a roll of its own the bone keeps the one its straightened parent gave it: turned
+	// along with the parent first, then by the shortest turn onto the reference direction. Turned
+	// from its own rest pose instead, the bone would roll by however its rest pose differed.
+	return FQuat::FindBetweenVectors(ParentCorrection.RotateVector(TargetDirection), ReferenceDirection) * ParentCorrection * TargetWorldRotation;
 }
 
 TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
@@ -158,7 +201,7 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 	TMap<FName, FQuat> Deltas;
 	if (!TargetSkeleton || !ReferenceSkeleton)
 	{
-		UE_LOG(LogTemp, Warning, "FZevoTposeCalculator: Invalid skeleton reference");
+		UE_LOG(LogTemp, Warning, TEXT("FZevoTposeCalculator: Invalid skeleton reference"));
 		return Deltas;
 	}
 	const FReferenceSkeleton& Target = TargetSkeleton->GetReferenceSkeleton();
@@ -193,6 +236,8 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 			TPoseWorldRotations.Add(Ankle.Index, Ankle.WorldRotation);
 		}
 	}
+	const auto RestLocal = [&Pose](int32 Index) { return Pose[Index].GetRotation(); };
+	const auto Recorded = [&TPoseWorldRotations](int32 Index) { return TPoseWorldRotations.Find(Index); };
 	for (const EZevoBoneName Bone : GetTargetBones())
 	{
 		const FName TargetName = FindMappedBoneName(Bone, BoneMapping);
@@ -201,38 +246,15 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 		{
 			continue;
 		}
-		const FQuat TPoseRotation = CalculateBoneTPoseRotation(Target, Reference, Index, Bone, BoneMapping);
-		TPoseWorldRotations.Add(Index, TPoseRotation);
-		const FQuat LocalReference = Pose[Index].GetRotation();
-
-		FQuat LocalTPose = TPoseRotation;
 		const int32 ParentIndex = Target.GetParentIndex(Index);
-		if (ParentIndex != INDEX_NONE)
-		{
-			// Bones between the nearest straightened ancestor and the parent keep their rest rotation.
-			TArray<int32> Unrecorded;
-			int32 Ancestor = ParentIndex;
-			while (Ancestor != INDEX_NONE && !TPoseWorldRotations.Contains(Ancestor))
-			{
-				Unrecorded.Add(Ancestor);
-				Ancestor = Target.GetParentIndex(Ancestor);
-			}
-			FQuat ParentRotation;
-			if (Ancestor != INDEX_NONE)
-			{
-				ParentRotation = TPoseWorldRotations[Ancestor];
-				for (int32 Step = Unrecorded.Num() - 1; Step >= 0; --Step)
-				{
-					ParentRotation = ParentRotation * Pose[Unrecorded[Step]].GetRotation();
-				}
-			}
-			else
-			{
-				ParentRotation = CalculateWorldRotation(Target, ParentIndex);
-			}
-			LocalTPose = ParentRotation.Inverse() * TPoseRotation;
-		}
-		Deltas.Add(TargetName, LocalTPose * LocalReference.Inverse());
+		// Bones between the nearest straightened ancestor and the parent keep their rest rotation;
+		// past the root without one, the parent's rest rotation in the component.
+		const FQuat ParentRotation = FZevoHierarchyWalk::ComponentRotation(Target, ParentIndex, RestLocal, Recorded);
+		const FQuat ParentCorrection = ParentRotation * CalculateWorldRotation(Target, ParentIndex).Inverse();
+		const FQuat TPoseRotation = CalculateBoneTPoseRotation(Target, Reference, Index, Bone, BoneMapping, ParentCorrection);
+		TPoseWorldRotations.Add(Index, TPoseRotation);
+		const FQuat LocalTPose = ParentIndex == INDEX_NONE ? TPoseRotation : ParentRotation.Inverse() * TPoseRotation;
+		Deltas.Add(TargetName, LocalTPose * Pose[Index].GetRotation().Inverse());
 	}
 
 	// The feet keep their rest-pose world orientation while the legs above them are straightened.
@@ -248,8 +270,8 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 			Deltas.Add(Ankle.Name, FQuat::Identity);
 			continue;
 		}
-		const FQuat* Recorded = TPoseWorldRotations.Find(ParentIndex);
-		const FQuat ParentRotation = Recorded ? *Recorded : CalculateWorldRotation(Target, ParentIndex);
+		const FQuat* Known = TPoseWorldRotations.Find(ParentIndex);
+		const FQuat ParentRotation = Known ? *Known : CalculateWorldRotation(Target, ParentIndex);
 		const FQuat LocalTPose = ParentRotation.Inverse() * Ankle.WorldRotation;
 		Deltas.Add(Ankle.Name, LocalTPose * Pose[Ankle.Index].GetRotation().Inverse());
 	}
@@ -272,7 +294,7 @@ float FZevoTposeCalculator::CalculateHipToFootBottomDistance(const USkeleton* Sk
 	const int32 RightAnkleIndex = IndexOf(B::RightAnkle);
 	if (HipsIndex == INDEX_NONE)
 	{
-		UE_LOG(LogTemp, Warning, "[Zevo TposeCalc] Hip bone not found for height calculation");
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo TposeCalc] Hip bone not found for height calculation"));
 		return 0.f;
 	}
 	const float HipZ = static_cast<float>(CalculateWorldPosition(RefSkeleton, HipsIndex).Z);
@@ -287,11 +309,11 @@ float FZevoTposeCalculator::CalculateHipToFootBottomDistance(const USkeleton* Sk
 	}
 	if (LeftAnkleIndex == INDEX_NONE && RightAnkleIndex == INDEX_NONE)
 	{
-		UE_LOG(LogTemp, Warning, "[Zevo TposeCalc] No ankle bones found for height calculation");
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo TposeCalc] No ankle bones found for height calculation"));
 		return 0.f;
 	}
 	const float Distance = HipZ - LowestAnkleZ;
-	UE_LOG(LogTemp, Log, "[Zevo TposeCalc] Hip-to-Ankle distance: %.2f cm (Hip.Z=%.2f, Ankle.Z=%.2f)", Distance, HipZ, LowestAnkleZ);
+	UE_LOG(LogTemp, Log, TEXT("[Zevo TposeCalc] Hip-to-Ankle distance: %.2f cm (Hip.Z=%.2f, Ankle.Z=%.2f)"), Distance, HipZ, LowestAnkleZ);
 	return Distance;
 }
 
@@ -396,6 +418,16 @@ const TArray<EZevoBoneName>& FZevoTposeCalculator::GetTargetBones()
 		return Bones;
 	}();
 	return TargetBones;
+}
+
+const TArray<EZevoBoneName>& FZevoTposeCalculator::GetRollBones(EZevoBoneName Bone)
+{
+	// A hand's roll is the plane of its palm: the knuckles beside the middle one, which gives its
+	// direction, the thumb last, as it sits farthest from that plane.
+	static const TArray<EZevoBoneName> LeftHand{B::LeftFinger1, B::LeftFinger3, B::LeftFinger4, B::LeftFinger0};
+	static const TArray<EZevoBoneName> RightHand{B::RightFinger1, B::RightFinger3, B::RightFinger4, B::RightFinger0};
+	static const TArray<EZevoBoneName> None;
+	return Bone == B::LeftWrist ? LeftHand : (Bone == B::RightWrist ? RightHand : None);
 }
 
 bool FZevoTposeCalculator::ShouldSkipTPoseCalculation(EZevoBoneName Bone)

@@ -24,8 +24,21 @@ private:
 	friend class FZevoTposeCalculatorTestAccess;
 
 	static FQuat CalculateWorldRotation(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, bool bIgnoreRootRotation = false);
+	/**
+	 * The bone's component rotation in the T-pose: its rest rotation turned so that its direction,
+	 * and where it has one its roll, match the reference; a bone without a roll of its own is first
+	 * turned by ParentCorrection, the turn that straightened its parent.
+	 */
 	static FQuat CalculateBoneTPoseRotation(const FReferenceSkeleton& TargetRefSkeleton, const FReferenceSkeleton& TPoseRefSkeleton,
-		int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping);
+		int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, const FQuat& ParentCorrection);
+	/**
+	 * The roll of a bone in both skeletons: the direction from the bone toward the first of its
+	 * roll bones (GetRollBones) that both skeletons have, across the bone's direction. False when
+	 * there is none.
+	 */
+	static bool FindBoneRoll(const FReferenceSkeleton& TargetRefSkeleton, int32 TargetBoneIndex, const FVector& TargetDirection,
+		const FReferenceSkeleton& TPoseRefSkeleton, int32 TPoseBoneIndex, const FVector& TPoseDirection, EZevoBoneName Bone,
+		const TArray<FZevoBoneMappingRow>& BoneMapping, FVector& OutTargetUp, FVector& OutTPoseUp);
 	static FVector GetBoneDirection(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, EZevoBoneName Bone,
 		const TArray<FZevoBoneMappingRow>& BoneMapping, bool bIgnoreRootRotation);
 	static FVector GetBoneUp(EZevoBoneName Bone, const FVector& Direction);
@@ -33,6 +46,8 @@ private:
 	static EZevoBoneName GetChildBone(EZevoBoneName Bone);
 	static EZevoBoneName GetParentBone(EZevoBoneName Bone);
 	static const TArray<EZevoBoneName>& GetTargetBones();
+	/** The bones besides its child whose direction from Bone gives its roll: a wrist's other knuckles. */
+	static const TArray<EZevoBoneName>& GetRollBones(EZevoBoneName Bone);
 	static bool ShouldSkipTPoseCalculation(EZevoBoneName Bone);
 	static FName FindMappedBoneName(EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping);
 	/** The bone's index: by its stream name first, else by its mapped name; -1 when neither exists. */
