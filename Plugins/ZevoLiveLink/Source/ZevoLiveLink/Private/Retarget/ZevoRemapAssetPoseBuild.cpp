@@ -62,7 +62,7 @@ void UZevoRemapAssetBase::CalculateHipHeightOffset()
 		bHipHeightValid = bHipCorrectionValid = false;
 		return;
 	}
-	FName HipsName = NAME_None, LeftAnkleName = NAME_None, RightAnkleName = NAME_None;
+	FName HipsName = NAME_None, LeftAnkleName = NAME_None, RightAnkleName = NAME_None, LeftToeName = NAME_None, RightToeName = NAME_None;
 	for (const FZevoBoneMappingRow& Row : GetAllBones())
 	{
 		switch (Row.SourceBone)
@@ -70,6 +70,8 @@ void UZevoRemapAssetBase::CalculateHipHeightOffset()
 		case EZevoBoneName::Hips: HipsName = Row.TargetBone; break;
 		case EZevoBoneName::LeftAnkle: LeftAnkleName = Row.TargetBone; break;
 		case EZevoBoneName::RightAnkle: RightAnkleName = Row.TargetBone; break;
+		case EZevoBoneName::LeftToe: LeftToeName = Row.TargetBone; break;
+		case EZevoBoneName::RightToe: RightToeName = Row.TargetBone; break;
 		default: break;
 		}
 	}
@@ -96,13 +98,20 @@ void UZevoRemapAssetBase::CalculateHipHeightOffset()
 	// The feet keep their rest orientation, so the sole stays as far below the ankle as at rest.
 	double AnkleZ = UE_MAX_FLT;
 	double TPosedAnkleZ = UE_MAX_FLT;
-	for (const FName AnkleName : {LeftAnkleName, RightAnkleName})
+	double FootZ = UE_MAX_FLT;
+	for (const FName FootName : {LeftAnkleName, RightAnkleName, LeftToeName, RightToeName})
 	{
-		const int32 AnkleIndex = AnkleName.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(AnkleName);
-		if (AnkleIndex != INDEX_NONE)
+		const int32 FootIndex = FootName.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(FootName);
+		if (FootIndex == INDEX_NONE)
 		{
-			AnkleZ = FMath::Min(AnkleZ, FZevoTposeCalculator::CalculateWorldPosition(RefSkeleton, AnkleIndex).Z);
-			TPosedAnkleZ = FMath::Min(TPosedAnkleZ, TPosedHeight(AnkleIndex));
+			continue;
+		}
+		const double RestZ = FZevoTposeCalculator::CalculateWorldPosition(RefSkeleton, FootIndex).Z;
+		FootZ = FMath::Min(FootZ, RestZ);
+		if (FootName == LeftAnkleName || FootName == RightAnkleName)
+		{
+			AnkleZ = FMath::Min(AnkleZ, RestZ);
+			TPosedAnkleZ = FMath::Min(TPosedAnkleZ, TPosedHeight(FootIndex));
 		}
 	}
 	if (AnkleZ == UE_MAX_FLT)
@@ -114,7 +123,9 @@ void UZevoRemapAssetBase::CalculateHipHeightOffset()
 	TargetHipHeight = static_cast<float>(HipZ - TPosedAnkleZ);
 
 	// The sole is the lowest vertex of the preview mesh; render data is only read on the game thread.
-	double SoleZ = UE_MAX_FLT;
+	// Without one, the lowest joint of the feet: taken as the ankle itself, a rig without a mesh
+	// stood with its toes in the ground.
+	double SoleZ = FootZ;
 	const USkeletalMesh* PreviewMesh = IsInGameThread() ? TargetSkeleton->GetPreviewMesh() : nullptr;
 	const FSkeletalMeshRenderData* RenderData = PreviewMesh ? PreviewMesh->GetResourceForRendering() : nullptr;
 	if (RenderData && RenderData->LODRenderData.Num() > 0)
@@ -125,7 +136,7 @@ void UZevoRemapAssetBase::CalculateHipHeightOffset()
 			SoleZ = FMath::Min(SoleZ, static_cast<double>(Positions.VertexPosition(Vertex).Z));
 		}
 	}
-	AnkleToSoleDistance = SoleZ < UE_MAX_FLT ? static_cast<float>(AnkleZ - SoleZ) : 0.f;
+	AnkleToSoleDistance = static_cast<float>(AnkleZ - SoleZ);
 	bHipCorrectionValid = false;
 	bHipHeightValid = true;
 }

@@ -93,19 +93,21 @@ FName FZevoTposeCalculator::FindMappedBoneName(EZevoBoneName Bone, const TArray<
 	return NAME_None;
 }
 
-int32 FZevoTposeCalculator::FindStreamBone(const FReferenceSkeleton& RefSkeleton, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping)
+int32 FZevoTposeCalculator::FindStreamBone(
+	const FReferenceSkeleton& RefSkeleton, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, ELookup Lookup)
 {
-	const int32 ByStreamName = RefSkeleton.FindBoneIndex(FZevoBoneNameUtils::EnumToFName(Bone));
-	if (ByStreamName != INDEX_NONE)
-	{
-		return ByStreamName;
-	}
 	const FName Mapped = FindMappedBoneName(Bone, BoneMapping);
-	return Mapped.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(Mapped);
+	const int32 ByStreamName = RefSkeleton.FindBoneIndex(FZevoBoneNameUtils::EnumToFName(Bone));
+	const int32 ByMappedName = Mapped.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(Mapped);
+	if (Lookup == ELookup::MappedNameFirst)
+	{
+		return ByMappedName != INDEX_NONE ? ByMappedName : ByStreamName;
+	}
+	return ByStreamName != INDEX_NONE ? ByStreamName : ByMappedName;
 }
 
 FVector FZevoTposeCalculator::GetBoneDirection(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, EZevoBoneName Bone,
-	const TArray<FZevoBoneMappingRow>& BoneMapping, bool bIgnoreRootRotation)
+	const TArray<FZevoBoneMappingRow>& BoneMapping, bool bIgnoreRootRotation, ELookup Lookup)
 {
 	if (BoneIndex == INDEX_NONE)
 	{
@@ -114,7 +116,7 @@ FVector FZevoTposeCalculator::GetBoneDirection(const FReferenceSkeleton& RefSkel
 	const FVector Position = CalculateWorldPosition(RefSkeleton, BoneIndex, bIgnoreRootRotation);
 
 	const EZevoBoneName Child = GetChildBone(Bone);
-	const int32 ChildIndex = Child == B::Count ? INDEX_NONE : FindStreamBone(RefSkeleton, Child, BoneMapping);
+	const int32 ChildIndex = Child == B::Count ? INDEX_NONE : FindStreamBone(RefSkeleton, Child, BoneMapping, Lookup);
 	if (ChildIndex != INDEX_NONE)
 	{
 		const FVector ToChild = CalculateWorldPosition(RefSkeleton, ChildIndex, bIgnoreRootRotation) - Position;
@@ -125,7 +127,7 @@ FVector FZevoTposeCalculator::GetBoneDirection(const FReferenceSkeleton& RefSkel
 	}
 
 	const EZevoBoneName Parent = GetParentBone(Bone);
-	const int32 ParentIndex = Parent == B::Count ? INDEX_NONE : FindStreamBone(RefSkeleton, Parent, BoneMapping);
+	const int32 ParentIndex = Parent == B::Count ? INDEX_NONE : FindStreamBone(RefSkeleton, Parent, BoneMapping, Lookup);
 	if (ParentIndex != INDEX_NONE)
 	{
 		const FVector FromParent = Position - CalculateWorldPosition(RefSkeleton, ParentIndex, bIgnoreRootRotation);
@@ -143,15 +145,15 @@ bool FZevoTposeCalculator::FindBoneRoll(const FReferenceSkeleton& TargetRefSkele
 	const FReferenceSkeleton& TPoseRefSkeleton, int32 TPoseBoneIndex, const FVector& TPoseDirection, EZevoBoneName Bone,
 	const TArray<FZevoBoneMappingRow>& BoneMapping, FVector& OutTargetUp, FVector& OutTPoseUp)
 {
-	const auto UpTowards = [&](const FReferenceSkeleton& RefSkeleton, int32 Index, const FVector& Direction, EZevoBoneName Other) {
-		const int32 OtherIndex = FindStreamBone(RefSkeleton, Other, BoneMapping);
+	const auto UpTowards = [&](const FReferenceSkeleton& RefSkeleton, int32 Index, const FVector& Direction, EZevoBoneName Other, ELookup Lookup) {
+		const int32 OtherIndex = FindStreamBone(RefSkeleton, Other, BoneMapping, Lookup);
 		return OtherIndex == INDEX_NONE ? FVector::ZeroVector
 										: AcrossDirection(CalculateWorldPosition(RefSkeleton, OtherIndex) - CalculateWorldPosition(RefSkeleton, Index), Direction);
 	};
 	for (const EZevoBoneName Other : GetRollBones(Bone))
 	{
-		OutTargetUp = UpTowards(TargetRefSkeleton, TargetBoneIndex, TargetDirection, Other);
-		OutTPoseUp = UpTowards(TPoseRefSkeleton, TPoseBoneIndex, TPoseDirection, Other);
+		OutTargetUp = UpTowards(TargetRefSkeleton, TargetBoneIndex, TargetDirection, Other, ELookup::MappedNameFirst);
+		OutTPoseUp = UpTowards(TPoseRefSkeleton, TPoseBoneIndex, TPoseDirection, Other, ELookup::StreamNameFirst);
 		if (OutTargetUp.SizeSquared() > 0.0 && OutTPoseUp.SizeSquared() > 0.0)
 		{
 			return true;
@@ -161,7 +163,7 @@ bool FZevoTposeCalculator::FindBoneRoll(const FReferenceSkeleton& TargetRefSkele
 }
 
 FQuat FZevoTposeCalculator::CalculateBoneTPoseRotation(const FReferenceSkeleton& TargetRefSkeleton, const FReferenceSkeleton& TPoseRefSkeleton,
-	int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, const FQuat& ParentCorrection)
+	int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, const FQuat& ParentCorrection, bool& bInOutRolled)
 {
 	if (TargetBoneIndex == INDEX_NONE)
 	{
@@ -172,7 +174,11 @@ FQuat FZevoTposeCalculator::CalculateBoneTPoseRotation(const FReferenceSkeleton&
 	{
 		return TargetWorldRotation;
 	}
-	int32 ReferenceIndex = TPoseRefSkeleton.FindBoneIndex(TargetRefSkeleton.GetBoneName(TargetBoneIndex));
+	// A reference made of the target's own names matches by them; but a target name that is the
+	// stream's name of another bone (a clavicle called LeftShoulder) would find that bone instead.
+	const FName TargetName = TargetRefSkeleton.GetBoneName(TargetBoneIndex);
+	const EZevoBoneName NamedAs = FZevoBoneNameUtils::FNameToEnum(TargetName);
+	int32 ReferenceIndex = (NamedAs == B::Count || NamedAs == Bone) ? TPoseRefSkeleton.FindBoneIndex(TargetName) : INDEX_NONE;
 	if (ReferenceIndex == INDEX_NONE)
 	{
 		ReferenceIndex = TPoseRefSkeleton.FindBoneIndex(FZevoBoneNameUtils::EnumToFName(Bone));
@@ -181,17 +187,19 @@ FQuat FZevoTposeCalculator::CalculateBoneTPoseRotation(const FReferenceSkeleton&
 	{
 		return TargetWorldRotation;
 	}
-	const FVector TargetDirection = GetBoneDirection(TargetRefSkeleton, TargetBoneIndex, Bone, BoneMapping, false);
+	const FVector TargetDirection = GetBoneDirection(TargetRefSkeleton, TargetBoneIndex, Bone, BoneMapping, false, ELookup::MappedNameFirst);
 	const FVector ReferenceDirection = GetBoneDirection(TPoseRefSkeleton, ReferenceIndex, Bone, BoneMapping, false);
 	FVector TargetUp, ReferenceUp;
 	if (FindBoneRoll(TargetRefSkeleton, TargetBoneIndex, TargetDirection, TPoseRefSkeleton, ReferenceIndex, ReferenceDirection, Bone, BoneMapping,
 			TargetUp, ReferenceUp))
 	{
+		bInOutRolled = true;
 		return AlignDirectionAndRoll(TargetDirection, TargetUp, ReferenceDirection, ReferenceUp) * TargetWorldRotation;
 	}
-	// Without a roll of its own the bone keeps the one its straightened parent gave it: turned
-	// along with the parent first, then by the shortest turn onto the reference direction. Turned
-	// from its own rest pose instead, the bone would roll by however its rest pose differed.
+	// Without a roll of its own the bone keeps the one its parent gave it, when the parent's is
+	// known: turned along with the parent first, then by the shortest turn onto the reference
+	// direction. Turned from its own rest pose instead, it would roll by however its rest pose
+	// differed. Where no roll is known (ParentCorrection identity), the shortest turn from rest.
 	return FQuat::FindBetweenVectors(ParentCorrection.RotateVector(TargetDirection), ReferenceDirection) * ParentCorrection * TargetWorldRotation;
 }
 
@@ -236,6 +244,8 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 			TPoseWorldRotations.Add(Ankle.Index, Ankle.WorldRotation);
 		}
 	}
+	// The bones whose roll is known: from their palm, or carried down from a bone whose roll is.
+	TSet<int32> Rolled;
 	const auto RestLocal = [&Pose](int32 Index) { return Pose[Index].GetRotation(); };
 	const auto Recorded = [&TPoseWorldRotations](int32 Index) { return TPoseWorldRotations.Find(Index); };
 	for (const EZevoBoneName Bone : GetTargetBones())
@@ -250,9 +260,21 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 		// Bones between the nearest straightened ancestor and the parent keep their rest rotation;
 		// past the root without one, the parent's rest rotation in the component.
 		const FQuat ParentRotation = FZevoHierarchyWalk::ComponentRotation(Target, ParentIndex, RestLocal, Recorded);
-		const FQuat ParentCorrection = ParentRotation * CalculateWorldRotation(Target, ParentIndex).Inverse();
-		const FQuat TPoseRotation = CalculateBoneTPoseRotation(Target, Reference, Index, Bone, BoneMapping, ParentCorrection);
+		// A bone below a hand takes the hand's roll with it; elsewhere it keeps its own rest roll.
+		int32 Straightened = ParentIndex;
+		while (Straightened != INDEX_NONE && !TPoseWorldRotations.Contains(Straightened))
+		{
+			Straightened = Target.GetParentIndex(Straightened);
+		}
+		const bool bParentRolled = Rolled.Contains(Straightened);
+		const FQuat ParentCorrection = bParentRolled ? ParentRotation * CalculateWorldRotation(Target, ParentIndex).Inverse() : FQuat::Identity;
+		bool bRolled = bParentRolled;
+		const FQuat TPoseRotation = CalculateBoneTPoseRotation(Target, Reference, Index, Bone, BoneMapping, ParentCorrection, bRolled);
 		TPoseWorldRotations.Add(Index, TPoseRotation);
+		if (bRolled)
+		{
+			Rolled.Add(Index);
+		}
 		const FQuat LocalTPose = ParentIndex == INDEX_NONE ? TPoseRotation : ParentRotation.Inverse() * TPoseRotation;
 		Deltas.Add(TargetName, LocalTPose * Pose[Index].GetRotation().Inverse());
 	}

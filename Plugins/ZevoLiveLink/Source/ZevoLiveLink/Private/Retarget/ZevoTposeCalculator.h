@@ -23,14 +23,27 @@ public:
 private:
 	friend class FZevoTposeCalculatorTestAccess;
 
+	/**
+	 * Which name of a stream bone a skeleton is searched by first. A T-pose reference carries the
+	 * stream's names; a target carries its own, which may be the stream's name of another bone (a
+	 * rig that calls its clavicle LeftShoulder), so there the mapped name comes first.
+	 */
+	enum class ELookup : uint8
+	{
+		StreamNameFirst,
+		MappedNameFirst,
+	};
+
 	static FQuat CalculateWorldRotation(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, bool bIgnoreRootRotation = false);
 	/**
 	 * The bone's component rotation in the T-pose: its rest rotation turned so that its direction,
-	 * and where it has one its roll, match the reference; a bone without a roll of its own is first
-	 * turned by ParentCorrection, the turn that straightened its parent.
+	 * and where it has one its roll, match the reference (bInOutRolled is then set); a bone without
+	 * a roll of its own is first turned by ParentCorrection, the turn that straightened a parent
+	 * whose roll is known (identity where none is).
 	 */
 	static FQuat CalculateBoneTPoseRotation(const FReferenceSkeleton& TargetRefSkeleton, const FReferenceSkeleton& TPoseRefSkeleton,
-		int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, const FQuat& ParentCorrection);
+		int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, const FQuat& ParentCorrection,
+		bool& bInOutRolled);
 	/**
 	 * The roll of a bone in both skeletons: the direction from the bone toward the first of its
 	 * roll bones (GetRollBones) that both skeletons have, across the bone's direction. False when
@@ -40,7 +53,7 @@ private:
 		const FReferenceSkeleton& TPoseRefSkeleton, int32 TPoseBoneIndex, const FVector& TPoseDirection, EZevoBoneName Bone,
 		const TArray<FZevoBoneMappingRow>& BoneMapping, FVector& OutTargetUp, FVector& OutTPoseUp);
 	static FVector GetBoneDirection(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, EZevoBoneName Bone,
-		const TArray<FZevoBoneMappingRow>& BoneMapping, bool bIgnoreRootRotation);
+		const TArray<FZevoBoneMappingRow>& BoneMapping, bool bIgnoreRootRotation, ELookup Lookup = ELookup::StreamNameFirst);
 	static FVector GetBoneUp(EZevoBoneName Bone, const FVector& Direction);
 	static FVector GetUpHint(EZevoBoneName Bone);
 	static EZevoBoneName GetChildBone(EZevoBoneName Bone);
@@ -50,6 +63,7 @@ private:
 	static const TArray<EZevoBoneName>& GetRollBones(EZevoBoneName Bone);
 	static bool ShouldSkipTPoseCalculation(EZevoBoneName Bone);
 	static FName FindMappedBoneName(EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping);
-	/** The bone's index: by its stream name first, else by its mapped name; -1 when neither exists. */
-	static int32 FindStreamBone(const FReferenceSkeleton& RefSkeleton, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping);
+	/** The bone's index by its stream name and by its mapped name, in the order Lookup says; -1 when neither exists. */
+	static int32 FindStreamBone(const FReferenceSkeleton& RefSkeleton, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping,
+		ELookup Lookup = ELookup::StreamNameFirst);
 };
