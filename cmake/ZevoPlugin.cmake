@@ -2,7 +2,7 @@
 # Builds an engine plugin folder as the engine reads it. The descriptor <Plugin>.uplugin names the
 # plugin's modules and their types; each module is Source/<Module>/ with its rules
 # <Module>.Build.cs, built as the shared library lib<Module>.so that the module manager loads by
-# name, and <Module>Internal, an interface target that adds the module's Private/ folder for its
+# name after the header tool has read its headers, and <Module>Internal, an interface target that adds the module's Private/ folder for its
 # tests, benchmarks and fuzz targets. The engine modules the rules name are linked as the host
 # libraries that stand in for them (zevo_module ENGINE_MODULES), publicly or privately as the
 # rules say; a name without a stand-in, a type the editor does not load or a missing file stops
@@ -53,6 +53,7 @@ function(_zevo_plugin_module module_dir name)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${module_dir}/Private/*.cpp)
   add_library(${name} SHARED ${sources})
   target_include_directories(${name} PUBLIC ${module_dir}/Public PRIVATE ${module_dir}/Private)
+  zevo_header_tool(TARGET ${name} MODULE ${name} ROOTS ${module_dir}/Public ${module_dir}/Private)
   add_library(${name}Internal INTERFACE)
   target_include_directories(${name}Internal INTERFACE ${module_dir}/Private)
   target_link_libraries(${name}Internal INTERFACE ${name})

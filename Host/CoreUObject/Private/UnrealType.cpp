@@ -4,6 +4,7 @@
 #include "UObject/UObjectGlobals.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <cmath>
 #include <limits>
 
@@ -339,6 +340,26 @@ const char* FEnumProperty::ImportText(const char* Buffer, void* Value, uint32 Po
 FObjectProperty::FObjectProperty(FName InName, int32 InOffset, uint64 InFlags, UClass* (*InGetClass)())
 	: FProperty(InName, InOffset, InFlags, GetValueOps<UObject*>()), GetClass(InGetClass)
 {
+}
+
+FObjectProperty::FObjectProperty(FName InName, int32 InOffset, uint64 InFlags, FName InClassName)
+	: FProperty(InName, InOffset, InFlags, GetValueOps<UObject*>()), ClassName(InClassName)
+{
+}
+
+UClass* FObjectProperty::GetPropertyClass() const
+{
+	if (GetClass)
+	{
+		return GetClass();
+	}
+	UClass* Class = UClass::FindClass(ClassName);
+	if (!Class)
+	{
+		UE_LOG(LogTemp, Fatal, "Property %s points to objects of the class %s, which no loaded module declares", *GetName(), *ClassName.ToString());
+		std::abort();
+	}
+	return Class;
 }
 
 FString FObjectProperty::GetCPPType() const

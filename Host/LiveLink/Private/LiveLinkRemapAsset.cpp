@@ -1,4 +1,6 @@
 #include "LiveLinkRemapAsset.h"
 
-ZEVO_IMPLEMENT_CLASS(ULiveLinkRetargetAsset, CLASS_Abstract)
-ZEVO_IMPLEMENT_CLASS(ULiveLinkRemapAsset, CLASS_Abstract)
+FName ULiveLinkRemapAsset::GetRemappedBoneName_Implementation(FName BoneName) const
+{
+	return BoneName;
+}

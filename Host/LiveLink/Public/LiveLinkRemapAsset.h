@@ -1,13 +1,17 @@
 #pragma once
 // The engine's retarget assets: a Live Link pose node asks its asset to turn a subject's
-// animation frame into the local pose of the mesh it drives.
+// animation frame into the local pose of the mesh it drives. A remap asset also names the target
+// bone each subject bone drives (GetRemappedBoneName, a native event that subclasses override
+// through GetRemappedBoneName_Implementation).
 #include "Animation/BonePose.h"
 #include "Roles/LiveLinkAnimationTypes.h"
 #include "UObject/Object.h"
+#include "LiveLinkRemapAsset.generated.h"
 
+UCLASS(Abstract)
 class ULiveLinkRetargetAsset : public UObject
 {
-	ZEVO_CLASS(ULiveLinkRetargetAsset, UObject)
+	GENERATED_BODY()
 
 public:
 	/** Writes the pose built from one frame; may run on an animation worker thread. */
@@ -17,7 +21,13 @@ public:
 	}
 };
 
+UCLASS(Abstract)
 class ULiveLinkRemapAsset : public ULiveLinkRetargetAsset
 {
-	ZEVO_CLASS(ULiveLinkRemapAsset, ULiveLinkRetargetAsset)
+	GENERATED_BODY()
+
+public:
+	/** The target bone that the subject's bone BoneName drives: by default the same name. */
+	UFUNCTION(BlueprintNativeEvent, Category = "Live Link Remap")
+	FName GetRemappedBoneName(FName BoneName) const;
 };

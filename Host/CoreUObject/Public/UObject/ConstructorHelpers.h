@@ -18,6 +18,6 @@ struct ConstructorHelpers
 		explicit FObjectFinder(const char* ObjectPath) : Object(static_cast<T*>(FindOrLoadObject(T::StaticClass(), ObjectPath))) {}
 		bool Succeeded() const { return Object != nullptr; }
 
-		T* Object;
+		TObjectPtr<T> Object;
 	};
 };

@@ -1,12 +1,14 @@
 #pragma once
 // UObject: an engine object with a class (UObject/Class.h), a name, an outer and a path.
-// Knowingly different from the engine: classes declare themselves with ZEVO_CLASS /
-// ZEVO_IMPLEMENT_CLASS (or ZEVO_REFLECT_CLASS, UObject/ObjectMacros.h) instead of
-// UCLASS/GENERATED_BODY and a header generator, and there is no garbage collector: an object made
-// by NewObject is owned by its outer and lives as long as it; one made with `new` or on the stack
+// Classes declare themselves as the engine's do, with UCLASS and GENERATED_BODY() read by the
+// header tool (UObject/ObjectMacros.h); the host's own classes may still use what the tool
+// writes for them by hand, ZEVO_CLASS and ZEVO_IMPLEMENT_CLASS or ZEVO_REFLECT_CLASS.
+// Knowingly different from the engine: there is no garbage collector: an object made by
+// NewObject is owned by its outer and lives as long as it; one made with `new` or on the stack
 // belongs to whoever made it.
 #include "CoreMinimal.h"
 #include "UObject/Class.h"
+#include "UObject/ObjectPtr.h"
 
 #include <memory>
 

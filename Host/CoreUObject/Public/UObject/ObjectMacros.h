@@ -1,18 +1,34 @@
 #pragma once
-// Declaring a class's or structure's reflection beside it, in declaration order:
+// The engine's reflection macros, and the blocks they are turned into.
 //
-//   ZEVO_REFLECT_CLASS(UZevoRemapAssetBase, CLASS_EditInlineNew)
+// A header declares reflected types as the engine's do:
+//
+//   UCLASS(Abstract, BlueprintType, EditInlineNew)
+//   class UZevoRemapAssetBase : public ULiveLinkRemapAsset
 //   {
-//       Builder.MetaData({{"BlueprintType", "true"}, {"IsBlueprintBase", "true"}});
-//       ZEVO_PROPERTY(GroundOffset, UP::EditAnywhere | UP::BlueprintReadWrite,
-//           {"Category", "Live Link"}, {"DisplayName", "Ground Offset (cm)"}, {"ClampMin", "-100.0"});
+//       GENERATED_BODY()
+//   public:
+//       UPROPERTY(EditAnywhere, Category = "Live Link", meta = (DisplayName = "Ground Offset (cm)", ClampMin = "-100.0"))
+//       float GroundOffset = 0.f;
+//   };
+//
+// and includes its "<File>.generated.h" last. UCLASS, USTRUCT, UENUM, UPROPERTY, UFUNCTION and
+// UMETA expand to nothing: the header tool (Host/HeaderTool) reads them before the module
+// compiles, writes the body GENERATED_BODY() expands to (found by the header's CURRENT_FILE_ID and
+// the line the macro stands on) into the generated header, and the blocks below into the
+// module's generated source:
+//
+//   ZEVO_REFLECT_CLASS(UZevoRemapAssetBase, CLASS_Abstract | CLASS_EditInlineNew)
+//   {
+//       Builder.MetaData({{"BlueprintType", "true"}});
+//       ZEVO_PROPERTY(GroundOffset, UP::EditAnywhere, {"Category", "Live Link"}, {"DisplayName", "Ground Offset (cm)"});
 //   }
 //
 //   ZEVO_REFLECT_STRUCT(FZevoBoneMappingRow) { ZEVO_PROPERTY(SourceBone, UP::VisibleAnywhere); ... }
 //
-// ZEVO_REFLECT_CLASS replaces ZEVO_IMPLEMENT_CLASS for a class that has reflected properties or
-// class metadata; the class body still says ZEVO_CLASS, which also lets the block reach private
-// members. A structure's header says ZEVO_DECLARE_STRUCT(FName) after the structure.
+// The host's own classes may still write these blocks by hand: such a class's body says
+// ZEVO_CLASS, which also lets the block reach private members, and a structure's header says
+// ZEVO_DECLARE_STRUCT(FName) after the structure.
 // Reflected types live in the global namespace, as the engine's do (the blocks are global functions).
 #include "UObject/UnrealType.h"
 
@@ -67,6 +83,14 @@ public:
 		return Builder;
 	}
 
+	template <typename ValueType>
+	FPropertyBuilder ObjectProperty(const char* Name, SIZE_T Offset, uint64 Flags, const char* ClassName, FMetaDataPairs Pairs = {})
+	{
+		FPropertyBuilder Builder(Type.AddProperty(MakeObjectProperty<ValueType>(Name, static_cast<int32>(Offset), Flags, ClassName)));
+		Builder.MetaData(Pairs);
+		return Builder;
+	}
+
 private:
 	UStruct& Type;
 };
@@ -76,6 +100,14 @@ private:
 #define ZEVO_PROPERTY(Member, Flags, ...) \
 	Builder.template Property<decltype(std::remove_reference_t<decltype(Builder)>::OwnerType::Member)>( \
 		#Member, offsetof(std::remove_reference_t<decltype(Builder)>::OwnerType, Member), (Flags), {__VA_ARGS__})
+
+/**
+ * As ZEVO_PROPERTY, for a member pointing to objects of ClassName (or an array of such pointers),
+ * a class the block needs only to name: it is found by its reflected name when first used.
+ */
+#define ZEVO_OBJECT_PROPERTY(Member, ClassName, Flags, ...) \
+	Builder.template ObjectProperty<decltype(std::remove_reference_t<decltype(Builder)>::OwnerType::Member)>(#Member, \
+		offsetof(std::remove_reference_t<decltype(Builder)>::OwnerType, Member), (Flags), ZEVO_REFLECTED_NAME(ClassName), {__VA_ARGS__})
 
 /** Defines ThisClassName::StaticClass and opens the block that declares its reflection. */
 #define ZEVO_REFLECT_CLASS(ThisClassName, Flags) \
@@ -110,3 +142,14 @@ private:
 		return Struct; \
 	} \
 	void ZevoDeclareReflection(ZevoReflection::TTypeBuilder<StructName>& Builder)
+
+#define UCLASS(...)
+#define USTRUCT(...)
+#define UENUM(...)
+#define UPROPERTY(...)
+#define UFUNCTION(...)
+#define UMETA(...)
+
+#define BODY_MACRO_COMBINE_INNER(A, B, C, D) A##B##C##D
+#define BODY_MACRO_COMBINE(A, B, C, D) BODY_MACRO_COMBINE_INNER(A, B, C, D)
+#define GENERATED_BODY(...) BODY_MACRO_COMBINE(CURRENT_FILE_ID, _, __LINE__, _GENERATED_BODY)

@@ -177,12 +177,20 @@ private:
 /**
  * A pointer to an object of a class, written as the object's path. Reading a path finds or loads
  * the object (LoadObject) and fails when it is missing or of another class.
+ * Knowingly different from the engine: a TObjectPtr<T> member is the same property as a T* one,
+ * and its C++ type reads "T*".
  */
 class FObjectProperty : public FProperty
 {
 public:
 	FObjectProperty(FName InName, int32 InOffset, uint64 InFlags, UClass* (*InGetClass)());
-	UClass* GetPropertyClass() const { return GetClass(); }
+	/**
+	 * The class given by its reflected name ("Skeleton"), found when first asked for: a header
+	 * that only declares the class (class USkeleton;) can reflect a pointer to it.
+	 */
+	FObjectProperty(FName InName, int32 InOffset, uint64 InFlags, FName InClassName);
+	/** A class named but never declared is a fatal error: the module that declares it is not loaded. */
+	UClass* GetPropertyClass() const;
 	FString GetCPPType() const override;
 	UObject* GetObjectPropertyValue(const void* Value) const { return *static_cast<UObject* const*>(Value); }
 	void SetObjectPropertyValue(void* Value, UObject* Object) const { *static_cast<UObject**>(Value) = Object; }
@@ -190,7 +198,8 @@ public:
 	const char* ImportText(const char* Buffer, void* Value, uint32 PortFlags) const override;
 
 private:
-	UClass* (*GetClass)();
+	UClass* (*GetClass)() = nullptr;
+	FName ClassName;
 };
 
 /** A structure value; reading leaves fields that the text does not name as they were. */
@@ -270,6 +279,23 @@ struct TIsArray<TArray<E>> : std::true_type
 	using ElementType = E;
 };
 
+/** The object class a member points to: T for T* and TObjectPtr<T>, void for anything else. */
+template <typename T>
+struct TPointee
+{
+	using Type = void;
+};
+template <typename T>
+struct TPointee<T*>
+{
+	using Type = T;
+};
+template <typename T>
+struct TPointee<TObjectPtr<T>>
+{
+	using Type = T;
+};
+
 template <typename T>
 std::unique_ptr<FProperty> MakeProperty(FName Name, int32 Offset, uint64 Flags)
 {
@@ -294,10 +320,11 @@ std::unique_ptr<FProperty> MakeProperty(FName Name, int32 Offset, uint64 Flags)
 		static_assert(sizeof(T) == 1, "Reflected enumerations are 8-bit");
 		return std::make_unique<FEnumProperty>(Name, Offset, Flags, &StaticEnum<T>);
 	}
-	else if constexpr (std::is_pointer_v<T>)
+	else if constexpr (!std::is_void_v<typename TPointee<T>::Type>)
 	{
-		using ObjectType = std::remove_pointer_t<T>;
+		using ObjectType = typename TPointee<T>::Type;
 		static_assert(std::is_base_of_v<UObject, ObjectType>, "Reflected pointers point to objects");
+		static_assert(sizeof(T) == sizeof(ObjectType*), "An object pointer is read as a plain pointer");
 		return std::make_unique<FObjectProperty>(Name, Offset, Flags, &ObjectType::StaticClass);
 	}
 	else if constexpr (TIsArray<T>::value)
@@ -310,6 +337,24 @@ std::unique_ptr<FProperty> MakeProperty(FName Name, int32 Offset, uint64 Flags)
 	{
 		static_assert(std::is_class_v<T>, "Not a reflectable type");
 		return std::make_unique<FStructProperty>(Name, Offset, Flags, &TBaseStructure<T>::Get);
+	}
+}
+
+/** A pointer to objects of the class of that reflected name, or an array of such pointers. */
+template <typename T>
+std::unique_ptr<FProperty> MakeObjectProperty(FName Name, int32 Offset, uint64 Flags, FName ClassName)
+{
+	if constexpr (TIsArray<T>::value)
+	{
+		using ElementType = typename TIsArray<T>::ElementType;
+		return std::make_unique<FArrayProperty>(
+			Name, Offset, Flags, GetValueOps<T>(), MakeObjectProperty<ElementType>(Name, 0, Flags, ClassName), GetArrayOps<ElementType>());
+	}
+	else
+	{
+		static_assert(!std::is_void_v<typename TPointee<T>::Type>, "Not an object pointer");
+		static_assert(sizeof(T) == sizeof(UObject*), "An object pointer is read as a plain pointer");
+		return std::make_unique<FObjectProperty>(Name, Offset, Flags, ClassName);
 	}
 }
 }

@@ -3,7 +3,6 @@
 // metadata, every enumerator's value and display name, the options functions and config names —
 // written as text and compared with a golden file. The property editor, the settings page, asset
 // files and the ini file all read these; a change here is a change a user sees.
-#include "GameFramework/Actor.h"
 #include "Misc/FileHelper.h"
 #include "UObject/ReflectedFunction.h"
 #include "UObject/UnrealType.h"

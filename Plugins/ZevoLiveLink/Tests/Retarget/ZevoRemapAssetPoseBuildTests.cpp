@@ -31,14 +31,15 @@ double AngleDegrees(const FQuat& A, const FQuat& B)
 }
 
 /** An asset driving Skeleton with every row mapped to the bone of the same name, and the default T-pose. */
-struct FDriven
+template <typename AssetType = UZevoRemapAsset>
+struct TDriven
 {
 	std::unique_ptr<USkeleton> Reference = ZevoTestRigs::MakeSkeleton(ZevoTestRigs::StreamBodyTPose(), "Reference");
 	std::unique_ptr<USkeleton> Target;
-	UZevoRemapAsset Asset;
+	AssetType Asset;
 	FBoneContainer Bones;
 
-	explicit FDriven(const TArray<FZevoTestBone>& TargetBones, const TArray<FZevoBoneMappingRow>& Rows = ZevoTestRigs::IdentityMapping())
+	explicit TDriven(const TArray<FZevoTestBone>& TargetBones, const TArray<FZevoBoneMappingRow>& Rows = ZevoTestRigs::IdentityMapping())
 		: Target(ZevoTestRigs::MakeSkeleton(TargetBones, "Target")), Bones(Target.get())
 	{
 		Asset.TargetSkeleton = Target.get();
@@ -60,6 +61,14 @@ struct FDriven
 	}
 
 	int32 Index(const char* Bone) const { return Target->GetReferenceSkeleton().FindBoneIndex(FName(Bone)); }
+};
+using FDriven = TDriven<>;
+
+/** A remap asset that drives no target bone with a stream bone that has no row. */
+class UZevoRowsOnlyRemapAsset : public UZevoRemapAsset
+{
+public:
+	FName GetRemappedBoneName_Implementation(FName BoneName) const override { return NAME_None; }
 };
 
 TArray<float> Legs(float Upper, float Lower, float HipToUpper, float OffsetX = 0.f, float OffsetY = 0.f, float OffsetZ = 0.f, float Height = 0.f)
@@ -337,4 +346,25 @@ TEST(ZevoRemapAssetPoseBuild, OneAssetEvaluatesOnTwoThreadsAtOnce)
 	First.join();
 	Second.join();
 	EXPECT_EQ(Mismatches.load(), 0);
+}
+
+TEST(ZevoRemapAssetPoseBuild, AStreamBoneWithoutARowDrivesTheBoneTheRemapEventNames)
+{
+	TArray<FZevoBoneMappingRow> Rows = ZevoTestRigs::IdentityMapping();
+	for (FZevoBoneMappingRow& Row : Rows)
+	{
+		Row.TargetBone = Row.SourceBone == EZevoBoneName::LeftElbow ? NAME_None : Row.TargetBone;
+	}
+	const FQuat Bend(FVector(0, 0, 1), FMath::DegreesToRadians(40.0));
+	const FLiveLinkAnimationFrameData Frame = StreamFrame(FVector(0, 1, 0), {{FName("LeftElbow"), Bend}}, Legs(0.4f, 0.4f, 0.1f));
+
+	// By default the event names the stream bone itself, which this target has.
+	FDriven Default(ZevoTestRigs::StreamBodyTPose(), Rows);
+	const int32 Elbow = Default.Index("LeftElbow");
+	const FQuat Rest = Default.Target->GetReferenceSkeleton().GetRefBonePose()[Elbow].GetRotation();
+	EXPECT_GT(AngleDegrees(Default.Build(Frame)[Elbow].GetRotation(), Rest), 39.0);
+
+	// A subclass's implementation is what the pose build asks, through the engine's event.
+	TDriven<UZevoRowsOnlyRemapAsset> RowsOnly(ZevoTestRigs::StreamBodyTPose(), Rows);
+	EXPECT_LT(AngleDegrees(RowsOnly.Build(Frame)[Elbow].GetRotation(), Rest), 1e-6);
 }

@@ -4,77 +4,80 @@
 // that expands a name into its usual variants, and the expected hierarchy that tells whether a
 // candidate target bone sits where the stream bone would.
 #include "CoreMinimal.h"
-#include "UObject/Class.h"
-#include "UObject/ReflectedEnum.h"
+#include "ZevoBoneMapping.generated.h"
 
-/** The stream's bones, in the order of their values; `Count` ends the list and is never shown. */
+/**
+ * The stream's bones, in the order of their values; `Count` ends the list and is never shown.
+ * The enumerators' identifiers are the stream bones' names; the display names follow the target
+ * rigs' naming, which is what the person mapping bones reads in the drop-down.
+ */
+UENUM(BlueprintType)
 enum class EZevoBoneName : uint8
 {
-	Hips,
-	Chest,
-	Chest1,
-	Chest2,
-	Neck,
-	Neck1,
-	LeftHip,
-	LeftKnee,
-	LeftAnkle,
-	LeftToe,
-	RightHip,
-	RightKnee,
-	RightAnkle,
-	RightToe,
-	LeftCollar,
-	LeftShoulder,
-	LeftElbow,
-	LeftWrist,
-	RightCollar,
-	RightShoulder,
-	RightElbow,
-	RightWrist,
-	LeftFinger0,
-	LeftFinger01,
-	LeftFinger02,
-	LeftFinger1,
-	LeftFinger11,
-	LeftFinger12,
-	LeftFinger2,
-	LeftFinger21,
-	LeftFinger22,
-	LeftFinger3,
-	LeftFinger31,
-	LeftFinger32,
-	LeftFinger4,
-	LeftFinger41,
-	LeftFinger42,
-	RightFinger0,
-	RightFinger01,
-	RightFinger02,
-	RightFinger1,
-	RightFinger11,
-	RightFinger12,
-	RightFinger2,
-	RightFinger21,
-	RightFinger22,
-	RightFinger3,
-	RightFinger31,
-	RightFinger32,
-	RightFinger4,
-	RightFinger41,
-	RightFinger42,
-	Count,
+	Hips UMETA(DisplayName = "Pelvis"),
+	Chest UMETA(DisplayName = "Spine 01"),
+	Chest1 UMETA(DisplayName = "Spine 02"),
+	Chest2 UMETA(DisplayName = "Spine 03"),
+	Neck UMETA(DisplayName = "Neck 01"),
+	Neck1 UMETA(DisplayName = "Head"),
+	LeftHip UMETA(DisplayName = "Thigh L"),
+	LeftKnee UMETA(DisplayName = "Calf L"),
+	LeftAnkle UMETA(DisplayName = "Foot L"),
+	LeftToe UMETA(DisplayName = "Toe L"),
+	RightHip UMETA(DisplayName = "Thigh R"),
+	RightKnee UMETA(DisplayName = "Calf R"),
+	RightAnkle UMETA(DisplayName = "Foot R"),
+	RightToe UMETA(DisplayName = "Toe R"),
+	LeftCollar UMETA(DisplayName = "Clavicle L"),
+	LeftShoulder UMETA(DisplayName = "UpperArm L"),
+	LeftElbow UMETA(DisplayName = "LowerArm L"),
+	LeftWrist UMETA(DisplayName = "Hand L"),
+	RightCollar UMETA(DisplayName = "Clavicle R"),
+	RightShoulder UMETA(DisplayName = "UpperArm R"),
+	RightElbow UMETA(DisplayName = "LowerArm R"),
+	RightWrist UMETA(DisplayName = "Hand R"),
+	LeftFinger0 UMETA(DisplayName = "Thumb 01 L"),
+	LeftFinger01 UMETA(DisplayName = "Thumb 02 L"),
+	LeftFinger02 UMETA(DisplayName = "Thumb 03 L"),
+	LeftFinger1 UMETA(DisplayName = "Index 01 L"),
+	LeftFinger11 UMETA(DisplayName = "Index 02 L"),
+	LeftFinger12 UMETA(DisplayName = "Index 03 L"),
+	LeftFinger2 UMETA(DisplayName = "Middle 01 L"),
+	LeftFinger21 UMETA(DisplayName = "Middle 02 L"),
+	LeftFinger22 UMETA(DisplayName = "Middle 03 L"),
+	LeftFinger3 UMETA(DisplayName = "Ring 01 L"),
+	LeftFinger31 UMETA(DisplayName = "Ring 02 L"),
+	LeftFinger32 UMETA(DisplayName = "Ring 03 L"),
+	LeftFinger4 UMETA(DisplayName = "Pinky 01 L"),
+	LeftFinger41 UMETA(DisplayName = "Pinky 02 L"),
+	LeftFinger42 UMETA(DisplayName = "Pinky 03 L"),
+	RightFinger0 UMETA(DisplayName = "Thumb 01 R"),
+	RightFinger01 UMETA(DisplayName = "Thumb 02 R"),
+	RightFinger02 UMETA(DisplayName = "Thumb 03 R"),
+	RightFinger1 UMETA(DisplayName = "Index 01 R"),
+	RightFinger11 UMETA(DisplayName = "Index 02 R"),
+	RightFinger12 UMETA(DisplayName = "Index 03 R"),
+	RightFinger2 UMETA(DisplayName = "Middle 01 R"),
+	RightFinger21 UMETA(DisplayName = "Middle 02 R"),
+	RightFinger22 UMETA(DisplayName = "Middle 03 R"),
+	RightFinger3 UMETA(DisplayName = "Ring 01 R"),
+	RightFinger31 UMETA(DisplayName = "Ring 02 R"),
+	RightFinger32 UMETA(DisplayName = "Ring 03 R"),
+	RightFinger4 UMETA(DisplayName = "Pinky 01 R"),
+	RightFinger41 UMETA(DisplayName = "Pinky 02 R"),
+	RightFinger42 UMETA(DisplayName = "Pinky 03 R"),
+	Count UMETA(Hidden),
 };
-ZEVO_DECLARE_ENUM(EZevoBoneName)
 
 /** The four groups the stream bones fall into, each a contiguous range of EZevoBoneName values. */
+UENUM(BlueprintType)
 enum class EZevoBoneCategory : uint8
 {
-	BodyAndSpine,
-	Legs,
-	Arms,
-	Fingers,
+	BodyAndSpine UMETA(DisplayName = "Body & Spine"),
+	Legs UMETA(DisplayName = "Legs"),
+	Arms UMETA(DisplayName = "Arms"),
+	Fingers UMETA(DisplayName = "Fingers"),
 };
-ZEVO_DECLARE_ENUM(EZevoBoneCategory)
 
 /** Converts between stream bones, their names and their categories. Holds no state. */
 class FZevoBoneNameUtils
@@ -96,12 +99,18 @@ public:
 };
 
 /** One row of a remap asset's mapping table: which target bone a stream bone drives. */
+USTRUCT(BlueprintType)
 struct FZevoBoneMappingRow
 {
+	GENERATED_BODY()
+
+	UPROPERTY(VisibleAnywhere, Category = "Bone Mapping", meta = (DisplayName = "Source (Zevo)"))
 	EZevoBoneName SourceBone = EZevoBoneName::Hips;
+
+	/** NAME_None while the stream bone is unmapped. */
+	UPROPERTY(EditAnywhere, Category = "Bone Mapping", meta = (DisplayName = "Target (Unreal)"))
 	FName TargetBone = NAME_None;
 };
-ZEVO_DECLARE_STRUCT(FZevoBoneMappingRow)
 
 /** Where a stream bone sits in the stream skeleton; names are lower-case identifiers. */
 struct FZevoBoneHierarchyInfo

@@ -5,28 +5,44 @@
 // draws a cube or sphere of the prop's measured size as an actor attached to the owner.
 // Game thread only.
 #include "Components/ActorComponent.h"
+#include "GameFramework/Actor.h"
 #include "UObject/WeakObjectPtr.h"
+#include "ZevoLiveLinkPropComponent.generated.h"
 
-class AActor;
 class ILiveLinkClient;
 class UStaticMesh;
 
+UCLASS(ClassGroup = (Zevo), meta = (BlueprintSpawnableComponent = "true"))
 class UZevoLiveLinkPropComponent : public UActorComponent
 {
-	ZEVO_CLASS(UZevoLiveLinkPropComponent, UActorComponent)
+	GENERATED_BODY()
 
 public:
 	UZevoLiveLinkPropComponent();
 
 	/** The prop's transform subject ("<name>_<number>"); the editor offers GetAvailableSubjectNames. */
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "Zevo LiveLink", meta = (GetOptions = "GetAvailableSubjectNames"))
 	FName SubjectName;
+
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "Zevo LiveLink")
 	bool bApplyPosition = true;
+
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "Zevo LiveLink")
 	bool bApplyRotation = true;
+
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "Zevo LiveLink|Position Scale", meta = (ToolTip = "Enable position scaling"))
 	bool bUsePositionScale = false;
-	/** Per-axis factor on the converted position (X forward/back, Y left/right, Z up/down). */
+
+	/** Per-axis factor on the converted position. */
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "Zevo LiveLink|Position Scale",
+		meta = (EditCondition = "bUsePositionScale", ToolTip = "Position scale to apply (X=Forward/Back, Y=Left/Right, Z=Up/Down)"))
 	FVector ManualPositionScale = FVector(1.0, 1.0, 1.0);
+
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "Zevo LiveLink|Visualization")
 	bool bEnableVisualization = false;
+
 	/** The prop's measured size in centimetres, from the stream's scale or a calibration. */
+	UPROPERTY(VisibleAnywhere, BlueprintReadOnly, Category = "Zevo LiveLink|Visualization")
 	FVector PropSize = FVector(1.0, 1.0, 1.0);
 
 	void BeginPlay() override;
@@ -35,17 +51,30 @@ public:
 	void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) override;
 
 	/** Sets the size and type by hand and redraws when drawing is on. */
+	UFUNCTION(BlueprintCallable, Category = "Zevo LiveLink")
 	void CalibrateVisualization(int32 InPropType, float Width, float Height, float Depth);
+
 	/** 0 = cube, 1 = sphere; other values are drawn as a cube. */
+	UFUNCTION(BlueprintPure, Category = "Zevo LiveLink")
 	int32 GetPropType() const { return PropType; }
+
 	/** True while a frame arrived less than a second ago. */
+	UFUNCTION(BlueprintPure, Category = "Zevo LiveLink")
 	bool IsReceivingData() const;
-	/** The names of every transform subject, or one placeholder entry when there are none. */
-	TArray<FString> GetAvailableSubjectNames() const;
+
+	UFUNCTION(BlueprintCallable, Category = "Zevo LiveLink")
 	void RefreshSubjectList();
+
+	UFUNCTION(BlueprintCallable, Category = "Zevo LiveLink")
 	void SetSubjectByNameAndNum(const FString& PropName, int32 PropNum);
+
 	/** Draws the shape for PropType when drawing is on; removes the drawing when it is off. */
+	UFUNCTION(BlueprintCallable, Category = "Zevo LiveLink")
 	void UpdateVisualizationMesh();
+
+	/** The names of every transform subject, or one placeholder entry when there are none. */
+	UFUNCTION()
+	TArray<FString> GetAvailableSubjectNames() const;
 
 	AActor* GetVisualizationActor() const { return VisualizationActor.Get(); }
 
@@ -65,12 +94,16 @@ private:
 	void DestroyVisualizationActor();
 
 	/**
-	 * The drawing. Held weakly: the host has no garbage collector to clear a pointer to an actor
-	 * that someone else destroyed (the world going away, a user deleting it).
+	 * The drawing. Held weakly, which keeps no actor alive and needs no reflection: whoever else
+	 * destroys it (the world going away, a user deleting it) leaves this pointer empty.
 	 */
 	TWeakObjectPtr<AActor> VisualizationActor;
-	UStaticMesh* CubeMeshAsset = nullptr;
-	UStaticMesh* SphereMeshAsset = nullptr;
+
+	UPROPERTY()
+	TObjectPtr<UStaticMesh> CubeMeshAsset = nullptr;
+
+	UPROPERTY()
+	TObjectPtr<UStaticMesh> SphereMeshAsset = nullptr;
 
 	/** Platform seconds of the last frame; 0 until one arrives. */
 	double LastDataTime = 0.0;

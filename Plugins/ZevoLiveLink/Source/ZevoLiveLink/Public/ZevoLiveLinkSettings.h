@@ -8,47 +8,55 @@
 // page) runs there, so it has no lock.
 #include "CoreMinimal.h"
 #include "Engine/DeveloperSettings.h"
-#include "UObject/Class.h"
 #include "Interfaces/IPv4/IPv4Endpoint.h"
+#include "ZevoLiveLinkSettings.generated.h"
 
-/** One saved connection. Editor: tool tip "Saved Zevo LiveLink connection info"; the fields are
- *  editable and config-persisted, category "ZevoLiveLinkConnectionInfo". */
+/** One saved connection. */
+USTRUCT(meta = (ToolTip = "Saved Zevo LiveLink connection info"))
 struct FZevoLiveLinkConnectionInfo
 {
-	/** Editor: "IP Address", tool tip "IP Address of Zevo server". Dotted-decimal text. */
+	GENERATED_BODY()
+
+	/** Dotted-decimal text. */
+	UPROPERTY(EditAnywhere, Config, Category = "ZevoLiveLinkConnectionInfo", meta = (DisplayName = "IP Address", ToolTip = "IP Address of Zevo server"))
 	FString IPAddress = TEXT("127.0.0.1");
-	/** Editor: "Port", tool tip "Port number of Zevo server", ClampMin "1", ClampMax "65535". The
-	 *  clamp is for editing only: the ini reader and AddOrUpdateConnection store any number, and an
-	 *  endpoint takes its low 16 bits. */
+
+	/** The clamp is for editing only: the ini reader and AddOrUpdateConnection store any number, and
+	 *  an endpoint takes its low 16 bits. */
+	UPROPERTY(EditAnywhere, Config, Category = "ZevoLiveLinkConnectionInfo",
+		meta = (DisplayName = "Port", ToolTip = "Port number of Zevo server", ClampMin = "1", ClampMax = "65535"))
 	int32 Port = 7777;
-	/** Editor: "Auto Connect", tool tip "Enable this connection for auto-connect". */
+
+	UPROPERTY(EditAnywhere, Config, Category = "ZevoLiveLinkConnectionInfo",
+		meta = (DisplayName = "Auto Connect", ToolTip = "Enable this connection for auto-connect"))
 	bool bEnabled = true;
 };
-ZEVO_DECLARE_STRUCT(FZevoLiveLinkConnectionInfo)
 
-/** Editor: display name "Zevo LiveLink", tool tip "Zevo LiveLink Plugin Settings\nConfigure
- *  automatic LiveLink source connection on editor startup". A config class (project default
- *  config) of config name "ZevoLiveLink". */
+UCLASS(config = ZevoLiveLink, defaultconfig,
+	meta = (DisplayName = "Zevo LiveLink",
+		ToolTip = "Zevo LiveLink Plugin Settings\nConfigure automatic LiveLink source connection on editor startup"))
 class UZevoLiveLinkSettings : public UDeveloperSettings
 {
-	ZEVO_CLASS(UZevoLiveLinkSettings, UDeveloperSettings)
+	GENERATED_BODY()
 
 public:
 	/** The class default object, made on first use. */
 	static UZevoLiveLinkSettings* Get();
-	static const TCHAR* StaticConfigName() { return TEXT("ZevoLiveLink"); }
 	FName GetCategoryName() const override { return TEXT("Plugins"); }
 
-	// Properties: editable, config-persisted, category "Connection".
-
-	/** Editor: "Auto Connect on Startup", tool tip "Enable automatic connection to Zevo on editor startup". */
+	UPROPERTY(EditAnywhere, Config, Category = "Connection",
+		meta = (DisplayName = "Auto Connect on Startup", ToolTip = "Enable automatic connection to Zevo on editor startup"))
 	bool bAutoConnectOnStartup = true;
-	/** Editor: "Remember Connections", tool tip "Remember last used connection settings". Gates
-	 *  AddOrUpdateConnection only. */
+
+	/** Gates AddOrUpdateConnection only. */
+	UPROPERTY(EditAnywhere, Config, Category = "Connection",
+		meta = (DisplayName = "Remember Connections", ToolTip = "Remember last used connection settings"))
 	bool bRememberLastConnection = true;
-	/** Editor: "Saved Connections", tool tip "Saved connections - supports multiple Zevo sources",
-	 *  TitleProperty "IPAddress". The order matters: it is the file's order, the order of
-	 *  auto-connect, and the first entry is the default connection. */
+
+	/** The order matters: it is the file's order, the order of auto-connect, and the first entry
+	 *  is the default connection. */
+	UPROPERTY(EditAnywhere, Config, Category = "Connection",
+		meta = (DisplayName = "Saved Connections", ToolTip = "Saved connections - supports multiple Zevo sources", TitleProperty = "IPAddress"))
 	TArray<FZevoLiveLinkConnectionInfo> SavedConnections;
 
 	/** Turns the saved entry of this address and port back on, or appends one; then saves.

@@ -5,10 +5,12 @@
 // leaves the settings alone. Stateless; game thread only.
 #include "Interfaces/IPv4/IPv4Endpoint.h"
 #include "LiveLinkSourceFactory.h"
+#include "ZevoLiveLinkSourceFactory.generated.h"
 
+UCLASS()
 class UZevoLiveLinkSourceFactory : public ULiveLinkSourceFactory
 {
-	ZEVO_CLASS(UZevoLiveLinkSourceFactory, ULiveLinkSourceFactory)
+	GENERATED_BODY()
 
 public:
 	FText GetSourceDisplayName() const override;

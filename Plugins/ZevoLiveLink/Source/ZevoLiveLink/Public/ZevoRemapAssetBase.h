@@ -2,11 +2,15 @@
 // UZevoRemapAssetBase: drives any skeleton from a character subject of the motion stream. It
 // holds the user's settings, the mapping of the 52 stream bones onto the target skeleton (four
 // category arrays), two status lines for the details panel, and the caches of the per-frame
-// pose build. Subclasses choose the coordinate conversion of the stream.
+// pose build. Subclasses choose the coordinate conversion of the stream, and may name the target
+// bone of a stream bone that has no row through GetRemappedBoneName_Implementation.
 #include "HAL/CriticalSection.h"
 #include "LiveLinkRemapAsset.h"
 #include "Templates/SharedPointer.h"
 #include "ZevoBoneMapping.h"
+
+
+#include "ZevoRemapAssetBase.generated.h"
 
 class USkeleton;
 struct FBoneContainer;
@@ -14,30 +18,54 @@ struct FZevoRetargetBone;
 struct FZevoRetargetTable;
 struct FZevoStreamCalibration;
 
+UCLASS(Abstract, BlueprintType, Blueprintable, EditInlineNew)
 class UZevoRemapAssetBase : public ULiveLinkRemapAsset
 {
-	ZEVO_CLASS(UZevoRemapAssetBase, ULiveLinkRemapAsset)
+	GENERATED_BODY()
 
 public:
 	UZevoRemapAssetBase();
 	~UZevoRemapAssetBase() override;
 
 	// Settings
-	USkeleton* TargetSkeleton = nullptr;
-	/** Centimetres, -100..100. */
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "Live Link", meta = (DisplayName = "Target Skeleton"))
+	TObjectPtr<USkeleton> TargetSkeleton = nullptr;
+
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "Live Link",
+		meta = (DisplayName = "Ground Offset (cm)", ClampMin = "-100.0", ClampMax = "100.0", UIMin = "-100.0", UIMax = "100.0"))
 	float GroundOffset = 0.f;
+
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "Motion Processing",
+		meta = (DisplayName = "Preserve Actor Distances",
+			ToolTip = "When enabled, keeps original XY scale (1.0) so multiple actors maintain real-world relative positions"))
 	bool bPreserveActorDistances = false;
+
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "Motion Processing",
+		meta = (DisplayName = "Use Hip Correction", ToolTip = "When enabled, applies floor calibration to make mesh bottom touch ground (Z=0)"))
 	bool bUseHipCorrection = true;
-	USkeleton* TPoseReferenceSkeleton = nullptr;
+
+	// Saved and referenced, never shown.
+	UPROPERTY()
+	TObjectPtr<USkeleton> TPoseReferenceSkeleton = nullptr;
 
 	// Status lines shown by the details panel
+	UPROPERTY(VisibleAnywhere, Category = "Bone Mapping Status", meta = (DisplayName = "Duplicate Check"))
 	FString DuplicateStatusText;
+
+	UPROPERTY(VisibleAnywhere, Category = "Bone Mapping Status", meta = (DisplayName = "Missing Check"))
 	FString MissingStatusText;
 
 	// The mapping table: one row per stream bone, by category
+	UPROPERTY(EditAnywhere, Category = "Bone Mapping", meta = (DisplayName = "Body & Spine", ShowOnlyInnerProperties))
 	TArray<FZevoBoneMappingRow> BodySpineBones;
+
+	UPROPERTY(EditAnywhere, Category = "Bone Mapping", meta = (DisplayName = "Legs", ShowOnlyInnerProperties))
 	TArray<FZevoBoneMappingRow> LegBones;
+
+	UPROPERTY(EditAnywhere, Category = "Bone Mapping", meta = (DisplayName = "Arms", ShowOnlyInnerProperties))
 	TArray<FZevoBoneMappingRow> ArmBones;
+
+	UPROPERTY(EditAnywhere, Category = "Bone Mapping", meta = (DisplayName = "Fingers", ShowOnlyInnerProperties))
 	TArray<FZevoBoneMappingRow> FingerBones;
 
 	/** The four arrays concatenated: Body & Spine, Legs, Arms, Fingers. */
@@ -62,7 +90,6 @@ protected:
 	virtual FQuat ConvertBoneRotation(FQuat LiveLinkRotation) const { return LiveLinkRotation; }
 	virtual FVector ConvertBonePosition(FVector LiveLinkPosition) const { return LiveLinkPosition; }
 	virtual FName GetTargetRootName() const { return FName("root"); }
-	virtual FName GetRemappedBoneName(FName BoneName) const { return BoneName; }
 
 	void UpdateTPoseRotationDeltas(const FBoneContainer& BoneContainer);
 	void CalculateTPoseDeltasFromReferenceSkeleton();

@@ -3,30 +3,6 @@
 #include "HAL/PlatformFileManager.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
-#include "UObject/ObjectMacros.h"
-
-ZEVO_REFLECT_STRUCT(FZevoLiveLinkConnectionInfo)
-{
-	Builder.MetaData({{"ToolTip", "Saved Zevo LiveLink connection info"}});
-	ZEVO_PROPERTY(IPAddress, UP::EditAnywhere | UP::Config, {"Category", "ZevoLiveLinkConnectionInfo"}, {"DisplayName", "IP Address"},
-		{"ToolTip", "IP Address of Zevo server"});
-	ZEVO_PROPERTY(Port, UP::EditAnywhere | UP::Config, {"Category", "ZevoLiveLinkConnectionInfo"}, {"DisplayName", "Port"},
-		{"ToolTip", "Port number of Zevo server"}, {"ClampMin", "1"}, {"ClampMax", "65535"});
-	ZEVO_PROPERTY(bEnabled, UP::EditAnywhere | UP::Config, {"Category", "ZevoLiveLinkConnectionInfo"}, {"DisplayName", "Auto Connect"},
-		{"ToolTip", "Enable this connection for auto-connect"});
-}
-
-ZEVO_REFLECT_CLASS(UZevoLiveLinkSettings, CLASS_Config | CLASS_DefaultConfig)
-{
-	Builder.MetaData({{"DisplayName", "Zevo LiveLink"}, {"Config", "ZevoLiveLink"},
-		{"ToolTip", "Zevo LiveLink Plugin Settings\nConfigure automatic LiveLink source connection on editor startup"}});
-	ZEVO_PROPERTY(bAutoConnectOnStartup, UP::EditAnywhere | UP::Config, {"Category", "Connection"}, {"DisplayName", "Auto Connect on Startup"},
-		{"ToolTip", "Enable automatic connection to Zevo on editor startup"});
-	ZEVO_PROPERTY(bRememberLastConnection, UP::EditAnywhere | UP::Config, {"Category", "Connection"}, {"DisplayName", "Remember Connections"},
-		{"ToolTip", "Remember last used connection settings"});
-	ZEVO_PROPERTY(SavedConnections, UP::EditAnywhere | UP::Config, {"Category", "Connection"}, {"DisplayName", "Saved Connections"},
-		{"ToolTip", "Saved connections - supports multiple Zevo sources"}, {"TitleProperty", "IPAddress"});
-}
 
 namespace
 {

@@ -3,8 +3,6 @@
 #include "SZevoLiveLinkSourceFactory.h"
 #include "Stream/ZevoLiveLinkSource.h"
 
-ZEVO_IMPLEMENT_CLASS(UZevoLiveLinkSourceFactory, CLASS_None)
-
 FText UZevoLiveLinkSourceFactory::GetSourceDisplayName() const
 {
 	return NSLOCTEXT("ZevoLiveLinkSource", "SourceDisplayName", "Zevo LiveLink");

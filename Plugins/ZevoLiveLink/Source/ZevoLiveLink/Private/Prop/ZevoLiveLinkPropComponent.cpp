@@ -9,30 +9,10 @@
 #include "Retarget/ZevoStreamConventions.h"
 #include "Roles/LiveLinkTransformTypes.h"
 #include "UObject/ConstructorHelpers.h"
-#include "UObject/ObjectMacros.h"
-#include "UObject/ReflectedFunction.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
-
-ZEVO_REFLECT_CLASS(UZevoLiveLinkPropComponent, CLASS_None)
-{
-	Builder.MetaData({{"BlueprintSpawnableComponent", "true"}, {"ClassGroupNames", "Zevo"}});
-	constexpr uint64 Editable = UP::EditAnywhere | UP::BlueprintReadWrite;
-	ZEVO_PROPERTY(SubjectName, Editable, {"Category", "Zevo LiveLink"}, {"GetOptions", "GetAvailableSubjectNames"});
-	ZEVO_PROPERTY(bApplyPosition, Editable, {"Category", "Zevo LiveLink"});
-	ZEVO_PROPERTY(bApplyRotation, Editable, {"Category", "Zevo LiveLink"});
-	ZEVO_PROPERTY(bUsePositionScale, Editable, {"Category", "Zevo LiveLink|Position Scale"}, {"ToolTip", "Enable position scaling"});
-	ZEVO_PROPERTY(ManualPositionScale, Editable, {"Category", "Zevo LiveLink|Position Scale"}, {"EditCondition", "bUsePositionScale"},
-		{"ToolTip", "Position scale to apply (X=Forward/Back, Y=Left/Right, Z=Up/Down)"});
-	ZEVO_PROPERTY(bEnableVisualization, Editable, {"Category", "Zevo LiveLink|Visualization"});
-	ZEVO_PROPERTY(PropSize, UP::VisibleAnywhere | UP::BlueprintReadOnly, {"Category", "Zevo LiveLink|Visualization"});
-	ZEVO_PROPERTY(CubeMeshAsset, UP::Private);
-	ZEVO_PROPERTY(SphereMeshAsset, UP::Private);
-}
-
-ZEVO_REFLECT_OPTIONS_FUNCTION(UZevoLiveLinkPropComponent, GetAvailableSubjectNames)
 
 namespace
 {

@@ -4,40 +4,6 @@
 #include "Misc/ScopeLock.h"
 #include "ZevoRetargetTable.h"
 #include "UObject/ConstructorHelpers.h"
-#include "UObject/ObjectMacros.h"
-
-ZEVO_REFLECT_STRUCT(FZevoBoneMappingRow)
-{
-	Builder.MetaData({{"BlueprintType", "true"}});
-	ZEVO_PROPERTY(SourceBone, UP::VisibleAnywhere, {"Category", "Bone Mapping"}, {"DisplayName", "Source (Zevo)"});
-	ZEVO_PROPERTY(TargetBone, UP::EditAnywhere, {"Category", "Bone Mapping"}, {"DisplayName", "Target (Unreal)"});
-}
-
-ZEVO_REFLECT_CLASS(UZevoRemapAssetBase, CLASS_Abstract | CLASS_EditInlineNew)
-{
-	Builder.MetaData({{"BlueprintType", "true"}, {"IsBlueprintBase", "true"}});
-	ZEVO_PROPERTY(TargetSkeleton, UP::EditAnywhere | UP::BlueprintReadWrite, {"Category", "Live Link"}, {"DisplayName", "Target Skeleton"});
-	ZEVO_PROPERTY(GroundOffset, UP::EditAnywhere | UP::BlueprintReadWrite, {"Category", "Live Link"}, {"DisplayName", "Ground Offset (cm)"},
-		{"ClampMin", "-100.0"}, {"ClampMax", "100.0"}, {"UIMin", "-100.0"}, {"UIMax", "100.0"});
-	ZEVO_PROPERTY(bPreserveActorDistances, UP::EditAnywhere | UP::BlueprintReadWrite, {"Category", "Motion Processing"},
-		{"DisplayName", "Preserve Actor Distances"},
-		{"ToolTip", "When enabled, keeps original XY scale (1.0) so multiple actors maintain real-world relative positions"});
-	ZEVO_PROPERTY(bUseHipCorrection, UP::EditAnywhere | UP::BlueprintReadWrite, {"Category", "Motion Processing"},
-		{"DisplayName", "Use Hip Correction"}, {"ToolTip", "When enabled, applies floor calibration to make mesh bottom touch ground (Z=0)"});
-	// Saved and referenced, never shown.
-	ZEVO_PROPERTY(TPoseReferenceSkeleton, CPF_None);
-	ZEVO_PROPERTY(DuplicateStatusText, UP::VisibleAnywhere, {"Category", "Bone Mapping Status"}, {"DisplayName", "Duplicate Check"});
-	ZEVO_PROPERTY(MissingStatusText, UP::VisibleAnywhere, {"Category", "Bone Mapping Status"}, {"DisplayName", "Missing Check"});
-	ZEVO_PROPERTY(BodySpineBones, UP::EditAnywhere, {"Category", "Bone Mapping"}, {"DisplayName", "Body & Spine"}, {"ShowOnlyInnerProperties", ""});
-	ZEVO_PROPERTY(LegBones, UP::EditAnywhere, {"Category", "Bone Mapping"}, {"DisplayName", "Legs"}, {"ShowOnlyInnerProperties", ""});
-	ZEVO_PROPERTY(ArmBones, UP::EditAnywhere, {"Category", "Bone Mapping"}, {"DisplayName", "Arms"}, {"ShowOnlyInnerProperties", ""});
-	ZEVO_PROPERTY(FingerBones, UP::EditAnywhere, {"Category", "Bone Mapping"}, {"DisplayName", "Fingers"}, {"ShowOnlyInnerProperties", ""});
-}
-
-ZEVO_REFLECT_CLASS(UZevoRemapAsset, CLASS_EditInlineNew)
-{
-	Builder.MetaData({{"ToolTip", "Zevo Custom Remap Asset"}, {"BlueprintType", "true"}, {"IsBlueprintBase", "true"}});
-}
 
 UZevoRemapAssetBase::UZevoRemapAssetBase()
 {
