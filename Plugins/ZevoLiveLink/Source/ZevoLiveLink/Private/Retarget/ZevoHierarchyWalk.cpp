@@ -1,18 +1,10 @@
 #include "ZevoHierarchyWalk.h"
 
-namespace
-{
-bool IsIdentityWithin(const FQuat& Q, double Tolerance)
-{
-	return FMath::Abs(Q.X) <= Tolerance && FMath::Abs(Q.Y) <= Tolerance && FMath::Abs(Q.Z) <= Tolerance && FMath::Abs(Q.W - 1.0) <= Tolerance;
-}
-}
-
 FQuat FZevoHierarchyWalk::TPosedLocalRotation(const FReferenceSkeleton& Skeleton, int32 Bone, const TMap<FName, FQuat>& Deltas)
 {
 	const FQuat& Rest = Skeleton.GetRefBonePose()[Bone].GetRotation();
 	const FQuat* Delta = Deltas.Find(Skeleton.GetBoneName(Bone));
-	return (Delta && !IsIdentityWithin(*Delta, 1e-8)) ? *Delta * Rest : Rest;
+	return (Delta && !Delta->IsIdentity(1e-8)) ? *Delta * Rest : Rest;
 }
 
 TArray<FQuat> FZevoHierarchyWalk::TPosedLocalRotations(const FReferenceSkeleton& Skeleton, const TMap<FName, FQuat>& Deltas)

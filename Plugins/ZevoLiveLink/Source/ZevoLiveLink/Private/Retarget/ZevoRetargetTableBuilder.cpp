@@ -4,11 +4,6 @@
 
 namespace
 {
-bool IsIdentityWithin(const FQuat& Q, double Tolerance)
-{
-	return FMath::Abs(Q.X) <= Tolerance && FMath::Abs(Q.Y) <= Tolerance && FMath::Abs(Q.Z) <= Tolerance && FMath::Abs(Q.W - 1.0) <= Tolerance;
-}
-
 /** Which stream spelling of a bone a mapping row feeds besides its identifier's own name. */
 FName StreamAlias(EZevoBoneName Bone)
 {
@@ -182,7 +177,7 @@ FZevoRetargetTable FZevoRetargetTableBuilder::Build(const TArray<FZevoBoneMappin
 		Driving.TPosedRotation = TPosedLocals[MeshIndex];
 		// The nearest bone above that the stream drives, then the bones it does not drive below it.
 		Driving.ParentSide = FZevoHierarchyWalk::ComponentRotation(Pose, Pose.GetParentIndex(MeshIndex), Local, RecordedAt);
-		Driving.bParentSideIsIdentity = IsIdentityWithin(Driving.ParentSide, 1e-8);
+		Driving.bParentSideIsIdentity = Driving.ParentSide.IsIdentity(1e-8);
 		Driving.bRoot = Bone == 0 || Subject.BoneNames[Bone] == HipsName;
 		Driving.RootParentRotation = FZevoHierarchyWalk::ComponentRotation(Pose, Pose.GetParentIndex(MeshIndex), Local);
 	}

@@ -96,30 +96,61 @@ FName FZevoTposeCalculator::FindMappedBoneName(EZevoBoneName Bone, const TArray<
 int32 FZevoTposeCalculator::FindStreamBone(
 	const FReferenceSkeleton& RefSkeleton, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, ELookup Lookup)
 {
-	const FName Mapped = FindMappedBoneName(Bone, BoneMapping);
-	const int32 ByStreamName = RefSkeleton.FindBoneIndex(FZevoBoneNameUtils::EnumToFName(Bone));
-	const int32 ByMappedName = Mapped.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(Mapped);
-	if (Lookup == ELookup::MappedNameFirst)
+	const auto ByStreamName = [&] { return RefSkeleton.FindBoneIndex(FZevoBoneNameUtils::EnumToFName(Bone)); };
+	const auto ByMappedName = [&] {
+		const FName Mapped = FindMappedBoneName(Bone, BoneMapping);
+		return Mapped.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(Mapped);
+	};
+	const int32 First = Lookup == ELookup::MappedNameFirst ? ByMappedName() : ByStreamName();
+	return First != INDEX_NONE ? First : (Lookup == ELookup::MappedNameFirst ? ByStreamName() : ByMappedName());
+}
+
+FZevoTposeCalculator::FComponentPose::FComponentPose(const FReferenceSkeleton& InSkeleton, bool bIgnoreRootRotation) : Skeleton(InSkeleton)
+{
+	// A reference skeleton lists every parent before its children.
+	Transforms.Reserve(Skeleton.GetNum());
+	for (int32 Bone = 0; Bone < Skeleton.GetNum(); ++Bone)
 	{
-		return ByMappedName != INDEX_NONE ? ByMappedName : ByStreamName;
+		FTransform Local = Skeleton.GetRefBonePose()[Bone];
+		const int32 Parent = Skeleton.GetParentIndex(Bone);
+		if (bIgnoreRootRotation && Parent == INDEX_NONE)
+		{
+			Local.SetRotation(FQuat::Identity);
+		}
+		Transforms.Add(Parent == INDEX_NONE ? Local : Local * Transforms[Parent]);
 	}
-	return ByStreamName != INDEX_NONE ? ByStreamName : ByMappedName;
+}
+
+FVector FZevoTposeCalculator::FComponentPose::Position(int32 Bone) const
+{
+	return Bone == INDEX_NONE ? FVector::ZeroVector : Transforms[Bone].GetTranslation();
+}
+
+FQuat FZevoTposeCalculator::FComponentPose::Rotation(int32 Bone) const
+{
+	return Bone == INDEX_NONE ? FQuat::Identity : Transforms[Bone].GetRotation();
 }
 
 FVector FZevoTposeCalculator::GetBoneDirection(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, EZevoBoneName Bone,
 	const TArray<FZevoBoneMappingRow>& BoneMapping, bool bIgnoreRootRotation, ELookup Lookup)
 {
+	return GetBoneDirection(FComponentPose(RefSkeleton, bIgnoreRootRotation), BoneIndex, Bone, BoneMapping, Lookup);
+}
+
+FVector FZevoTposeCalculator::GetBoneDirection(
+	const FComponentPose& Pose, int32 BoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, ELookup Lookup)
+{
 	if (BoneIndex == INDEX_NONE)
 	{
 		return FVector(1.0, 0.0, 0.0);
 	}
-	const FVector Position = CalculateWorldPosition(RefSkeleton, BoneIndex, bIgnoreRootRotation);
+	const FVector Position = Pose.Position(BoneIndex);
 
 	const EZevoBoneName Child = GetChildBone(Bone);
-	const int32 ChildIndex = Child == B::Count ? INDEX_NONE : FindStreamBone(RefSkeleton, Child, BoneMapping, Lookup);
+	const int32 ChildIndex = Child == B::Count ? INDEX_NONE : FindStreamBone(Pose.Skeleton, Child, BoneMapping, Lookup);
 	if (ChildIndex != INDEX_NONE)
 	{
-		const FVector ToChild = CalculateWorldPosition(RefSkeleton, ChildIndex, bIgnoreRootRotation) - Position;
+		const FVector ToChild = Pose.Position(ChildIndex) - Position;
 		if (ToChild.SizeSquared() > MinBoneLengthSquared)
 		{
 			return ToChild.GetSafeNormal();
@@ -127,10 +158,10 @@ FVector FZevoTposeCalculator::GetBoneDirection(const FReferenceSkeleton& RefSkel
 	}
 
 	const EZevoBoneName Parent = GetParentBone(Bone);
-	const int32 ParentIndex = Parent == B::Count ? INDEX_NONE : FindStreamBone(RefSkeleton, Parent, BoneMapping, Lookup);
+	const int32 ParentIndex = Parent == B::Count ? INDEX_NONE : FindStreamBone(Pose.Skeleton, Parent, BoneMapping, Lookup);
 	if (ParentIndex != INDEX_NONE)
 	{
-		const FVector FromParent = Position - CalculateWorldPosition(RefSkeleton, ParentIndex, bIgnoreRootRotation);
+		const FVector FromParent = Position - Pose.Position(ParentIndex);
 		if (FromParent.SizeSquared() > MinBoneLengthSquared)
 		{
 			return FromParent.GetSafeNormal();
@@ -138,22 +169,21 @@ FVector FZevoTposeCalculator::GetBoneDirection(const FReferenceSkeleton& RefSkel
 	}
 
 	// No length either way: the bone's own X axis.
-	return CalculateWorldRotation(RefSkeleton, BoneIndex, bIgnoreRootRotation).RotateVector(FVector(1.0, 0.0, 0.0));
+	return Pose.Rotation(BoneIndex).RotateVector(FVector(1.0, 0.0, 0.0));
 }
 
-bool FZevoTposeCalculator::FindBoneRoll(const FReferenceSkeleton& TargetRefSkeleton, int32 TargetBoneIndex, const FVector& TargetDirection,
-	const FReferenceSkeleton& TPoseRefSkeleton, int32 TPoseBoneIndex, const FVector& TPoseDirection, EZevoBoneName Bone,
+bool FZevoTposeCalculator::FindBoneRoll(const FComponentPose& Target, int32 TargetBoneIndex, const FVector& TargetDirection, const FComponentPose& TPose,
+	int32 TPoseBoneIndex, const FVector& TPoseDirection, EZevoBoneName Bone,
 	const TArray<FZevoBoneMappingRow>& BoneMapping, FVector& OutTargetUp, FVector& OutTPoseUp)
 {
-	const auto UpTowards = [&](const FReferenceSkeleton& RefSkeleton, int32 Index, const FVector& Direction, EZevoBoneName Other, ELookup Lookup) {
-		const int32 OtherIndex = FindStreamBone(RefSkeleton, Other, BoneMapping, Lookup);
-		return OtherIndex == INDEX_NONE ? FVector::ZeroVector
-										: AcrossDirection(CalculateWorldPosition(RefSkeleton, OtherIndex) - CalculateWorldPosition(RefSkeleton, Index), Direction);
+	const auto UpTowards = [&](const FComponentPose& Pose, int32 Index, const FVector& Direction, EZevoBoneName Other, ELookup Lookup) {
+		const int32 OtherIndex = FindStreamBone(Pose.Skeleton, Other, BoneMapping, Lookup);
+		return OtherIndex == INDEX_NONE ? FVector::ZeroVector : AcrossDirection(Pose.Position(OtherIndex) - Pose.Position(Index), Direction);
 	};
 	for (const EZevoBoneName Other : GetRollBones(Bone))
 	{
-		OutTargetUp = UpTowards(TargetRefSkeleton, TargetBoneIndex, TargetDirection, Other, ELookup::MappedNameFirst);
-		OutTPoseUp = UpTowards(TPoseRefSkeleton, TPoseBoneIndex, TPoseDirection, Other, ELookup::StreamNameFirst);
+		OutTargetUp = UpTowards(Target, TargetBoneIndex, TargetDirection, Other, ELookup::MappedNameFirst);
+		OutTPoseUp = UpTowards(TPose, TPoseBoneIndex, TPoseDirection, Other, ELookup::StreamNameFirst);
 		if (OutTargetUp.SizeSquared() > 0.0 && OutTPoseUp.SizeSquared() > 0.0)
 		{
 			return true;
@@ -162,14 +192,15 @@ bool FZevoTposeCalculator::FindBoneRoll(const FReferenceSkeleton& TargetRefSkele
 	return false;
 }
 
-FQuat FZevoTposeCalculator::CalculateBoneTPoseRotation(const FReferenceSkeleton& TargetRefSkeleton, const FReferenceSkeleton& TPoseRefSkeleton,
-	int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, const FQuat& ParentCorrection, bool& bInOutRolled)
+FQuat FZevoTposeCalculator::CalculateBoneTPoseRotation(const FComponentPose& Target, const FComponentPose& TPose, int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, const FQuat& ParentCorrection, bool& bInOutRolled)
 {
 	if (TargetBoneIndex == INDEX_NONE)
 	{
 		return FQuat::Identity;
 	}
-	const FQuat TargetWorldRotation = CalculateWorldRotation(TargetRefSkeleton, TargetBoneIndex);
+	const FReferenceSkeleton& TargetRefSkeleton = Target.Skeleton;
+	const FReferenceSkeleton& TPoseRefSkeleton = TPose.Skeleton;
+	const FQuat TargetWorldRotation = Target.Rotation(TargetBoneIndex);
 	if (ShouldSkipTPoseCalculation(Bone))
 	{
 		return TargetWorldRotation;
@@ -187,10 +218,10 @@ FQuat FZevoTposeCalculator::CalculateBoneTPoseRotation(const FReferenceSkeleton&
 	{
 		return TargetWorldRotation;
 	}
-	const FVector TargetDirection = GetBoneDirection(TargetRefSkeleton, TargetBoneIndex, Bone, BoneMapping, false, ELookup::MappedNameFirst);
-	const FVector ReferenceDirection = GetBoneDirection(TPoseRefSkeleton, ReferenceIndex, Bone, BoneMapping, false);
+	const FVector TargetDirection = GetBoneDirection(Target, TargetBoneIndex, Bone, BoneMapping, ELookup::MappedNameFirst);
+	const FVector ReferenceDirection = GetBoneDirection(TPose, ReferenceIndex, Bone, BoneMapping, ELookup::StreamNameFirst);
 	FVector TargetUp, ReferenceUp;
-	if (FindBoneRoll(TargetRefSkeleton, TargetBoneIndex, TargetDirection, TPoseRefSkeleton, ReferenceIndex, ReferenceDirection, Bone, BoneMapping,
+	if (FindBoneRoll(Target, TargetBoneIndex, TargetDirection, TPose, ReferenceIndex, ReferenceDirection, Bone, BoneMapping,
 			TargetUp, ReferenceUp))
 	{
 		bInOutRolled = true;
@@ -213,7 +244,8 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 		return Deltas;
 	}
 	const FReferenceSkeleton& Target = TargetSkeleton->GetReferenceSkeleton();
-	const FReferenceSkeleton& Reference = ReferenceSkeleton->GetReferenceSkeleton();
+	const FComponentPose TargetPose(Target);
+	const FComponentPose ReferencePose(ReferenceSkeleton->GetReferenceSkeleton());
 	const TArray<FTransform>& Pose = Target.GetRefBonePose();
 
 	struct FAnkle
@@ -228,7 +260,7 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 	{
 		Ankles[Side].Name = FindMappedBoneName(AnkleBones[Side], BoneMapping);
 		Ankles[Side].Index = Ankles[Side].Name.IsNone() ? INDEX_NONE : Target.FindBoneIndex(Ankles[Side].Name);
-		Ankles[Side].WorldRotation = CalculateWorldRotation(Target, Ankles[Side].Index);
+		Ankles[Side].WorldRotation = TargetPose.Rotation(Ankles[Side].Index);
 	}
 
 	// T-pose component rotations of the bones handled so far, by target bone index. The target
@@ -267,9 +299,9 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 			Straightened = Target.GetParentIndex(Straightened);
 		}
 		const bool bParentRolled = Rolled.Contains(Straightened);
-		const FQuat ParentCorrection = bParentRolled ? ParentRotation * CalculateWorldRotation(Target, ParentIndex).Inverse() : FQuat::Identity;
+		const FQuat ParentCorrection = bParentRolled ? ParentRotation * TargetPose.Rotation(ParentIndex).Inverse() : FQuat::Identity;
 		bool bRolled = bParentRolled;
-		const FQuat TPoseRotation = CalculateBoneTPoseRotation(Target, Reference, Index, Bone, BoneMapping, ParentCorrection, bRolled);
+		const FQuat TPoseRotation = CalculateBoneTPoseRotation(TargetPose, ReferencePose, Index, Bone, BoneMapping, ParentCorrection, bRolled);
 		TPoseWorldRotations.Add(Index, TPoseRotation);
 		if (bRolled)
 		{
@@ -293,7 +325,7 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 			continue;
 		}
 		const FQuat* Known = TPoseWorldRotations.Find(ParentIndex);
-		const FQuat ParentRotation = Known ? *Known : CalculateWorldRotation(Target, ParentIndex);
+		const FQuat ParentRotation = Known ? *Known : TargetPose.Rotation(ParentIndex);
 		const FQuat LocalTPose = ParentRotation.Inverse() * Ankle.WorldRotation;
 		Deltas.Add(Ankle.Name, LocalTPose * Pose[Ankle.Index].GetRotation().Inverse());
 	}

@@ -34,6 +34,18 @@ private:
 		MappedNameFirst,
 	};
 
+	/** Component-space transforms of every bone of a reference pose, composed once for a whole calculation. */
+	struct FComponentPose
+	{
+		explicit FComponentPose(const FReferenceSkeleton& InSkeleton, bool bIgnoreRootRotation = false);
+		/** The origin, respectively identity, for INDEX_NONE. */
+		FVector Position(int32 Bone) const;
+		FQuat Rotation(int32 Bone) const;
+
+		const FReferenceSkeleton& Skeleton;
+		TArray<FTransform> Transforms;
+	};
+
 	static FQuat CalculateWorldRotation(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, bool bIgnoreRootRotation = false);
 	/**
 	 * The bone's component rotation in the T-pose: its rest rotation turned so that its direction,
@@ -41,19 +53,20 @@ private:
 	 * a roll of its own is first turned by ParentCorrection, the turn that straightened a parent
 	 * whose roll is known (identity where none is).
 	 */
-	static FQuat CalculateBoneTPoseRotation(const FReferenceSkeleton& TargetRefSkeleton, const FReferenceSkeleton& TPoseRefSkeleton,
-		int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, const FQuat& ParentCorrection,
+	static FQuat CalculateBoneTPoseRotation(const FComponentPose& Target, const FComponentPose& TPose, int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, const FQuat& ParentCorrection,
 		bool& bInOutRolled);
 	/**
 	 * The roll of a bone in both skeletons: the direction from the bone toward the first of its
 	 * roll bones (GetRollBones) that both skeletons have, across the bone's direction. False when
 	 * there is none.
 	 */
-	static bool FindBoneRoll(const FReferenceSkeleton& TargetRefSkeleton, int32 TargetBoneIndex, const FVector& TargetDirection,
-		const FReferenceSkeleton& TPoseRefSkeleton, int32 TPoseBoneIndex, const FVector& TPoseDirection, EZevoBoneName Bone,
+	static bool FindBoneRoll(const FComponentPose& Target, int32 TargetBoneIndex, const FVector& TargetDirection, const FComponentPose& TPose,
+		int32 TPoseBoneIndex, const FVector& TPoseDirection, EZevoBoneName Bone,
 		const TArray<FZevoBoneMappingRow>& BoneMapping, FVector& OutTargetUp, FVector& OutTPoseUp);
 	static FVector GetBoneDirection(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, EZevoBoneName Bone,
 		const TArray<FZevoBoneMappingRow>& BoneMapping, bool bIgnoreRootRotation, ELookup Lookup = ELookup::StreamNameFirst);
+	static FVector GetBoneDirection(const FComponentPose& Pose, int32 BoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping,
+		ELookup Lookup);
 	static FVector GetBoneUp(EZevoBoneName Bone, const FVector& Direction);
 	static FVector GetUpHint(EZevoBoneName Bone);
 	static EZevoBoneName GetChildBone(EZevoBoneName Bone);
