@@ -1,8 +1,8 @@
 // Every decoded datagram pushes one frame into the Live Link client under its lock, and every
 // remapped mesh and prop component evaluates a frame from it each engine tick. These measure a
-// 52-bone character frame through both, with and without a recorder attached.
+// 52-bone character frame through both, with and without a take writer observing it.
 #include "LiveLinkClient.h"
-#include "LiveLinkRecorder.h"
+#include "TakeWriter.h"
 #include "Roles/LiveLinkAnimationTypes.h"
 
 #include <benchmark/benchmark.h>
@@ -81,7 +81,7 @@ void BM_PushCharacterFrameWhileRecording(benchmark::State& State)
 	const std::filesystem::path File = std::filesystem::temp_directory_path() / "zevo-client-benchmark.jsonl";
 	{
 		FClientWithCharacters Fixture(4);
-		Fixture.Client.SetRecorder(MakeShared<FLiveLinkRecorder>(FString(File.string())));
+		Fixture.Client.SetObserver(MakeShared<FTakeWriter>(FString(File.string())));
 		const FLiveLinkSubjectKey Key(Fixture.SourceGuid, "Actor0");
 		double Seed = 0.0;
 		for (auto _ : State)
@@ -89,7 +89,7 @@ void BM_PushCharacterFrameWhileRecording(benchmark::State& State)
 			Fixture.Client.PushSubjectFrameData_AnyThread(Key, MakeFrame(Seed += 1.0));
 		}
 		State.SetItemsProcessed(State.iterations());
-	}  // the recorder goes with the client and writes the rest
+	}  // the take writer goes with the client and writes the rest
 	State.counters["bytes_per_frame"] = static_cast<double>(std::filesystem::file_size(File)) / static_cast<double>(State.iterations());
 	std::filesystem::remove(File);
 }

@@ -2,8 +2,8 @@
 
 #include "AssetArgument.h"
 #include "ILiveLinkClient.h"
-#include "LiveLinkRecorder.h"
-#include "Roles/LiveLinkAnimationTypes.h"
+#include "RetargetedMesh.h"
+#include "TakeWriter.h"
 #include "ZevoRemapAssetBase.h"
 
 namespace
@@ -24,16 +24,9 @@ bool SplitArgument(const std::string& Argument, std::string& OutSubject, std::st
 
 struct FAnimatedSubjects::FAnimatedMesh
 {
-	FAnimatedMesh(FName InSubject, UZevoRemapAssetBase* InAsset)
-		: Subject(InSubject), Asset(InAsset), AssetPath(InAsset->GetPathName()), Bones(InAsset->TargetSkeleton), Pose(Bones)
-	{
-	}
-
 	FName Subject;
-	UZevoRemapAssetBase* Asset;
 	FString AssetPath;
-	FBoneContainer Bones;
-	FCompactPose Pose;
+	std::unique_ptr<FRetargetedMesh> Mesh;
 	int64 PosesBuilt = 0;
 };
 
@@ -63,12 +56,12 @@ bool FAnimatedSubjects::Add(FName Subject, const std::string& AssetText, FString
 	{
 		return false;
 	}
-	if (!Asset->TargetSkeleton)
+	std::unique_ptr<FRetargetedMesh> Mesh = FRetargetedMesh::Create(*Asset, OutError);
+	if (!Mesh)
 	{
-		OutError = FString::Printf("%s has no target skeleton to animate (`zevo-editor remap set` gives it one)", *Asset->GetPathName());
 		return false;
 	}
-	Meshes.push_back(std::make_unique<FAnimatedMesh>(Subject, Asset));
+	Meshes.push_back(std::make_unique<FAnimatedMesh>(FAnimatedMesh{Subject, Asset->GetPathName(), MoveTemp(Mesh)}));
 	return true;
 }
 
@@ -86,10 +79,10 @@ bool FAnimatedSubjects::AddArgument(const std::string& Argument, FString& OutErr
 
 void FAnimatedSubjects::Tick(double DeltaSeconds)
 {
-	for (const std::unique_ptr<FAnimatedMesh>& Mesh : Meshes)
+	for (const std::unique_ptr<FAnimatedMesh>& Animated : Meshes)
 	{
 		FLiveLinkSubjectFrameData Frame;
-		if (!Client.EvaluateFrame_AnyThread(Mesh->Subject, ULiveLinkAnimationRole::StaticClass(), Frame))
+		if (!Client.EvaluateFrame_AnyThread(Animated->Subject, ULiveLinkAnimationRole::StaticClass(), Frame))
 		{
 			continue;
 		}
@@ -99,12 +92,11 @@ void FAnimatedSubjects::Tick(double DeltaSeconds)
 		{
 			continue;
 		}
-		Mesh->Pose.ResetToRefPose();
-		Mesh->Asset->BuildPoseFromAnimationData(float(DeltaSeconds), Skeleton, Animation, Mesh->Pose);
-		++Mesh->PosesBuilt;
-		if (Recorder)
+		Animated->Mesh->Build(float(DeltaSeconds), *Skeleton, *Animation);
+		++Animated->PosesBuilt;
+		if (Take)
 		{
-			Recorder->RecordPose(Mesh->Subject, Mesh->AssetPath, Mesh->Pose);
+			Take->RecordPose(Animated->Subject, Animated->AssetPath, Animated->Mesh->GetPose());
 		}
 	}
 }

@@ -3,8 +3,7 @@
 // stands for a mesh of the remap asset's target skeleton under a Live Link pose node: on every
 // engine tick the subject's latest frame is evaluated in the animation role, the pose starts from
 // the mesh's reference pose and the asset builds it from the frame, as the engine's animation
-// evaluation would. Every built pose can also go to the recorder. Game thread only.
-#include "Animation/BonePose.h"
+// evaluation would (FRetargetedMesh). Every built pose can also go to the take. Game thread only.
 #include "CoreMinimal.h"
 
 #include <CLI/CLI.hpp>
@@ -12,9 +11,8 @@
 #include <string>
 #include <vector>
 
-class FLiveLinkRecorder;
+class FTakeWriter;
 class ILiveLinkClient;
-class UZevoRemapAssetBase;
 
 /** One animated subject as the status table shows it. */
 struct FAnimatedSubjectStatus
@@ -39,8 +37,8 @@ public:
 	bool Add(FName Subject, const std::string& AssetText, FString& OutError);
 	/** Add for a SUBJECT=ASSET argument that passed the validator; OutError names the argument. */
 	bool AddArgument(const std::string& Argument, FString& OutError);
-	/** Every pose built from now on is also recorded (null stops recording). */
-	void SetRecorder(TSharedPtr<FLiveLinkRecorder> InRecorder) { Recorder = MoveTemp(InRecorder); }
+	/** Every pose built from now on is also written to Take (null: to none). */
+	void SetTakeWriter(TSharedPtr<FTakeWriter> InTake) { Take = MoveTemp(InTake); }
 
 	/** One engine frame: builds the pose of every mesh whose subject has a frame. */
 	void Tick(double DeltaSeconds);
@@ -51,7 +49,6 @@ private:
 	struct FAnimatedMesh;
 
 	ILiveLinkClient& Client;
-	TSharedPtr<FLiveLinkRecorder> Recorder;
-	/** Held by pointer: a pose refers to its mesh's bone container. */
+	TSharedPtr<FTakeWriter> Take;
 	std::vector<std::unique_ptr<FAnimatedMesh>> Meshes;
 };

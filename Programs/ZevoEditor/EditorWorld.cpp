@@ -1,7 +1,7 @@
 #include "EditorWorld.h"
 
 #include "LevelFile.h"
-#include "LiveLinkRecorder.h"
+#include "TakeWriter.h"
 #include "Misc/Paths.h"
 #include "UObject/Package.h"
 
@@ -10,7 +10,7 @@ namespace
 const char* const MainLevel = "/Game/Maps/Main";
 }
 
-FEditorWorld::FEditorWorld(TSharedPtr<FLiveLinkRecorder> InRecorder) : Recorder(MoveTemp(InRecorder)), World(std::make_unique<UWorld>())
+FEditorWorld::FEditorWorld(TSharedPtr<FTakeWriter> InTake) : Take(MoveTemp(InTake)), World(std::make_unique<UWorld>())
 {
 }
 
@@ -41,11 +41,11 @@ void FEditorWorld::Tick(double DeltaSeconds, int64 EngineFrame)
 		return;
 	}
 	World->Tick(LEVELTICK_All, float(DeltaSeconds));
-	if (Recorder)
+	if (Take)
 	{
 		for (const AActor* Actor : World->GetActors())
 		{
-			Recorder->RecordActorTransform(EngineFrame, Actor->GetActorLabel(), Actor->GetActorTransform());
+			Take->RecordActorTransform(EngineFrame, Actor->GetActorLabel(), Actor->GetActorTransform());
 		}
 	}
 }

@@ -2,20 +2,20 @@
 // FEditorWorld: the world the running editor plays, holding the actors of the project's level
 // "/Game/Maps/Main" (an empty world when the project has none). Play begins once the modules have
 // started, so that components find the Live Link client; the world then ticks once per engine
-// frame, after the client, and with a recorder each actor's world transform is recorded after
+// frame, after the client, and with a take each actor's world transform is written to it after
 // every tick. Play ends at exit while the client and the modules are still there. Game thread only.
 #include "CoreMinimal.h"
 #include "Engine/World.h"
 
 #include <memory>
 
-class FLiveLinkRecorder;
+class FTakeWriter;
 
 class FEditorWorld
 {
 public:
-	/** Null records nothing. */
-	explicit FEditorWorld(TSharedPtr<FLiveLinkRecorder> InRecorder);
+	/** Null writes no take. */
+	explicit FEditorWorld(TSharedPtr<FTakeWriter> InTake);
 	/** Ends play if EndPlay has not. */
 	~FEditorWorld();
 	FEditorWorld(const FEditorWorld&) = delete;
@@ -33,6 +33,6 @@ public:
 	TArray<AActor*> GetActors() const;
 
 private:
-	TSharedPtr<FLiveLinkRecorder> Recorder;
+	TSharedPtr<FTakeWriter> Take;
 	std::unique_ptr<UWorld> World;
 };

@@ -10,8 +10,8 @@
 #include "EngineLoop.h"
 #include "ExitCodes.h"
 #include "LiveLinkClient.h"
-#include "LiveLinkRecorder.h"
 #include "StatusTable.h"
+#include "TakeWriter.h"
 
 #include <atomic>
 #include <cmath>
@@ -68,7 +68,8 @@ FRunCommand::FRunCommand(CLI::App& App)
 		"Add a source on this endpoint through the source panel, which also saves the connection (repeatable)")
 		->check(IPv4EndpointValidator());
 	Command->add_option("--record", RecordFile,
-		"Write every static data, frame, subject removal, built pose and actor placement to this file, one JSON object per line");
+		"Write a take: every static data, frame, subject removal, built pose and actor placement, one JSON object per line "
+		"(the run fails when the take cannot be written whole)");
 	Command->add_option("--animate", Animations,
 		"On every frame, build the pose of a mesh of the remap asset's target skeleton from the subject (repeatable)")
 		->check(FAnimatedSubjects::ArgumentValidator());
@@ -109,17 +110,17 @@ int FRunCommand::Execute()
 			return ExitFailure;
 		}
 	}
-	TSharedPtr<FLiveLinkRecorder> Recorder;
+	TSharedPtr<FTakeWriter> Take;
 	if (!RecordFile.empty())
 	{
-		Recorder = MakeShared<FLiveLinkRecorder>(FString(RecordFile));
-		if (!Recorder->IsOpen())
+		Take = MakeShared<FTakeWriter>(FString(RecordFile));
+		if (!Take->IsOpen())
 		{
 			std::fprintf(stderr, "zevo-editor: cannot record to %s\n", RecordFile.c_str());
 			return ExitFailure;
 		}
-		Client.SetRecorder(Recorder);
-		Animated.SetRecorder(Recorder);
+		Client.SetObserver(Take);
+		Animated.SetTakeWriter(Take);
 	}
 	FEditorStartup Editor(Client);
 	if (!Editor.Start())
@@ -135,7 +136,7 @@ int FRunCommand::Execute()
 	{
 		Editor.AddSourceFromConnectionString(FString(Source));
 	}
-	FEditorWorld World(Recorder);
+	FEditorWorld World(Take);
 	World.BeginPlay();
 
 	const double StartSeconds = FPlatformTime::Seconds();
@@ -164,11 +165,14 @@ int FRunCommand::Execute()
 	Client.Shutdown();
 	// Datagrams still queued belong to stopped sources, which drop them.
 	FGameThread::PumpTasks();
-	if (Recorder)
-	{
-		Client.SetRecorder(nullptr);
-		Recorder->Flush();
-	}
+	const bool bTakeWhole = !Take || Take->Finish();
+	Client.SetObserver(nullptr);
 	Editor.ShutdownModules();
+	// A take that stops short is a failed recording, even though the run itself went well.
+	if (!bTakeWhole)
+	{
+		std::fprintf(stderr, "zevo-editor: %s\n", *Take->GetError());
+		return ExitFailure;
+	}
 	return ExitSuccess;
 }

@@ -3,7 +3,7 @@
 // module (which reconnects the saved connections a second later), adds a source through the
 // source panel for each --add-source and through the factory for each --source, animates a mesh
 // of a remap asset's target skeleton from a subject for each --animate, can record the client's
-// traffic and the built poses, plays the project's main level and runs the engine loop until
+// traffic and the built poses as a take, plays the project's main level and runs the engine loop until
 // Ctrl-C or the end of --for. With --demo it also streams the built-in performance to the saved
 // connections and animates its first actor. Either ending is an editor exit: play ends, the
 // client shuts its sources down (they keep their saved connections), then the modules shut down.

@@ -4,6 +4,7 @@
 #include "RemapCommand.h"
 #include "RunCommand.h"
 #include "SettingsCommand.h"
+#include "TakeCommand.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
 	FSettingsCommand Settings(App);
 	FRemapCommand Remap(App);
 	FImportCommand Import(App);
+	FTakeCommand Take(App);
 	try
 	{
 		App.parse(argc, argv);
@@ -50,6 +52,10 @@ int main(int argc, char** argv)
 	{
 		return Import.Execute();
 	}
-	std::fprintf(stderr, "zevo-editor: a command is required: run, settings, remap or import\nRun with --help for more information.\n");
+	if (Take.IsChosen())
+	{
+		return Take.Execute();
+	}
+	std::fprintf(stderr, "zevo-editor: a command is required: run, settings, remap, import or take\nRun with --help for more information.\n");
 	return ExitUsageError;
 }

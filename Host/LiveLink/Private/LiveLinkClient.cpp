@@ -1,7 +1,6 @@
 #include "LiveLinkClient.h"
 
 #include "LiveLinkLog.h"
-#include "LiveLinkRecorder.h"
 #include "Roles/LiveLinkAnimationTypes.h"
 #include "Roles/LiveLinkTransformTypes.h"
 
@@ -216,9 +215,9 @@ void FLiveLinkClient::PushSubjectStaticData_AnyThread(const FLiveLinkSubjectKey&
 	FSubject& Subject = Subjects.Add(SubjectKey, FSubject());
 	Subject.Role = Role;
 	Subject.StaticData = MoveTemp(StaticData);
-	if (Recorder)
+	if (Observer)
 	{
-		Recorder->RecordStaticData(SubjectKey, Role, Subject.StaticData);
+		Observer->OnStaticDataPushed(SubjectKey, Role, Subject.StaticData);
 	}
 }
 
@@ -241,9 +240,9 @@ void FLiveLinkClient::PushSubjectFrameData_AnyThread(const FLiveLinkSubjectKey& 
 	}
 	Subject->LatestFrame = MoveTemp(FrameData);
 	++Subject->FramesReceived;
-	if (Recorder)
+	if (Observer)
 	{
-		Recorder->RecordFrameData(SubjectKey, Subject->LatestFrame);
+		Observer->OnFrameDataPushed(SubjectKey, Subject->LatestFrame);
 	}
 }
 
@@ -254,9 +253,9 @@ void FLiveLinkClient::RemoveSubject_AnyThread(const FLiveLinkSubjectKey& Subject
 	{
 		return;
 	}
-	if (Recorder)
+	if (Observer)
 	{
-		Recorder->RecordSubjectRemoved(SubjectKey);
+		Observer->OnSubjectRemoved(SubjectKey);
 	}
 }
 
@@ -308,8 +307,8 @@ TArray<FLiveLinkSubjectStatus> FLiveLinkClient::GetSubjectStatuses() const
 	return Statuses;
 }
 
-void FLiveLinkClient::SetRecorder(TSharedPtr<FLiveLinkRecorder> NewRecorder)
+void FLiveLinkClient::SetObserver(TSharedPtr<ILiveLinkClientObserver> NewObserver)
 {
 	std::lock_guard Lock(Mutex);
-	Recorder = MoveTemp(NewRecorder);
+	Observer = MoveTemp(NewObserver);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The Live Link module's own log category, for the client's and the recorder's messages.
+// The Live Link module's own log category, for the client's messages.
 #include "Logging/LogMacros.h"
 
 DECLARE_LOG_CATEGORY_EXTERN(LogLiveLink, Log, All);

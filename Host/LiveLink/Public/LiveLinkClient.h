@@ -4,14 +4,13 @@
 // them, never by copying.
 //
 // Threads: every member may be called from any thread. All the client's state (sources, subjects,
-// the recorder pointer) is guarded by one lock, Mutex. Calls into a source (ReceiveClient,
+// the observer) is guarded by one lock, Mutex. Calls into a source (ReceiveClient,
 // RequestSourceShutdown, its status texts) are made without holding it, because a source's own
 // threads call back into the client (a receiver thread removes silent subjects).
 #include "ILiveLinkClient.h"
+#include "LiveLinkClientObserver.h"
 
 #include <mutex>
-
-class FLiveLinkRecorder;
 
 /** One subject as a status table shows it. */
 struct FLiveLinkSubjectStatus
@@ -63,8 +62,9 @@ public:
 	bool EvaluateFrame_AnyThread(FName SubjectName, TSubclassOf<ULiveLinkRole> Role, FLiveLinkSubjectFrameData& OutFrame) override;
 	TArray<FLiveLinkSubjectStatus> GetSubjectStatuses() const;
 
-	/** Every accepted push and removal from now on also goes to Recorder (null stops recording). */
-	void SetRecorder(TSharedPtr<FLiveLinkRecorder> Recorder);
+	/** Every accepted push and removal from now on is also told to Observer (null: to no one).
+	 *  Knowingly different from the engine, whose client has no observer: see ILiveLinkClientObserver. */
+	void SetObserver(TSharedPtr<ILiveLinkClientObserver> Observer);
 
 private:
 	struct FSubject
@@ -85,5 +85,5 @@ private:
 	TMap<FGuid, TSharedPtr<ILiveLinkSource>> Sources;
 	TArray<TSharedPtr<ILiveLinkSource>> SourcesAwaitingShutdown;
 	TMap<FLiveLinkSubjectKey, FSubject> Subjects;
-	TSharedPtr<FLiveLinkRecorder> Recorder;
+	TSharedPtr<ILiveLinkClientObserver> Observer;
 };

@@ -1,5 +1,5 @@
 #pragma once
-// Subjects and a scripted source for the client's and the recorder's tests.
+// Subjects and a scripted source for the client's tests and the take writer's.
 #include "ILiveLinkClient.h"
 #include "Roles/LiveLinkAnimationTypes.h"
 #include "Roles/LiveLinkTransformTypes.h"

@@ -19,6 +19,7 @@ public:
 	FChildProcess& operator=(const FChildProcess&) = delete;
 
 	bool Started() const { return Pid > 0; }
+	pid_t GetPid() const { return Pid; }
 	std::string Out() const;
 	std::string Err() const;
 

@@ -54,7 +54,7 @@ TEST(ZevoEditor, BadCommandLinesExitWithTwoAndSayWhy)
 		const char* Message;
 	};
 	const std::vector<FCase> Cases = {
-		{{}, "a command is required: run, settings, remap or import"},
+		{{}, "a command is required: run, settings, remap, import or take"},
 		{{"frobnicate"}, "unknown command or argument: frobnicate"},
 		{{"settings", "--project", Dir, "add", "300.0.0.1:7777"}, "\"300.0.0.1:7777\" is not an IPv4 endpoint"},
 		{{"settings", "--project", Dir, "add", "127.0.0.1"}, "\"127.0.0.1\" is not an IPv4 endpoint"},
@@ -67,7 +67,15 @@ TEST(ZevoEditor, BadCommandLinesExitWithTwoAndSayWhy)
 		{{"run", "--project", Dir, "--for", "-1"}, "\"-1\" is not a number of seconds above 0"},
 		{{"run", "--project", Dir, "--for", "soon"}, "\"soon\" is not a number of seconds above 0"},
 		{{"run", "--project", Dir, "--record"}, "--record"},
+		{{"take"}, "A subcommand is required"},
+		{{"take", "info", Dir + "missing.jsonl"}, "missing.jsonl"},
+		{{"take", "export", Dir + "take.jsonl", "--subject", "Actor1"}, "take export needs --bvh, or --remap with --gltf or --fbx"},
+		{{"take", "export", Dir + "take.jsonl", "--subject", "Actor1", "--gltf", "a.glb"}, "--gltf requires --remap"},
+		{{"take", "export", Dir + "take.jsonl", "--subject", "Actor1", "--bvh", "a.bvh", "--remap", "Hero_Remap"}, "excludes --remap"},
+		{{"take", "export", Dir + "take.jsonl", "--subject", "Actor1", "--bvh", "a.bvh", "--rate", "0"}, "--rate"},
+		{{"take", "trim", Dir + "take.jsonl", "--from", "2", "--to", "1", "-o", "cut.jsonl"}, "--to (1) comes before --from (2)"},
 	};
+	Project.WriteFile("take.jsonl", "");
 	for (const FCase& Case : Cases)
 	{
 		std::string Joined;

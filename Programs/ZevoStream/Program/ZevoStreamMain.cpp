@@ -1,9 +1,9 @@
 // zevo-stream: sends the motion stream as OSC over UDP, either the built-in synthetic
-// performance or a recording made by `zevo-editor run --record`, paced on absolute deadlines so
+// performance or a take recorded by `zevo-editor run --record`, paced on absolute deadlines so
 // that a long run keeps its rate exactly (a frame that is late goes out at once, so the count and
 // the average rate stay exact). Exit codes: 0 done, 1 failed, 2 bad arguments.
 #include "ZevoPerformanceSender.h"
-#include "ZevoRecordingReader.h"
+#include "ZevoTakeReplay.h"
 
 #include <CLI/CLI.hpp>
 #include <atomic>
@@ -134,50 +134,100 @@ namespace
 		return 0;
 	}
 
-	/** Each message is due at its recorded time after the first; a loop starts one mean frame gap after the last. */
-	int Replay(const FOptions& Options, FZevoUdpSender& Sender)
+	/** When a take's messages fall: its first and last time and how often time moves on between two. */
+	struct FReplaySpan
 	{
-		FZevoRecording Recording;
+		int64 Messages = 0;
+		double First = 0.0;
+		double Last = 0.0;
+		int64 Steps = 0;
+
+		/** A loop starts one mean frame gap after the last message. */
+		double Period() const { return (Last - First) + (Steps > 0 ? (Last - First) / double(Steps) : 1.0 / 60.0); }
+	};
+
+	/** Opens the take at Path for one pass; problems are printed when bReport is set. */
+	bool OpenTake(const std::string& Path, bool bReport, FZevoTakeReplay& OutReplay)
+	{
 		FString Error;
-		if (!ZevoRecordingReader::LoadFile(FString(Options.ReplayPath), Recording, Error))
+		if (!OutReplay.Open(FString(Path), Error))
 		{
 			std::fprintf(stderr, "zevo-stream: %s\n", *Error);
+			return false;
+		}
+		if (bReport)
+		{
+			OutReplay.OnProblem = [Path](const FString& Problem) {
+				std::fprintf(stderr, "zevo-stream: %s: %s (skipped)\n", Path.c_str(), *Problem);
+			};
+		}
+		return true;
+	}
+
+	/** A first pass over the take: what it holds to send, with its problems printed once. */
+	bool MeasureTake(const std::string& Path, FReplaySpan& OutSpan)
+	{
+		FZevoTakeReplay Replay;
+		if (!OpenTake(Path, true, Replay))
+		{
+			return false;
+		}
+		double Time;
+		const TArray<uint8>* Datagram;
+		while (Replay.Next(Time, Datagram))
+		{
+			OutSpan.First = OutSpan.Messages == 0 ? Time : OutSpan.First;
+			OutSpan.Steps += OutSpan.Messages > 0 && Time > OutSpan.Last ? 1 : 0;
+			OutSpan.Last = Time;
+			++OutSpan.Messages;
+		}
+		if (!Replay.GetReadError().IsEmpty())
+		{
+			std::fprintf(stderr, "zevo-stream: %s\n", *Replay.GetReadError());
+			return false;
+		}
+		return true;
+	}
+
+	/**
+	 * Each message is due at its recorded time after the first. The take is read again for every
+	 * pass, one line at a time, so that a take of any length replays in constant memory.
+	 */
+	int Replay(const FOptions& Options, FZevoUdpSender& Sender)
+	{
+		FReplaySpan Span;
+		if (!MeasureTake(Options.ReplayPath, Span))
+		{
 			return 1;
 		}
-		for (const FString& LineError : Recording.Errors)
-		{
-			std::fprintf(stderr, "zevo-stream: %s: %s (skipped)\n", Options.ReplayPath.c_str(), *LineError);
-		}
-		const TArray<FZevoReplayMessage>& Messages = Recording.Messages;
-		if (Messages.IsEmpty())
+		if (Span.Messages == 0)
 		{
 			std::fprintf(stderr, "zevo-stream: %s holds no frames to replay\n", Options.ReplayPath.c_str());
 			return 1;
 		}
-		const double First = Messages[0].Time;
-		double Last = First;
-		int32 Gaps = 0;
-		for (int32 Index = 1; Index < Messages.Num(); ++Index)
-		{
-			Gaps += Messages[Index].Time > Messages[Index - 1].Time ? 1 : 0;
-			Last = std::max(Last, Messages[Index].Time);
-		}
-		const double Period = (Last - First) + (Gaps > 0 ? (Last - First) / Gaps : 1.0 / 60.0);
-		std::printf("zevo-stream: replaying %d messages over %.3f s%s to %s\n", Messages.Num(), Last - First,
-			Options.bLoop ? " in a loop" : "", *Options.Destination.ToString());
+		std::printf("zevo-stream: replaying %lld messages over %.3f s%s to %s\n", static_cast<long long>(Span.Messages),
+			Span.Last - Span.First, Options.bLoop ? " in a loop" : "", *Options.Destination.ToString());
 
 		FRunClock Clock;
 		for (int64 Pass = 0; Pass == 0 || Options.bLoop; ++Pass)
 		{
-			for (const FZevoReplayMessage& Message : Messages)
+			FZevoTakeReplay Replay;
+			if (!OpenTake(Options.ReplayPath, false, Replay))
 			{
-				const double Due = double(Pass) * Period + (Message.Time - First);
+				Clock.Finish(Sender.GetError());
+				return 1;
+			}
+			double Time;
+			const TArray<uint8>* Datagram;
+			while (Replay.Next(Time, Datagram))
+			{
+				const double Due = double(Pass) * Span.Period() + (Time - Span.First);
 				if ((Options.Duration && Due >= *Options.Duration) || !Clock.WaitUntil(Due))
 				{
 					Clock.Finish(Sender.GetError());
 					return 0;
 				}
-				const bool bSent = Sender.Send(Message.Datagram);
+				const bool bSent = Sender.Send(*Datagram);
 				Clock.Count(bSent ? 1 : 0, bSent ? 0 : 1);
 			}
 		}
@@ -189,7 +239,7 @@ namespace
 	std::optional<int> ParseCommandLine(int Argc, char** Argv, FOptions& Options)
 	{
 		CLI::App App{"Streams motion capture as OSC over UDP: a built-in performance of walking actors and "
-					 "moving props, or a recording made by zevo-editor run --record."};
+					 "moving props, or a take recorded by zevo-editor run --record."};
 		std::string To;
 		double Duration = 0.0;
 		App.add_option("--to", To, "Where to send: IP:PORT")
@@ -211,9 +261,9 @@ namespace
 		CLI::Option* For = App.add_option("--for", Duration, "Stop after this many seconds (default: until Ctrl-C)")
 			->check(CLI::PositiveNumber);
 		CLI::Option* ReplayPath = App.add_option("--replay", Options.ReplayPath,
-			"Replay a recording (JSON lines) at its recorded timing instead of the performance")
+			"Replay a take (JSON lines) at its recorded timing instead of the performance")
 			->check(CLI::ExistingFile);
-		App.add_flag("--loop", Options.bLoop, "Start the recording over when it ends")->needs(ReplayPath);
+		App.add_flag("--loop", Options.bLoop, "Start the take over when it ends")->needs(ReplayPath);
 		ReplayPath->excludes(Actors)->excludes(Props)->excludes(Rate);
 
 		try

@@ -1,6 +1,7 @@
 #include "LibloDecodedMessage.h"
 #include "TempProject.h"
-#include "ZevoRecordingReader.h"
+#include "ZevoStreamBody.h"
+#include "ZevoTakeReplay.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -14,11 +15,26 @@ namespace
 		return FJson{{"r", R}, {"t", T}, {"s", S}};
 	}
 
-	std::string Static(const char* Subject, const char* Role)
+	/** The static line the receiver writes for a subject of Role: the stream skeleton for a character. */
+	std::string Static(const char* Subject, const char* Role, FJson Properties = nullptr, double Time = 0.0)
 	{
-		return FJson{{"t", 0.0}, {"event", "static"}, {"source", "A1B2"}, {"subject", Subject}, {"role", Role},
-			{"bones", FJson::array()}, {"parents", FJson::array()}, {"properties", FJson::array()}}.dump();
+		const bool bCharacter = std::string(Role) == "LiveLinkAnimationRole";
+		const bool bProp = std::string(Role) == "LiveLinkTransformRole";
+		FJson Bones = FJson::array(), Parents = FJson::array();
+		for (int32 Bone = 0; bCharacter && Bone < ZevoStreamBody::BoneCount; ++Bone)
+		{
+			Bones.push_back(ZevoStreamBody::BoneNames[Bone]);
+			Parents.push_back(ZevoStreamBody::BoneParents[Bone]);
+		}
+		if (Properties.is_null())
+		{
+			Properties = bCharacter ? FJson(ZevoStreamBody::PropertyNames) : bProp ? FJson({"PropType"}) : FJson::array();
+		}
+		return FJson{{"t", Time}, {"event", "static"}, {"source", "A1B2"}, {"subject", Subject}, {"role", Role},
+			{"bones", Bones}, {"parents", Parents}, {"properties", Properties}}.dump();
 	}
+
+	const FJson SevenProperties = {0.44, 0.42, 0.09, 0.01, 0.0, -0.02, 0.005};
 
 	std::string Frame(double Time, const char* Subject, const FJson& Transforms, const FJson& Properties)
 	{
@@ -48,30 +64,56 @@ namespace
 		}
 		return Text;
 	}
+
+	struct FReplayed
+	{
+		std::vector<std::pair<double, TArray<uint8>>> Messages;
+		TArray<FString> Errors;
+	};
+
+	/** The datagrams a take written as Text replays, read from a real file as zevo-stream reads it. */
+	FReplayed Replay(const std::string& Text)
+	{
+		FTempProject Project;
+		Project.WriteFile("take.jsonl", FString(Text));
+		FReplayed Out;
+		FZevoTakeReplay Replay;
+		Replay.OnProblem = [&Out](const FString& Problem) { Out.Errors.Add(Problem); };
+		FString Error;
+		EXPECT_TRUE(Replay.Open(Project.GetDir() + "take.jsonl", Error)) << *Error;
+		double Time;
+		const TArray<uint8>* Datagram;
+		while (Replay.Next(Time, Datagram))
+		{
+			Out.Messages.emplace_back(Time, *Datagram);
+		}
+		return Out;
+	}
 }
 
-TEST(ZevoRecordingReader, ReplaysCharacterAndPropFramesAsTheirMessages)
+TEST(ZevoTakeReplay, ReplaysCharacterAndPropFramesAsTheirMessages)
 {
 	const FJson Characters = CharacterTransforms();
 	const std::string Text = Lines({
 		Static("Actor1", "LiveLinkAnimationRole"),
 		Static("Big_Sword_12", "LiveLinkTransformRole"),
-		Frame(0.5, "Actor1", Characters, {0.44, 0.42, 0.09, 0.01, 0.0, -0.02, 0.005}),
+		Frame(0.5, "Actor1", Characters, SevenProperties),
 		Frame(0.5, "Big_Sword_12", FJson::array({Transform({0.0, 0.6, 0.0, 0.8}, {1.0, 1.25, -3.0}, {0.06, 0.9, 0.12})}), {1.0}),
 		R"({"t":0.6,"event":"remove","source":"A1B2","subject":"Actor1"})",
-		R"({"t":0.7,"event":"marker","note":"a kind of event added later"})",
+		R"({"t":0.7,"event":"pose","subject":"Actor1","asset":"/Game/A","bones":[],"transforms":[],"positions":[]})",
 		"",
+		Static("Actor1", "LiveLinkAnimationRole", {"UpperLegLength", "LowerLegLength", "HipToUpperLegLength"}, 0.9),
 		Frame(1.0, "Actor1", Characters, {0.44, 0.42, 0.09}),
 	});
-	const FZevoRecording Recording = ZevoRecordingReader::Parse(FString(Text));
+	const FReplayed Recording = Replay(Text);
 
 	EXPECT_TRUE(Recording.Errors.IsEmpty()) << *FString::Join(Recording.Errors, "; ");
-	ASSERT_EQ(Recording.Messages.Num(), 3);
-	EXPECT_EQ(Recording.Messages[0].Time, 0.5);
-	EXPECT_EQ(Recording.Messages[1].Time, 0.5);
-	EXPECT_EQ(Recording.Messages[2].Time, 1.0);
+	ASSERT_EQ(Recording.Messages.size(), 3u);
+	EXPECT_EQ(Recording.Messages[0].first, 0.5);
+	EXPECT_EQ(Recording.Messages[1].first, 0.5);
+	EXPECT_EQ(Recording.Messages[2].first, 1.0);
 
-	const FLibloDecodedMessage Character(Recording.Messages[0].Datagram);
+	const FLibloDecodedMessage Character(Recording.Messages[0].second);
 	ASSERT_TRUE(Character.IsValid());
 	EXPECT_EQ(Character.Address, "/ZEVO/Stream/Motion/Unreal/Local");
 	EXPECT_EQ(Character.Types, "sbfffffff");
@@ -96,7 +138,7 @@ TEST(ZevoRecordingReader, ReplaysCharacterAndPropFramesAsTheirMessages)
 		EXPECT_EQ(Character.Float(2 + Index), Properties[Index]);
 	}
 
-	const FLibloDecodedMessage Prop(Recording.Messages[1].Datagram);
+	const FLibloDecodedMessage Prop(Recording.Messages[1].second);
 	ASSERT_TRUE(Prop.IsValid());
 	EXPECT_EQ(Prop.Address, "/ZEVO/Stream/Motion/Unreal/Props");
 	EXPECT_EQ(Prop.Types, "iisffffffffff");
@@ -109,8 +151,8 @@ TEST(ZevoRecordingReader, ReplaysCharacterAndPropFramesAsTheirMessages)
 		EXPECT_EQ(Prop.Float(3 + Index), Values[Index]) << "float " << Index;
 	}
 
-	// Properties the frame did not hold go out as 0, which the receiver also fills in.
-	const FLibloDecodedMessage Fewer(Recording.Messages[2].Datagram);
+	// A subject of fewer properties sends 0 for the others, which the receiver also fills in.
+	const FLibloDecodedMessage Fewer(Recording.Messages[2].second);
 	ASSERT_TRUE(Fewer.IsValid());
 	EXPECT_EQ(Fewer.Types, "sbfffffff");
 	EXPECT_EQ(Fewer.Float(4), 0.09f);
@@ -118,7 +160,7 @@ TEST(ZevoRecordingReader, ReplaysCharacterAndPropFramesAsTheirMessages)
 	EXPECT_EQ(Fewer.Float(8), 0.0f);
 }
 
-TEST(ZevoRecordingReader, SkipsMalformedLinesNamingEach)
+TEST(ZevoTakeReplay, SkipsMalformedLinesNamingEach)
 {
 	const FJson Prop = FJson::array({Transform({0, 0, 0, 1}, {0, 1, 0})});
 	FJson BadRotation = CharacterTransforms();
@@ -137,29 +179,29 @@ TEST(ZevoRecordingReader, SkipsMalformedLinesNamingEach)
 		{Static("Box_1", "LiveLinkTransformRole"), ""},
 		{"this is not json", "not valid JSON"},
 		{"[1, 2]", "not a JSON object"},
-		{R"({"t":1,"source":"A1B2","subject":"Actor1"})", "no \"event\""},
+		{R"({"t":1,"source":"A1B2","subject":"Actor1"})", "a line without \"event\""},
 		{Static("Cam", "LiveLinkCameraRole"), "unknown role \"LiveLinkCameraRole\""},
-		{Frame(1.0, "Ghost", CharacterTransforms(), {0.4}), "frame of subject \"Ghost\" before its static data"},
+		{Frame(1.0, "Ghost", CharacterTransforms(), SevenProperties), "frame of subject \"Ghost\" before its static data"},
 		{R"({"t":"soon","event":"frame","source":"A1B2","subject":"Actor1","transforms":[],"properties":[]})", "\"t\" is not a number"},
-		{Frame(1.0, "Actor1", CharacterTransforms(51), {0.4}), "character frame with 51 transforms (expected 52)"},
-		{Frame(1.0, "Actor1", BadRotation, {0.4}), "\"r\" is not an array of 4 numbers"},
-		{Frame(1.0, "Actor1", HugeValue, {0.4}), "does not fit a 32-bit float"},
-		{Frame(1.0, "Actor1", CharacterTransforms(), "none"), "must be arrays"},
+		{Frame(1.0, "Actor1", CharacterTransforms(51), SevenProperties), "with 51 transforms (expected 52)"},
+		{Frame(1.0, "Actor1", BadRotation, SevenProperties), "\"r\" is not an array of 4 numbers"},
+		{Frame(1.0, "Actor1", HugeValue, SevenProperties), "does not fit a 32-bit float"},
+		{Frame(1.0, "Actor1", CharacterTransforms(), "none"), "\"properties\" is not an array"},
 		{Frame(1.0, "Sword", Prop, {0.0}), "prop subject \"Sword\" is not Name_Number"},
 		{Frame(1.0, "Sword_x", Prop, {0.0}), "prop subject \"Sword_x\" is not Name_Number"},
 		{Frame(1.0, "_3", Prop, {0.0}), "prop subject \"_3\" is not Name_Number"},
-		{Frame(1.0, "Box_1", Prop, FJson::array()), "prop frame without its type property"},
+		{Frame(1.0, "Box_1", Prop, FJson::array()), "with 0 property values (expected 1)"},
 		{Frame(1.0, "Box_1", Prop, {1.5}), "the prop type is not a 32-bit integer"},
-		{Frame(1.0, "Box_1", FJson::array(), {0.0}), "prop frame with 0 transforms (expected 1)"},
+		{Frame(1.0, "Box_1", FJson::array(), {0.0}), "with 0 transforms (expected 1)"},
 		{Frame(1.0, "Box_1", Prop, {0.0}), ""},
-		{Frame(1.1, "Actor1", CharacterTransforms(), {0.4}), ""},
+		{Frame(1.1, "Actor1", CharacterTransforms(), SevenProperties), ""},
 	};
 	std::string Text;
 	for (const auto& Case : Cases)
 	{
 		Text += Case.Line + "\n";
 	}
-	const FZevoRecording Recording = ZevoRecordingReader::Parse(FString(Text));
+	const FReplayed Recording = Replay(Text);
 
 	int32 ErrorIndex = 0;
 	for (int32 Index = 0; Index < int32(std::size(Cases)); ++Index)
@@ -176,43 +218,22 @@ TEST(ZevoRecordingReader, SkipsMalformedLinesNamingEach)
 		++ErrorIndex;
 	}
 	EXPECT_EQ(ErrorIndex, Recording.Errors.Num());
-	ASSERT_EQ(Recording.Messages.Num(), 2);
-	EXPECT_EQ(Recording.Messages[0].Time, 1.0);
-	EXPECT_EQ(Recording.Messages[1].Time, 1.1);
+	ASSERT_EQ(Recording.Messages.size(), 2u);
+	EXPECT_EQ(Recording.Messages[0].first, 1.0);
+	EXPECT_EQ(Recording.Messages[1].first, 1.1);
 }
 
-TEST(ZevoRecordingReader, SendsNamesAsTheBytesTheyArrivedAs)
+TEST(ZevoTakeReplay, SendsNamesAsTheBytesTheyArrivedAs)
 {
 	// The receiver keeps a name byte 0xE9 as U+FFE9; a real U+00E9 can only have come as UTF-8 bytes.
 	const std::string Text = Lines({
 		Static("Caf\xEF\xBF\xA9", "LiveLinkAnimationRole"),
 		Static("Caf\xC3\xA9", "LiveLinkAnimationRole"),
-		Frame(0.0, "Caf\xEF\xBF\xA9", CharacterTransforms(), {0.4}),
-		Frame(0.0, "Caf\xC3\xA9", CharacterTransforms(), {0.4}),
+		Frame(0.0, "Caf\xEF\xBF\xA9", CharacterTransforms(), SevenProperties),
+		Frame(0.0, "Caf\xC3\xA9", CharacterTransforms(), SevenProperties),
 	});
-	const FZevoRecording Recording = ZevoRecordingReader::Parse(FString(Text));
-	ASSERT_EQ(Recording.Messages.Num(), 2);
-	EXPECT_EQ(FLibloDecodedMessage(Recording.Messages[0].Datagram).String(0), "Caf\xE9");
-	EXPECT_EQ(FLibloDecodedMessage(Recording.Messages[1].Datagram).String(0), "Caf\xC3\xA9");
-}
-
-TEST(ZevoRecordingReader, ReadsFilesAndRefusesWhatCannotBeRead)
-{
-	FTempProject Project;
-	Project.WriteFile("take.jsonl", FString(Lines({Static("Box_1", "LiveLinkTransformRole"),
-		Frame(0.25, "Box_1", FJson::array({Transform({0, 0, 0, 1}, {0, 1, 0})}), {0.0}), "{broken"})));
-
-	FZevoRecording Recording;
-	FString Error;
-	ASSERT_TRUE(ZevoRecordingReader::LoadFile(Project.GetDir() + "take.jsonl", Recording, Error)) << *Error;
-	EXPECT_EQ(Recording.Messages.Num(), 1);
-	ASSERT_EQ(Recording.Errors.Num(), 1);
-	EXPECT_TRUE(Recording.Errors[0].StartsWith("line 3: "));
-
-	for (const FString& Unreadable : {Project.GetDir() + "missing.jsonl", Project.GetDir()})
-	{
-		Error.Empty();
-		EXPECT_FALSE(ZevoRecordingReader::LoadFile(Unreadable, Recording, Error)) << *Unreadable;
-		EXPECT_TRUE(Error.Contains(Unreadable)) << *Error;
-	}
+	const FReplayed Recording = Replay(Text);
+	ASSERT_EQ(Recording.Messages.size(), 2u);
+	EXPECT_EQ(FLibloDecodedMessage(Recording.Messages[0].second).String(0), "Caf\xE9");
+	EXPECT_EQ(FLibloDecodedMessage(Recording.Messages[1].second).String(0), "Caf\xC3\xA9");
 }

@@ -1,6 +1,6 @@
 #include "Animation/BonePose.h"
 #include "LiveLinkClient.h"
-#include "LiveLinkRecorder.h"
+#include "TakeWriter.h"
 #include "LiveLinkTestData.h"
 #include "Logging/LogCapture.h"
 #include "TempProject.h"
@@ -29,13 +29,13 @@ std::vector<nlohmann::json> ReadLines(const FTempProject& Project, const char* F
 }
 }
 
-TEST(FLiveLinkRecorder, WritesStaticFrameAndRemoveLinesThatReadBackExactly)
+TEST(FTakeWriter, WritesStaticFrameAndRemoveLinesThatReadBackExactly)
 {
 	FTempProject Project;
 	FLiveLinkClient Client;
-	const TSharedPtr<FLiveLinkRecorder> Recorder = MakeShared<FLiveLinkRecorder>(Project.GetDir() + "take.jsonl");
-	ASSERT_TRUE(Recorder->IsOpen());
-	Client.SetRecorder(Recorder);
+	const TSharedPtr<FTakeWriter> Take = MakeShared<FTakeWriter>(Project.GetDir() + "take.jsonl");
+	ASSERT_TRUE(Take->IsOpen());
+	Client.SetObserver(Take);
 	const FGuid Source = Client.AddSource(MakeShared<FScriptedSource>());
 
 	const FQuat Rotation = FQuat(FVector(1.0, 2.0, 3.0).GetSafeNormal(), 0.1);
@@ -50,7 +50,7 @@ TEST(FLiveLinkRecorder, WritesStaticFrameAndRemoveLinesThatReadBackExactly)
 	Client.PushSubjectFrameData_AnyThread({Source, "Prop_1"}, MakeTransformFrame(FTransform(FVector(4.0, 5.0, 6.0))));
 	Client.RemoveSubject_AnyThread({Source, "Actor"});
 	Client.RemoveSubject_AnyThread({Source, "Actor"});  // already gone: not recorded
-	Recorder->Flush();
+	Take->Flush();
 
 	const std::vector<nlohmann::json> Lines = ReadLines(Project, "take.jsonl");
 	ASSERT_EQ(Lines.size(), 5u);
@@ -88,14 +88,14 @@ TEST(FLiveLinkRecorder, WritesStaticFrameAndRemoveLinesThatReadBackExactly)
 	}
 }
 
-TEST(FLiveLinkRecorder, KeepsEachSubjectsStaticDataAheadOfItsFramesAcrossThreads)
+TEST(FTakeWriter, KeepsEachSubjectsStaticDataAheadOfItsFramesAcrossThreads)
 {
 	FTempProject Project;
 	constexpr int32 Pushers = 4;
 	constexpr int32 FramesEach = 300;  // more than one write's worth
 	{
 		FLiveLinkClient Client;
-		Client.SetRecorder(MakeShared<FLiveLinkRecorder>(Project.GetDir() + "take.jsonl"));
+		Client.SetObserver(MakeShared<FTakeWriter>(Project.GetDir() + "take.jsonl"));
 		const FGuid Source = Client.AddSource(MakeShared<FScriptedSource>());
 		std::vector<std::thread> Threads;
 		for (int32 Index = 0; Index < Pushers; ++Index)
@@ -113,7 +113,7 @@ TEST(FLiveLinkRecorder, KeepsEachSubjectsStaticDataAheadOfItsFramesAcrossThreads
 		{
 			Thread.join();
 		}
-	}  // the client lets go of the recorder, which writes the rest
+	}  // the client lets go of the writer, which writes the rest
 
 	TMap<FString, int32> FramesSeen;
 	for (const nlohmann::json& Line : ReadLines(Project, "take.jsonl"))
@@ -136,25 +136,25 @@ TEST(FLiveLinkRecorder, KeepsEachSubjectsStaticDataAheadOfItsFramesAcrossThreads
 	}
 }
 
-TEST(FLiveLinkRecorder, UnwritableFileIsReportedAndRecordsNothing)
+TEST(FTakeWriter, UnwritableFileIsReportedAndRecordsNothing)
 {
 	FTempProject Project;
 	FLogCapture Log;
 	const FString Path = Project.GetDir() + "missing/take.jsonl";
-	FLiveLinkRecorder Recorder(Path);
-	EXPECT_FALSE(Recorder.IsOpen());
-	EXPECT_EQ(Log.CountContaining(*("Cannot create the recording file " + Path), ELogVerbosity::Error), 1);
-	Recorder.RecordSubjectRemoved({FGuid(1, 2, 3, 4), "Actor"});
-	Recorder.Flush();
+	FTakeWriter Take(Path);
+	EXPECT_FALSE(Take.IsOpen());
+	EXPECT_EQ(Log.CountContaining(*("Cannot create the take file " + Path), ELogVerbosity::Error), 1);
+	Take.OnSubjectRemoved({FGuid(1, 2, 3, 4), "Actor"});
+	Take.Flush();
 }
 
-TEST(FLiveLinkRecorder, LinesStayValidJsonForAnyNameOrNumber)
+TEST(FTakeWriter, LinesStayValidJsonForAnyNameOrNumber)
 {
 	FTempProject Project;
 	{
-		FLiveLinkRecorder Recorder(Project.GetDir() + "take.jsonl");
-		Recorder.RecordSubjectRemoved({FGuid(1, 2, 3, 4), FName("Bad\xFF\xFEName \"quoted\"")});
-		Recorder.RecordFrameData({FGuid(1, 2, 3, 4), "Prop_1"},
+		FTakeWriter Take(Project.GetDir() + "take.jsonl");
+		Take.OnSubjectRemoved({FGuid(1, 2, 3, 4), FName("Bad\xFF\xFEName \"quoted\"")});
+		Take.OnFrameDataPushed({FGuid(1, 2, 3, 4), "Prop_1"},
 			MakeTransformFrame(FTransform(FVector(std::nan(""), std::numeric_limits<double>::infinity(), 1.5))));
 	}
 	const std::vector<nlohmann::json> Lines = ReadLines(Project, "take.jsonl");
@@ -164,7 +164,7 @@ TEST(FLiveLinkRecorder, LinesStayValidJsonForAnyNameOrNumber)
 	EXPECT_EQ(Lines[1]["transforms"][0]["t"], nlohmann::json({nullptr, nullptr, 1.5}));
 }
 
-TEST(FLiveLinkRecorder, WritesAPoseWithItsBonesComponentSpacePositions)
+TEST(FTakeWriter, WritesAPoseWithItsBonesComponentSpacePositions)
 {
 	FTempProject Project;
 	USkeleton* Skeleton = NewObject<USkeleton>();
@@ -177,8 +177,8 @@ TEST(FLiveLinkRecorder, WritesAPoseWithItsBonesComponentSpacePositions)
 	// A quarter turn of the thigh about Y swings the calf's downward offset onto -X.
 	Pose[1].SetRotation(FQuat(FVector(0, 1, 0), std::numbers::pi / 2));
 	{
-		FLiveLinkRecorder Recorder(Project.GetDir() + "take.jsonl");
-		Recorder.RecordPose("Actor1", "/Game/Hero_Remap.Hero_Remap", Pose);
+		FTakeWriter Take(Project.GetDir() + "take.jsonl");
+		Take.RecordPose("Actor1", "/Game/Hero_Remap.Hero_Remap", Pose);
 	}
 	const std::vector<nlohmann::json> Lines = ReadLines(Project, "take.jsonl");
 	ASSERT_EQ(Lines.size(), 1u);
@@ -194,4 +194,31 @@ TEST(FLiveLinkRecorder, WritesAPoseWithItsBonesComponentSpacePositions)
 	const std::vector<double> Calf = Line["positions"][2];
 	EXPECT_TRUE(FVector(Calf[0], Calf[1], Calf[2]).Equals(FVector(-35, 0, 90), 1e-9)) << Line["positions"].dump();
 	EXPECT_EQ(Line["positions"][1], nlohmann::json({10.0, 0.0, 90.0}));
+}
+
+TEST(FTakeWriter, AWriteThatFailsFailsTheTakeSayingWhereItStops)
+{
+	// /dev/full takes the file open and refuses every write, as a full disk does.
+	FLogCapture Log;
+	FTakeWriter Take("/dev/full");
+	ASSERT_TRUE(Take.IsOpen());
+	Take.OnSubjectRemoved({FGuid(1, 2, 3, 4), "Actor"});
+	EXPECT_FALSE(Take.Finish());
+	EXPECT_TRUE(Take.GetError().StartsWith("Failed to write the take /dev/full: ")) << *Take.GetError();
+	EXPECT_TRUE(Take.GetError().EndsWith("; it stops after line 0 (0.000 s recorded)")) << *Take.GetError();
+	EXPECT_EQ(Log.Count(Take.GetError(), ELogVerbosity::Error), 1);
+}
+
+TEST(FTakeWriter, ATakeFileRemovedWhileWrittenFailsTheTake)
+{
+	FTempProject Project;
+	const FString Path = Project.GetDir() + "take.jsonl";
+	FTakeWriter Take(Path);
+	Take.OnSubjectRemoved({FGuid(1, 2, 3, 4), "Actor"});
+	Take.Flush();
+	ASSERT_EQ(std::remove(*Path), 0);
+	Take.OnSubjectRemoved({FGuid(1, 2, 3, 4), "Actor"});
+	EXPECT_FALSE(Take.Finish());
+	EXPECT_TRUE(Take.GetError().Contains("the file was removed or replaced while it was written; it stops after line 1 ("))
+		<< *Take.GetError();
 }

@@ -1,7 +1,6 @@
-#include "LiveLinkRecorder.h"
+#include "TakeWriter.h"
 
 #include "HAL/PlatformTime.h"
-#include "LiveLinkLog.h"
 #include "Roles/LiveLinkAnimationTypes.h"
 #include "Roles/LiveLinkTransformTypes.h"
 
@@ -10,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 #include <nlohmann/json.hpp>
+#include <sys/stat.h>
 
 namespace
 {
@@ -91,57 +91,53 @@ void AppendTransforms(std::string& Out, const TArray<FTransform>& Transforms)
 }
 }
 
-FLiveLinkRecorder::FLiveLinkRecorder(const FString& InFilename) : Filename(InFilename), StartSeconds(FPlatformTime::Seconds())
+FTakeWriter::FTakeWriter(const FString& InFilename) : Filename(InFilename), StartSeconds(FPlatformTime::Seconds())
 {
 	File = std::fopen(*Filename, "wb");
-	if (!File)
+	struct stat Status = {};
+	if (!File || fstat(fileno(File), &Status) != 0)
 	{
-		UE_LOG(LogLiveLink, Error, "Cannot create the recording file %s: %s", *Filename, std::strerror(errno));
+		UE_LOG(LogTemp, Error, "Cannot create the take file %s: %s", *Filename, std::strerror(errno));
+		if (File)
+		{
+			std::fclose(File);
+			File = nullptr;
+		}
 		return;
 	}
+	FileDevice = Status.st_dev;
+	FileInode = Status.st_ino;
+	bCreated = true;
 	Writer = std::thread([this] { WriteUntilStopped(); });
 }
 
-FLiveLinkRecorder::~FLiveLinkRecorder()
+FTakeWriter::~FTakeWriter()
 {
-	if (Writer.joinable())
-	{
-		{
-			std::lock_guard Lock(PendingMutex);
-			bStopping = true;
-		}
-		WorkAvailable.notify_one();
-		Writer.join();
-	}
-	Flush();
-	if (File && std::fclose(File) != 0 && !bReportedWriteError)
-	{
-		UE_LOG(LogLiveLink, Error, "Failed to finish the recording file %s: %s", *Filename, std::strerror(errno));
-	}
+	Finish();
 }
 
-void FLiveLinkRecorder::RecordStaticData(const FLiveLinkSubjectKey& SubjectKey, TSubclassOf<ULiveLinkRole> Role,
+void FTakeWriter::OnStaticDataPushed(const FLiveLinkSubjectKey& SubjectKey, TSubclassOf<ULiveLinkRole> Role,
 	const FLiveLinkStaticDataStruct& StaticData)
 {
 	Queue(FEvent{EEventKind::Static, 0.0, SubjectKey, Role, StaticData.Share(), {}});
 }
 
-void FLiveLinkRecorder::RecordFrameData(const FLiveLinkSubjectKey& SubjectKey, const FLiveLinkFrameDataStruct& FrameData)
+void FTakeWriter::OnFrameDataPushed(const FLiveLinkSubjectKey& SubjectKey, const FLiveLinkFrameDataStruct& FrameData)
 {
 	Queue(FEvent{EEventKind::Frame, 0.0, SubjectKey, {}, {}, FrameData.Share()});
 }
 
-void FLiveLinkRecorder::RecordSubjectRemoved(const FLiveLinkSubjectKey& SubjectKey)
+void FTakeWriter::OnSubjectRemoved(const FLiveLinkSubjectKey& SubjectKey)
 {
 	Queue(FEvent{EEventKind::Remove, 0.0, SubjectKey, {}, {}, {}});
 }
 
-void FLiveLinkRecorder::RecordActorTransform(int64 EngineFrame, const FString& ActorLabel, const FTransform& WorldTransform)
+void FTakeWriter::RecordActorTransform(int64 EngineFrame, const FString& ActorLabel, const FTransform& WorldTransform)
 {
 	Queue(FEvent{EEventKind::Actor, 0.0, {}, {}, {}, {}, {EngineFrame, ActorLabel, WorldTransform}});
 }
 
-void FLiveLinkRecorder::RecordPose(FName SubjectName, const FString& AssetPath, const FCompactPose& Pose)
+void FTakeWriter::RecordPose(FName SubjectName, const FString& AssetPath, const FCompactPose& Pose)
 {
 	if (!IsOpen())
 	{
@@ -164,15 +160,15 @@ void FLiveLinkRecorder::RecordPose(FName SubjectName, const FString& AssetPath, 
 	Queue(FEvent{EEventKind::Pose, 0.0, FLiveLinkSubjectKey(FGuid(), SubjectName), {}, {}, {}, {}, MoveTemp(Recorded)});
 }
 
-void FLiveLinkRecorder::Queue(FEvent&& Event)
+void FTakeWriter::Queue(FEvent&& Event)
 {
-	if (!IsOpen())
-	{
-		return;
-	}
 	bool bBatchReady;
 	{
 		std::lock_guard Lock(PendingMutex);
+		if (!bCreated || bStopping)
+		{
+			return;
+		}
 		// Stamped under the lock, so times rise in the order the lines are written.
 		Event.Time = FPlatformTime::Seconds() - StartSeconds;
 		Pending.push_back(MoveTemp(Event));
@@ -184,7 +180,7 @@ void FLiveLinkRecorder::Queue(FEvent&& Event)
 	}
 }
 
-void FLiveLinkRecorder::WriteUntilStopped()
+void FTakeWriter::WriteUntilStopped()
 {
 	std::unique_lock Lock(PendingMutex);
 	while (!bStopping)
@@ -197,7 +193,7 @@ void FLiveLinkRecorder::WriteUntilStopped()
 	}
 }
 
-void FLiveLinkRecorder::Flush()
+void FTakeWriter::Flush()
 {
 	std::lock_guard WriteLock(WriteMutex);
 	std::vector<FEvent> Batch;
@@ -215,17 +211,67 @@ void FLiveLinkRecorder::Flush()
 		Text += FormatLine(Event);
 		Text += '\n';
 	}
-	if (std::fwrite(Text.data(), 1, Text.size(), File) != Text.size() || std::fflush(File) != 0)
-	{
-		if (!bReportedWriteError)
-		{
-			bReportedWriteError = true;
-			UE_LOG(LogLiveLink, Error, "Failed to write the recording file %s: %s", *Filename, std::strerror(errno));
-		}
-	}
+	Write(Text, int64(Batch.size()), Batch.back().Time);
 }
 
-std::string FLiveLinkRecorder::FormatLine(const FEvent& Event)
+void FTakeWriter::Write(const std::string& Text, int64 Lines, double LastTime)
+{
+	if (!Error.IsEmpty())
+	{
+		return;  // the take already stops where the first failure left it
+	}
+	if (std::fwrite(Text.data(), 1, Text.size(), File) != Text.size() || std::fflush(File) != 0)
+	{
+		Fail(std::strerror(errno));
+		return;
+	}
+	if (!StillHasFile())
+	{
+		Fail("the file was removed or replaced while it was written");
+		return;
+	}
+	LinesWritten += Lines;
+	SecondsWritten = LastTime;
+}
+
+void FTakeWriter::Fail(const FString& Why)
+{
+	Error = FString::Printf("Failed to write the take %s: %s; it stops after line %lld (%.3f s recorded)", *Filename, *Why,
+		static_cast<long long>(LinesWritten), SecondsWritten);
+	UE_LOG(LogTemp, Error, "%s", *Error);
+}
+
+bool FTakeWriter::StillHasFile() const
+{
+	struct stat Status = {};
+	return stat(*Filename, &Status) == 0 && uint64(Status.st_dev) == FileDevice && uint64(Status.st_ino) == FileInode;
+}
+
+bool FTakeWriter::Finish()
+{
+	{
+		std::lock_guard Lock(PendingMutex);
+		bStopping = true;
+	}
+	WorkAvailable.notify_one();
+	if (Writer.joinable())
+	{
+		Writer.join();
+	}
+	Flush();
+	std::lock_guard WriteLock(WriteMutex);
+	if (File)
+	{
+		if (std::fclose(File) != 0 && Error.IsEmpty())
+		{
+			Fail(std::strerror(errno));
+		}
+		File = nullptr;
+	}
+	return bCreated && Error.IsEmpty();
+}
+
+std::string FTakeWriter::FormatLine(const FEvent& Event)
 {
 	std::string Line = "{\"t\":";
 	AppendNumber(Line, Event.Time);
