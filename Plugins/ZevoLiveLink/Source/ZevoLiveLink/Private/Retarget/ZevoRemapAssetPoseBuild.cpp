@@ -11,6 +11,26 @@
 #include "ZevoRetargetTableBuilder.h"
 #include "ZevoTposeCalculator.h"
 
+namespace
+{
+/** The lowest vertex of a skeleton's preview mesh; render data is only read on the game thread. */
+double LowestPreviewMeshZ(const USkeleton& Skeleton)
+{
+	double Lowest = UE_MAX_FLT;
+	const USkeletalMesh* PreviewMesh = IsInGameThread() ? Skeleton.GetPreviewMesh() : nullptr;
+	const FSkeletalMeshRenderData* RenderData = PreviewMesh ? PreviewMesh->GetResourceForRendering() : nullptr;
+	if (RenderData && RenderData->LODRenderData.Num() > 0)
+	{
+		const FPositionVertexBuffer& Positions = RenderData->LODRenderData[0].StaticVertexBuffers.PositionVertexBuffer;
+		for (uint32 Vertex = 0; Vertex < Positions.GetNumVertices(); ++Vertex)
+		{
+			Lowest = FMath::Min(Lowest, static_cast<double>(Positions.VertexPosition(Vertex).Z));
+		}
+	}
+	return Lowest;
+}
+}
+
 void UZevoRemapAssetBase::UpdateTPoseRotationDeltas(const FBoneContainer& BoneContainer)
 {
 	const USkeleton* Skeleton = BoneContainer.GetSkeletonAsset();
@@ -122,20 +142,9 @@ void UZevoRemapAssetBase::CalculateHipHeightOffset()
 	}
 	TargetHipHeight = static_cast<float>(HipZ - TPosedAnkleZ);
 
-	// The sole is the lowest vertex of the preview mesh; render data is only read on the game thread.
-	// Without one, the lowest joint of the feet: taken as the ankle itself, a rig without a mesh
-	// stood with its toes in the ground.
-	double SoleZ = FootZ;
-	const USkeletalMesh* PreviewMesh = IsInGameThread() ? TargetSkeleton->GetPreviewMesh() : nullptr;
-	const FSkeletalMeshRenderData* RenderData = PreviewMesh ? PreviewMesh->GetResourceForRendering() : nullptr;
-	if (RenderData && RenderData->LODRenderData.Num() > 0)
-	{
-		const FPositionVertexBuffer& Positions = RenderData->LODRenderData[0].StaticVertexBuffers.PositionVertexBuffer;
-		for (uint32 Vertex = 0; Vertex < Positions.GetNumVertices(); ++Vertex)
-		{
-			SoleZ = FMath::Min(SoleZ, static_cast<double>(Positions.VertexPosition(Vertex).Z));
-		}
-	}
+	// The sole is the lowest vertex of the preview mesh. Without one, the lowest joint of the feet:
+	// taken as the ankle itself, a rig without a mesh stood with its toes in the ground.
+	const double SoleZ = FMath::Min(FootZ, LowestPreviewMeshZ(*TargetSkeleton));
 	AnkleToSoleDistance = static_cast<float>(AnkleZ - SoleZ);
 	bHipCorrectionValid = false;
 	bHipHeightValid = true;

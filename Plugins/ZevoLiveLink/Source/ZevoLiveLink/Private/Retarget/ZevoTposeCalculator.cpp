@@ -234,6 +234,47 @@ FQuat FZevoTposeCalculator::CalculateBoneTPoseRotation(const FComponentPose& Tar
 	return FQuat::FindBetweenVectors(ParentCorrection.RotateVector(TargetDirection), ReferenceDirection) * ParentCorrection * TargetWorldRotation;
 }
 
+void FZevoTposeCalculator::StraightenLimbs(const FComponentPose& TargetPose, const FComponentPose& ReferencePose,
+	const TArray<FZevoBoneMappingRow>& BoneMapping, TMap<int32, FQuat>& TPoseWorldRotations, TMap<FName, FQuat>& Deltas)
+{
+	// The bones whose roll is known: from their palm, or carried down from a bone whose roll is.
+	TSet<int32> Rolled;
+	const FReferenceSkeleton& Target = TargetPose.Skeleton;
+	const TArray<FTransform>& Pose = Target.GetRefBonePose();
+	const auto RestLocal = [&Pose](int32 Index) { return Pose[Index].GetRotation(); };
+	const auto Recorded = [&TPoseWorldRotations](int32 Index) { return TPoseWorldRotations.Find(Index); };
+	for (const EZevoBoneName Bone : GetTargetBones())
+	{
+		const FName TargetName = FindMappedBoneName(Bone, BoneMapping);
+		const int32 Index = TargetName.IsNone() ? INDEX_NONE : Target.FindBoneIndex(TargetName);
+		if (Index == INDEX_NONE)
+		{
+			continue;
+		}
+		const int32 ParentIndex = Target.GetParentIndex(Index);
+		// Bones between the nearest straightened ancestor and the parent keep their rest rotation;
+		// past the root without one, the parent's rest rotation in the component.
+		const FQuat ParentRotation = FZevoHierarchyWalk::ComponentRotation(Target, ParentIndex, RestLocal, Recorded);
+		// A bone below a hand takes the hand's roll with it; elsewhere it keeps its own rest roll.
+		int32 Straightened = ParentIndex;
+		while (Straightened != INDEX_NONE && !TPoseWorldRotations.Contains(Straightened))
+		{
+			Straightened = Target.GetParentIndex(Straightened);
+		}
+		const bool bParentRolled = Rolled.Contains(Straightened);
+		const FQuat ParentCorrection = bParentRolled ? ParentRotation * TargetPose.Rotation(ParentIndex).Inverse() : FQuat::Identity;
+		bool bRolled = bParentRolled;
+		const FQuat TPoseRotation = CalculateBoneTPoseRotation(TargetPose, ReferencePose, Index, Bone, BoneMapping, ParentCorrection, bRolled);
+		TPoseWorldRotations.Add(Index, TPoseRotation);
+		if (bRolled)
+		{
+			Rolled.Add(Index);
+		}
+		const FQuat LocalTPose = ParentIndex == INDEX_NONE ? TPoseRotation : ParentRotation.Inverse() * TPoseRotation;
+		Deltas.Add(TargetName, LocalTPose * Pose[Index].GetRotation().Inverse());
+	}
+}
+
 TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 	const USkeleton* TargetSkeleton, const USkeleton* ReferenceSkeleton, const TArray<FZevoBoneMappingRow>& BoneMapping)
 {
@@ -276,40 +317,7 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 			TPoseWorldRotations.Add(Ankle.Index, Ankle.WorldRotation);
 		}
 	}
-	// The bones whose roll is known: from their palm, or carried down from a bone whose roll is.
-	TSet<int32> Rolled;
-	const auto RestLocal = [&Pose](int32 Index) { return Pose[Index].GetRotation(); };
-	const auto Recorded = [&TPoseWorldRotations](int32 Index) { return TPoseWorldRotations.Find(Index); };
-	for (const EZevoBoneName Bone : GetTargetBones())
-	{
-		const FName TargetName = FindMappedBoneName(Bone, BoneMapping);
-		const int32 Index = TargetName.IsNone() ? INDEX_NONE : Target.FindBoneIndex(TargetName);
-		if (Index == INDEX_NONE)
-		{
-			continue;
-		}
-		const int32 ParentIndex = Target.GetParentIndex(Index);
-		// Bones between the nearest straightened ancestor and the parent keep their rest rotation;
-		// past the root without one, the parent's rest rotation in the component.
-		const FQuat ParentRotation = FZevoHierarchyWalk::ComponentRotation(Target, ParentIndex, RestLocal, Recorded);
-		// A bone below a hand takes the hand's roll with it; elsewhere it keeps its own rest roll.
-		int32 Straightened = ParentIndex;
-		while (Straightened != INDEX_NONE && !TPoseWorldRotations.Contains(Straightened))
-		{
-			Straightened = Target.GetParentIndex(Straightened);
-		}
-		const bool bParentRolled = Rolled.Contains(Straightened);
-		const FQuat ParentCorrection = bParentRolled ? ParentRotation * TargetPose.Rotation(ParentIndex).Inverse() : FQuat::Identity;
-		bool bRolled = bParentRolled;
-		const FQuat TPoseRotation = CalculateBoneTPoseRotation(TargetPose, ReferencePose, Index, Bone, BoneMapping, ParentCorrection, bRolled);
-		TPoseWorldRotations.Add(Index, TPoseRotation);
-		if (bRolled)
-		{
-			Rolled.Add(Index);
-		}
-		const FQuat LocalTPose = ParentIndex == INDEX_NONE ? TPoseRotation : ParentRotation.Inverse() * TPoseRotation;
-		Deltas.Add(TargetName, LocalTPose * Pose[Index].GetRotation().Inverse());
-	}
+	StraightenLimbs(TargetPose, ReferencePose, BoneMapping, TPoseWorldRotations, Deltas);
 
 	// The feet keep their rest-pose world orientation while the legs above them are straightened.
 	for (const FAnkle& Ankle : Ankles)

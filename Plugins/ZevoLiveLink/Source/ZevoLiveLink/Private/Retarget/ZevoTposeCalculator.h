@@ -46,6 +46,13 @@ private:
 		TArray<FTransform> Transforms;
 	};
 
+	/**
+	 * Straightens every mapped bone of the target-bone list, parents first, each onto the
+	 * straightened rotation of its nearest straightened ancestor (TPoseWorldRotations, by target
+	 * index, which also holds the feet as they will stand); records each one's delta.
+	 */
+	static void StraightenLimbs(const FComponentPose& TargetPose, const FComponentPose& ReferencePose,
+		const TArray<FZevoBoneMappingRow>& BoneMapping, TMap<int32, FQuat>& TPoseWorldRotations, TMap<FName, FQuat>& Deltas);
 	static FQuat CalculateWorldRotation(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, bool bIgnoreRootRotation = false);
 	/**
 	 * The bone's component rotation in the T-pose: its rest rotation turned so that its direction,
