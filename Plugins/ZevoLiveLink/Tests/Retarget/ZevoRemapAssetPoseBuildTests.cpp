@@ -145,6 +145,17 @@ TEST(ZevoRemapAssetPoseBuild, ARemappedRowIsStraightenedFromTheNextFrameOn)
 	EXPECT_LT(AngleDegrees(Pose[Index].GetRotation(), Rest), 1e-3);
 }
 
+TEST(ZevoRemapAssetPoseBuild, ClearingTheMappingDropsTheStraighteningMeasuredThroughIt)
+{
+	FDriven Driven(ZevoTestRigs::StreamBodyAPose());
+	const int32 Index = Driven.Index("LeftShoulder");
+	const FQuat Rest = Driven.Target->GetReferenceSkeleton().GetRefBonePose()[Index].GetRotation();
+	ASSERT_GT(AngleDegrees(Driven.Build(StreamFrame(FVector(0, 0.95, 0), {}, Legs(0.42f, 0.40f, 0.09f)))[Index].GetRotation(), Rest), 1.0);
+	Driven.Asset.ClearBoneMapping();
+	// The stream's shoulder still reaches the bone of its own name, now without a delta.
+	EXPECT_LT(AngleDegrees(Driven.Build(StreamFrame(FVector(0, 0.95, 0), {}, Legs(0.42f, 0.40f, 0.09f)))[Index].GetRotation(), Rest), 1e-3);
+}
+
 TEST(ZevoRemapAssetPoseBuild, EveryEditThatChangesTheTableRebuildsIt)
 {
 	// Each edit is made on an asset that has built a pose; the next pose must be the one an
