@@ -1,5 +1,6 @@
 #include "SkeletonImporter.h"
 
+#include "GltfForImport.h"
 #include "Misc/Paths.h"
 
 #include <assimp/Importer.hpp>
@@ -253,7 +254,11 @@ std::vector<std::string> FindJointNames(const aiScene& Scene)
 class FSkeletonBuilder
 {
 public:
-	FSkeletonBuilder(const aiScene& InScene, const FFileFrame& InFrame) : Scene(InScene), Frame(InFrame), List(ListNodes(InScene.mRootNode)) {}
+	/** bInTopNodeIsLibrarys: the scene's top node was added by the import library, not read from the file. */
+	FSkeletonBuilder(const aiScene& InScene, const FFileFrame& InFrame, bool bInTopNodeIsLibrarys)
+		: Scene(InScene), Frame(InFrame), List(ListNodes(InScene.mRootNode)), bTopNodeIsLibrarys(bInTopNodeIsLibrarys)
+	{
+	}
 
 	bool Build(USkeleton& Skeleton, FString& OutError)
 	{
@@ -267,7 +272,8 @@ private:
 	{
 		std::unordered_map<std::string, int> NodeByName;
 		std::unordered_set<std::string> Ambiguous;
-		for (size_t Index = 0; Index < List.Nodes.size(); ++Index)
+		// A top node the library added is no joint, whatever name the library gave it.
+		for (size_t Index = bTopNodeIsLibrarys ? 1 : 0; Index < List.Nodes.size(); ++Index)
 		{
 			if (!NodeByName.emplace(List.Nodes[Index]->mName.C_Str(), static_cast<int>(Index)).second)
 			{
@@ -399,6 +405,7 @@ private:
 	const aiScene& Scene;
 	const FFileFrame& Frame;
 	FNodeList List;
+	bool bTopNodeIsLibrarys = false;
 };
 }
 
@@ -435,12 +442,16 @@ FSkeletonImportResult ImportSkeletonFromFile(const FString& File, FName Skeleton
 	Importer.SetPropertyBool(AI_CONFIG_IMPORT_FBX_READ_LIGHTS, false);
 	Importer.SetPropertyBool(AI_CONFIG_IMPORT_FBX_READ_MATERIALS, false);
 	Importer.SetPropertyBool(AI_CONFIG_IMPORT_FBX_READ_TEXTURES, false);
+	const bool bGltf = Extension == "gltf" || Extension == "glb";
+	const FGltfForImport Gltf = bGltf ? PrepareGltfForImport(*File, Extension == "glb") : FGltfForImport();
 	const aiScene* Scene = nullptr;
 	try
 	{
 		// Formats that store corners per face come back with one vertex per corner; joining them
 		// gives the mesh's own vertices.
-		Scene = Importer.ReadFile(*File, aiProcess_JoinIdenticalVertices);
+		Scene = Gltf.MendedBytes.empty()
+			? Importer.ReadFile(*File, aiProcess_JoinIdenticalVertices)
+			: Importer.ReadFileFromMemory(Gltf.MendedBytes.data(), Gltf.MendedBytes.size(), aiProcess_JoinIdenticalVertices, *Extension);
 	}
 	catch (const std::exception& Exception)
 	{
@@ -464,7 +475,7 @@ FSkeletonImportResult ImportSkeletonFromFile(const FString& File, FName Skeleton
 
 	auto Skeleton = std::make_unique<USkeleton>();
 	Skeleton->Rename(SkeletonName.IsNone() ? FName(*FPaths::GetBaseFilename(File)) : SkeletonName);
-	if (!FSkeletonBuilder(*Scene, Frame).Build(*Skeleton, Reason))
+	if (!FSkeletonBuilder(*Scene, Frame, Gltf.bLibraryAddsTopNode).Build(*Skeleton, Reason))
 	{
 		return Fail(Reason);
 	}

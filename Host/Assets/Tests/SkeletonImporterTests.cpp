@@ -3,7 +3,9 @@
 #include "TestRigs.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
+#include <cstring>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -58,6 +60,80 @@ FSkeletonImportResult ImportText(const FTempProject& Project, const std::string&
 {
 	Project.WriteFile(FileName.c_str(), FString(Contents.data(), static_cast<int32>(Contents.size())));
 	return ImportSkeletonFromFile(Project.GetDir() + FileName.c_str());
+}
+
+// A skinned triangle bound to a chain of joints one metre apart along +Y: the document (its
+// buffer named BufferUri, or none) and the buffer's bytes.
+struct FSkinnedGltf
+{
+	nlohmann::json Document;
+	std::string Buffer;
+};
+
+FSkinnedGltf SkinnedGltf(const std::vector<std::string>& Joints, bool bInverseBindMatrices, const char* BufferUri)
+{
+	FSkinnedGltf Gltf;
+	const auto Append = [&Gltf](const void* Data, size_t Size) {
+		const size_t Offset = Gltf.Buffer.size();
+		Gltf.Buffer.append(static_cast<const char*>(Data), Size);
+		Gltf.Buffer.append((4 - Gltf.Buffer.size() % 4) % 4, '\0');
+		return nlohmann::json{{"buffer", 0}, {"byteOffset", Offset}, {"byteLength", Size}};
+	};
+	const float Positions[9] = {0, 0, 0, 0.1f, 0, 0, 0, 0.1f, 0};
+	const uint8_t JointIndices[12] = {0};
+	const float Weights[12] = {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0};
+	const uint16_t Indices[3] = {0, 1, 2};
+	nlohmann::json& Doc = Gltf.Document;
+	Doc["asset"] = {{"version", "2.0"}};
+	Doc["bufferViews"] = {Append(Positions, sizeof(Positions)), Append(JointIndices, sizeof(JointIndices)), Append(Weights, sizeof(Weights)),
+		Append(Indices, sizeof(Indices))};
+	Doc["accessors"] = {{{"bufferView", 0}, {"componentType", 5126}, {"count", 3}, {"type", "VEC3"}, {"min", {0, 0, 0}}, {"max", {0.1, 0.1, 0}}},
+		{{"bufferView", 1}, {"componentType", 5121}, {"count", 3}, {"type", "VEC4"}},
+		{{"bufferView", 2}, {"componentType", 5126}, {"count", 3}, {"type", "VEC4"}},
+		{{"bufferView", 3}, {"componentType", 5123}, {"count", 3}, {"type", "SCALAR"}}};
+	nlohmann::json Skin = {{"joints", nlohmann::json::array()}};
+	std::vector<float> Matrices;
+	for (size_t Joint = 0; Joint < Joints.size(); ++Joint)
+	{
+		nlohmann::json Node = {{"name", Joints[Joint]}, {"translation", {0, Joint == 0 ? 0.0 : 1.0, 0}}};
+		if (Joint + 1 < Joints.size())
+		{
+			Node["children"] = {Joint + 1};
+		}
+		Doc["nodes"].push_back(Node);
+		Skin["joints"].push_back(Joint);
+		for (int Element = 0; Element < 16; ++Element)
+		{
+			Matrices.push_back(Element % 5 == 0 ? 1.0f : (Element == 13 ? -1.0f * static_cast<float>(Joint) : 0.0f));
+		}
+	}
+	if (bInverseBindMatrices)
+	{
+		Doc["bufferViews"].push_back(Append(Matrices.data(), Matrices.size() * sizeof(float)));
+		Doc["accessors"].push_back({{"bufferView", 4}, {"componentType", 5126}, {"count", Joints.size()}, {"type", "MAT4"}});
+		Skin["inverseBindMatrices"] = 4;
+	}
+	Doc["nodes"].push_back({{"name", "Body"}, {"mesh", 0}, {"skin", 0}});
+	Doc["skins"] = {Skin};
+	Doc["meshes"] = {{{"primitives", {{{"attributes", {{"POSITION", 0}, {"JOINTS_0", 1}, {"WEIGHTS_0", 2}}}, {"indices", 3}}}}}};
+	Doc["scene"] = 0;
+	Doc["scenes"] = {{{"nodes", {0, Joints.size()}}}};
+	Doc["buffers"] = {{{"byteLength", Gltf.Buffer.size()}}};
+	if (BufferUri)
+	{
+		Doc["buffers"][0]["uri"] = BufferUri;
+	}
+	return Gltf;
+}
+
+std::string AsGlb(const FSkinnedGltf& Gltf)
+{
+	std::string Json = Gltf.Document.dump();
+	Json.append((4 - Json.size() % 4) % 4, ' ');
+	const auto U32 = [](uint32_t Value) { return std::string(reinterpret_cast<const char*>(&Value), 4); };
+	const uint32_t Length = static_cast<uint32_t>(12 + 8 + Json.size() + 8 + Gltf.Buffer.size());
+	return U32(0x46546C67) + U32(2) + U32(Length) + U32(static_cast<uint32_t>(Json.size())) + U32(0x4E4F534A) + Json
+		+ U32(static_cast<uint32_t>(Gltf.Buffer.size())) + U32(0x004E4942) + Gltf.Buffer;
 }
 
 FVector ComponentPosition(const USkeleton& Skeleton, const char* BoneName)
@@ -155,4 +231,44 @@ TEST(SkeletonImport, SkeletonIsNamedAfterTheFileUnlessANameIsGiven)
 	const FString File = FString(TestRigsDir().c_str()) + "CmuMocap.bvh";
 	EXPECT_EQ(ImportSkeletonFromFile(File).Skeleton->GetFName(), FName("CmuMocap"));
 	EXPECT_EQ(ImportSkeletonFromFile(File, FName("Walker")).Skeleton->GetFName(), FName("Walker"));
+}
+
+// A skin may leave out its inverse bind matrices (they are identity then): the joints import
+// from a text file with its buffer beside it and from a binary file alike.
+TEST(SkeletonImport, GltfSkinWithoutInverseBindMatricesImportsItsJoints)
+{
+	FTempProject Project;
+	const FSkinnedGltf Text = SkinnedGltf({"Hips", "Spine"}, false, "skin data.bin");
+	Project.WriteFile("sub/skin data.bin", FString(Text.Buffer.data(), static_cast<int32>(Text.Buffer.size())));
+	const std::string Glb = AsGlb(SkinnedGltf({"Hips", "Spine"}, false, nullptr));
+	for (const auto& [File, Contents] : {std::pair<std::string, std::string>{"sub/noskinmatrices.gltf", Text.Document.dump()},
+			 std::pair<std::string, std::string>{"noskinmatrices.glb", Glb}})
+	{
+		const FSkeletonImportResult Result = ImportText(Project, File, Contents);
+		ASSERT_TRUE(Result.Skeleton) << File << ": " << *Result.Error;
+		const FReferenceSkeleton& RefSkeleton = Result.Skeleton->GetReferenceSkeleton();
+		ASSERT_EQ(RefSkeleton.GetNum(), 2) << File;
+		EXPECT_EQ(RefSkeleton.GetParentIndex(RefSkeleton.FindBoneIndex("Spine")), RefSkeleton.FindBoneIndex("Hips")) << File;
+		EXPECT_NEAR(ComponentPosition(*Result.Skeleton, "Spine").Z, 100.0, 1e-3) << File;
+	}
+	// The file itself is left as it was.
+	std::ifstream Written(*(Project.GetDir() + "sub/noskinmatrices.gltf"));
+	EXPECT_EQ(std::string(std::istreambuf_iterator<char>(Written), {}), Text.Document.dump());
+}
+
+// With several roots in its scene the import library adds a top node named "ROOT" of its own; a
+// joint of that name is still the file's joint.
+TEST(SkeletonImport, GltfJointNamedRootBesideOtherSceneRoots)
+{
+	FTempProject Project;
+	for (const bool bMatrices : {true, false})
+	{
+		const FSkinnedGltf Gltf = SkinnedGltf({"ROOT", "Hips"}, bMatrices, nullptr);
+		const FSkeletonImportResult Result = ImportText(Project, bMatrices ? "root.glb" : "root-nomatrices.glb", AsGlb(Gltf));
+		ASSERT_TRUE(Result.Skeleton) << *Result.Error;
+		const FReferenceSkeleton& RefSkeleton = Result.Skeleton->GetReferenceSkeleton();
+		ASSERT_EQ(RefSkeleton.GetNum(), 2);
+		EXPECT_EQ(RefSkeleton.GetBoneName(0).ToString(), FString("ROOT"));
+		EXPECT_EQ(RefSkeleton.GetParentIndex(1), 0);
+	}
 }

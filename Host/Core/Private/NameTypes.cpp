@@ -11,12 +11,14 @@
 
 namespace
 {
-// Index 0 is NAME_None ("None"); every other name is registered on first use and kept for the
-// life of the process. Names are made for every received datagram, so finding a known name
+// Entry 0 is NAME_None ("None"); every other spelling is registered on first use and kept for
+// the life of the process. Each entry also names the comparison entry of its name: the first
+// spelling registered that equals it ignoring case. All spellings of a name hash alike, so they
+// sit in one probe run. Names are made for every received datagram, so finding a known spelling
 // neither copies nor lower-cases its text, and takes no lock: an entry never moves or changes
 // once written, and a slot table is published only when complete (a reader still probing an
-// older one misses only names added since, and then looks again under the lock). Registering a
-// name takes the mutex.
+// older one misses only spellings added since, and then looks again under the lock).
+// Registering a spelling takes the mutex.
 class FNameTable
 {
 public:
@@ -26,28 +28,34 @@ public:
 		return Table;
 	}
 
-	uint32 FindOrAdd(std::string_view Text)
+	struct FIndices
+	{
+		uint32 Comparison = 0;
+		uint32 Display = 0;
+	};
+
+	FIndices FindOrAdd(std::string_view Text)
 	{
 		if (Text.empty())
 		{
-			return 0;
+			return {};
 		}
 		const uint64 Hash = FCString::HashIgnoreCase(Text);
-		size_t Slot = 0;
-		const uint32 Found = Probe(*Current.load(std::memory_order_acquire), Text, Hash, Slot);
-		if (Found != EmptySlot)
+		FProbeResult Found = Probe(*Current.load(std::memory_order_acquire), Text, Hash);
+		if (Found.Exact != EmptySlot)
 		{
-			return Found;
+			return {Entry(Found.Exact).ComparisonIndex, Found.Exact};
 		}
 
 		std::lock_guard Lock(Mutex);
 		FSlotTable& Table = *Current.load(std::memory_order_relaxed);
-		const uint32 Registered = Probe(Table, Text, Hash, Slot);
-		if (Registered != EmptySlot)
+		Found = Probe(Table, Text, Hash);
+		if (Found.Exact != EmptySlot)
 		{
-			return Registered;
+			return {Entry(Found.Exact).ComparisonIndex, Found.Exact};
 		}
-		const uint32 Index = Add(std::string(Text), Hash);
+		const uint32 Index = Add(std::string(Text), Hash, Found.Comparison);
+		const size_t Slot = Found.EmptySlotIndex;
 		if (uint64(Count) * 2 > Table.Mask + 1)
 		{
 			Grow();
@@ -56,7 +64,7 @@ public:
 		{
 			Table.Slots[Slot].store(Index, std::memory_order_release);
 		}
-		return Index;
+		return {Entry(Index).ComparisonIndex, Index};
 	}
 
 	std::string Spelling(uint32 Index) const { return Entry(Index).Spelling; }
@@ -66,6 +74,8 @@ private:
 	{
 		std::string Spelling;
 		uint64 Hash = 0;
+		/** The first registered spelling of the same name ignoring case (this entry's own index if it is that). */
+		uint32 ComparisonIndex = 0;
 	};
 	/** Open addressing over entry indices; at most half full. */
 	struct FSlotTable
@@ -100,22 +110,38 @@ private:
 		}
 	}
 
-	/** The entry for Text, or EmptySlot and in OutSlot the empty slot that ended the search. */
-	uint32 Probe(const FSlotTable& Table, std::string_view Text, uint64 Hash, size_t& OutSlot) const
+	struct FProbeResult
 	{
+		/** The entry of this exact spelling, or EmptySlot. */
+		uint32 Exact = EmptySlot;
+		/** The comparison entry of another spelling of the same name, or EmptySlot. */
+		uint32 Comparison = EmptySlot;
+		/** The empty slot that ended the search (when Exact is EmptySlot). */
+		size_t EmptySlotIndex = 0;
+	};
+
+	FProbeResult Probe(const FSlotTable& Table, std::string_view Text, uint64 Hash) const
+	{
+		FProbeResult Result;
 		for (size_t Slot = Hash & Table.Mask;; Slot = (Slot + 1) & Table.Mask)
 		{
 			const uint32 Index = Table.Slots[Slot].load(std::memory_order_acquire);
 			if (Index == EmptySlot)
 			{
-				OutSlot = Slot;
-				return EmptySlot;
+				Result.EmptySlotIndex = Slot;
+				return Result;
 			}
 			const FEntry& Candidate = Entry(Index);
-			if (Candidate.Hash == Hash && FCString::EqualsIgnoreCase(Candidate.Spelling, Text))
+			if (Candidate.Hash != Hash || !FCString::EqualsIgnoreCase(Candidate.Spelling, Text))
 			{
-				return Index;
+				continue;
 			}
+			if (Candidate.Spelling == Text)
+			{
+				Result.Exact = Index;
+				return Result;
+			}
+			Result.Comparison = Candidate.ComparisonIndex;
 		}
 	}
 
@@ -134,7 +160,7 @@ private:
 	}
 
 	/** Under the mutex: writes the next entry, not yet reachable from any slot. */
-	uint32 Add(std::string Spelling, uint64 Hash)
+	uint32 Add(std::string Spelling, uint64 Hash, uint32 ComparisonIndex)
 	{
 		const uint32 Index = Count++;
 		const auto [Block, Position] = Locate(Index);
@@ -144,7 +170,7 @@ private:
 			Entries = new FEntry[size_t(1) << (Block + FirstBlockBits)];
 			Blocks[Block].store(Entries, std::memory_order_release);
 		}
-		Entries[Position] = FEntry{std::move(Spelling), Hash};
+		Entries[Position] = FEntry{std::move(Spelling), Hash, ComparisonIndex == EmptySlot ? Index : ComparisonIndex};
 		return Index;
 	}
 
@@ -175,17 +201,20 @@ private:
 };
 }
 
-FName::FName(const char* Text) : Index(FNameTable::Get().FindOrAdd(Text ? std::string_view(Text) : std::string_view()))
+FName::FName(const char* Text) : FName(Text ? std::string_view(Text) : std::string_view())
 {
 }
 
-FName::FName(std::string_view Text) : Index(FNameTable::Get().FindOrAdd(Text))
+FName::FName(std::string_view Text)
 {
+	const auto [Comparison, Display] = FNameTable::Get().FindOrAdd(Text);
+	ComparisonIndex = Comparison;
+	DisplayIndex = Display;
 }
 
 FString FName::ToString() const
 {
-	return FString(FNameTable::Get().Spelling(Index));
+	return FString(FNameTable::Get().Spelling(DisplayIndex));
 }
 
 bool FName::LexicalLess(const FName& Other) const

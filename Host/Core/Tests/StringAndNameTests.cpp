@@ -91,12 +91,23 @@ TEST(FCString, AtoiReadsLikeTheCLibraryAndSaturatesBeyondInt32)
 	EXPECT_EQ(FCString::Atoi("-99999999999999999999999"), INT32_MIN);
 }
 
-TEST(FName, IsInternedCaseInsensitivelyAndKeepsTheFirstSpelling)
+TEST(FName, ComparesWithoutCaseAndKeepsEachSpelling)
 {
-	const FName First("ZevoFirstSpelling");
-	const FName Second("zevofirstspelling");
+	const FName First("ZevoOwnSpelling");
+	const FName Second("zevoownspelling");
+	const FName Third("ZEVOOWNSPELLING");
 	EXPECT_EQ(First, Second);
-	EXPECT_STREQ(*Second.ToString(), "ZevoFirstSpelling");
+	EXPECT_EQ(Second, Third);
+	EXPECT_EQ(GetTypeHash(First), GetTypeHash(Third));
+	EXPECT_STREQ(*First.ToString(), "ZevoOwnSpelling");
+	EXPECT_STREQ(*Second.ToString(), "zevoownspelling");
+	EXPECT_STREQ(*Third.ToString(), "ZEVOOWNSPELLING");
+	EXPECT_STREQ(*FName("zevoownspelling").ToString(), "zevoownspelling") << "a spelling met again is found, not re-added";
+
+	TMap<FName, int32> ByName;
+	ByName.Add(First, 1);
+	EXPECT_EQ(ByName.FindRef(Third), 1);
+
 	EXPECT_TRUE(FName("").IsNone());
 	EXPECT_EQ(FName("none"), NAME_None);
 	EXPECT_STREQ(*NAME_None.ToString(), "None");
@@ -122,6 +133,35 @@ TEST(FName, RegistersFromManyThreadsAtOnce)
 	for (int32 I = 0; I < 500; ++I)
 	{
 		EXPECT_EQ(Seen[0][I], Seen[3][I]);
+	}
+}
+
+TEST(FName, RegistersSpellingsOfOneNameFromManyThreadsAtOnce)
+{
+	// Each thread spells the same names its own way: all meet as one name, none loses its spelling.
+	const char* Spellings[4] = {"Joint%d", "joint%d", "JOINT%d", "jOiNt%d"};
+	TArray<FName> Seen[4];
+	std::vector<std::thread> Threads;
+	for (int32 T = 0; T < 4; ++T)
+	{
+		Threads.emplace_back([T, &Seen, &Spellings] {
+			for (int32 I = 0; I < 500; ++I)
+			{
+				Seen[T].Add(FName(*FString::Printf(Spellings[T], I)));
+			}
+		});
+	}
+	for (std::thread& Thread : Threads)
+	{
+		Thread.join();
+	}
+	for (int32 I = 0; I < 500; ++I)
+	{
+		for (int32 T = 0; T < 4; ++T)
+		{
+			EXPECT_EQ(Seen[T][I], Seen[0][I]);
+			EXPECT_STREQ(*Seen[T][I].ToString(), *FString::Printf(Spellings[T], I));
+		}
 	}
 }
 

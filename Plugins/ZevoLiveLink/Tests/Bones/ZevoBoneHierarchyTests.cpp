@@ -239,3 +239,14 @@ TEST(ZevoBoneHierarchyRanking, DropsInvalidCandidatesAndOrdersTheRestBestFirst)
 	EXPECT_TRUE(Ranked[1].Get<0>().Equals("shin_l"));
 	EXPECT_FLOAT_EQ(Ranked[1].Get<1>(), 0.7f);
 }
+
+// A target at the top of its skeleton has no parent to compare: it is neither praised nor blamed.
+TEST(ZevoBoneHierarchyValidation, LeavesARootTargetUncheckedForItsParent)
+{
+	const FZevoHierarchyValidationResult Root = FZevoBoneNameMappings::ValidateBoneHierarchy("Chest", "pelvis", TargetParents, {{"Hips", "spine_01"}});
+	EXPECT_TRUE(Root.bIsValid);
+	EXPECT_FLOAT_EQ(Root.Score, 1.0f);
+	const FZevoHierarchyValidationResult Unlisted =
+		FZevoBoneNameMappings::ValidateBoneHierarchy("Chest", "not_in_skeleton", TargetParents, {{"Hips", "spine_01"}});
+	EXPECT_FLOAT_EQ(Unlisted.Score, 1.0f);
+}

@@ -48,3 +48,23 @@ TEST(ZevoBoneNameNormalization, IsStableOnItsOwnOutputForTheStreamBones)
 		EXPECT_TRUE(FZevoBoneNameMappings::NormalizeBoneName(Once).Equals(Once, ESearchCase::CaseSensitive)) << *Once;
 	}
 }
+
+// Each prefix and suffix goes once: a name that repeats one keeps the second.
+TEST(ZevoBoneNameNormalization, RemovesEachPrefixAndSuffixOnceOnly)
+{
+	const struct
+	{
+		const char* Name;
+		const char* Expected;
+	} Cases[] = {
+		{"bip01_bip01_spine", "bip01spine"},
+		{"def_def_upperarm", "defupperarm"},
+		{"mixamorig:mixamorig:Hips", "hips"}, // "mixamorig:" then the bare "mixamorig", each once
+		{"spine_bind_bind", "spinebind"},
+		{"hand_jnt_jnt", "handjnt"},
+	};
+	for (const auto& Case : Cases)
+	{
+		EXPECT_STREQ(*FZevoBoneNameMappings::NormalizeBoneName(Case.Name), Case.Expected) << Case.Name;
+	}
+}

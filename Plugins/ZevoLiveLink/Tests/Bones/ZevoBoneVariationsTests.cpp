@@ -257,3 +257,25 @@ TEST(ZevoBoneVariations, CoverEveryStreamBoneWithinBounds)
 	EXPECT_EQ(Fewest, 8);
 	EXPECT_GT(Most, 800);
 }
+
+// The whole-name equivalences hold both ways: either name of a pair leads to the other.
+TEST(ZevoBoneVariations, FindWholeNameEquivalencesFromEitherSide)
+{
+	const struct
+	{
+		const char* Name;
+		const char* Member;
+	} Cases[] = {
+		{"lowleg_l", "leftknee"},
+		{"LeftKnee", "lowleg_l"},
+		{"upleg_r", "righthip"},
+		{"RightHip", "upleg_r"},
+		{"lowerlegr", "rightknee"},
+		{"shoulderl", "leftcollar"},
+	};
+	for (const auto& Case : Cases)
+	{
+		const TArray<FString> Variations = FZevoBoneNameMappings::GenerateVariations(Case.Name);
+		EXPECT_TRUE(Variations.Contains(FString(Case.Member))) << Case.Name << " lacks " << Case.Member;
+	}
+}

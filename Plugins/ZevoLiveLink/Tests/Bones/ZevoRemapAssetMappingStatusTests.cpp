@@ -56,3 +56,20 @@ TEST(ZevoRemapAssetMappingStatus, ListsARepeatedSourceBoneTwice)
 	EXPECT_EQ((*Sources)[0], FName("LeftCollar"));
 	EXPECT_EQ((*Sources)[1], FName("LeftCollar"));
 }
+
+// Targets of only white space are no targets: several of them make no duplicate.
+TEST(ZevoRemapAssetMappingStatus, WhiteSpaceTargetsAreNeitherDuplicatesNorUnmapped)
+{
+	FLogCapture Log;
+	UZevoRemapAsset Asset;
+	TMap<FName, FName> Targets = ZevoTestRigs::IdentityTargets();
+	Targets.Add(FName("Neck"), FName(" "));
+	Targets.Add(FName("LeftKnee"), FName(" "));
+	Targets.Add(FName("RightFinger0"), FName("\t"));
+	FZevoRemapAssetTestAccess::SetTargets(Asset, Targets);
+	Asset.UpdateDuplicateDetection();
+	EXPECT_STREQ(*Asset.DuplicateStatusText, "OK");
+	EXPECT_STREQ(*Asset.MissingStatusText, "OK");
+	EXPECT_TRUE(Asset.GetDuplicateTargetBones().IsEmpty());
+	EXPECT_EQ(Log.CountContaining("Duplicate", ELogVerbosity::Warning), 0);
+}

@@ -1,9 +1,12 @@
-// Automatic mapping: for each stream bone, gather candidate bones of the target skeleton by name,
-// score them by name quality, finger and neck vocabulary, parent agreement, side and bones
-// already taken, and write the best into the row. Then report duplicates and unmapped bones.
+// Automatic mapping: the whole target skeleton is read first (its names as words, the body in its
+// tree, the fingers under each hand) and every row it reads is taken as read. For the rows it
+// leaves unread, gather candidate bones of the target skeleton by name, score them by name
+// quality, finger and neck vocabulary, parent agreement and side, refuse bones another row has,
+// and write the best into the row. Then report duplicates and unmapped bones.
 #include "ZevoRemapAssetBase.h"
 
 #include "Animation/Skeleton.h"
+#include "Bones/ZevoSkeletonReader.h"
 
 namespace
 {
@@ -207,12 +210,12 @@ const FName* UZevoRemapAssetBase::FindBestMatchWithHierarchyValidationInternal(F
 		{
 			Score = 0.f;
 		}
+		// A bone another row has is never taken again: a duplicate only ever comes from an edit by hand.
 		for (const auto& Mapped : MappedSoFar)
 		{
 			if (Mapped.Value == Candidate && !Mapped.Key.Equals(Normalized))
 			{
-				Score *= 0.1f;
-				break;
+				return;
 			}
 		}
 		if (Score <= 0.f)
@@ -373,6 +376,22 @@ void UZevoRemapAssetBase::AutoMapFromTargetSkeleton()
 		return Groups[static_cast<int32>(FZevoBoneNameUtils::GetBoneCategory(Bone))];
 	};
 
+	// The rows the whole-skeleton reading reads are taken first; name matching then fills the
+	// rows it leaves unread, parents before children.
+	const FZevoRowReading Reading = FZevoSkeletonReader::Read(FZevoRigTree::FromReferenceSkeleton(RefSkeleton));
+	const auto ChooseTarget = [&](EZevoBoneName Bone, FName StreamName) {
+		const int32 Read = Reading.Get(Bone);
+		if (Read == FZevoRowReading::Unread)
+		{
+			return FindBestMatchWithHierarchyValidation(
+				StreamName, FirstBoneByNormalizedName, BonesByNormalizedName, TargetParents, MappedSoFar, ExpectedHierarchy);
+		}
+		return Read == INDEX_NONE ? NAME_None : RefSkeleton.GetBoneName(Read);
+	};
+	Order.StableSort([&Reading](const FOrdered& A, const FOrdered& B) {
+		return Reading.Get(A.Bone) != FZevoRowReading::Unread && Reading.Get(B.Bone) == FZevoRowReading::Unread;
+	});
+
 	int32 MappedCount = 0;
 	for (const FOrdered& Entry : Order)
 	{
@@ -383,9 +402,8 @@ void UZevoRemapAssetBase::AutoMapFromTargetSkeleton()
 			continue;
 		}
 		const FName StreamName = FZevoBoneNameUtils::EnumToFName(Entry.Bone);
-		const FName Target = FindBestMatchWithHierarchyValidation(
-			StreamName, FirstBoneByNormalizedName, BonesByNormalizedName, TargetParents, MappedSoFar, ExpectedHierarchy);
-		if (Target.IsNone() || Target.ToString().TrimStartAndEnd().IsEmpty())
+		const FName Target = ChooseTarget(Entry.Bone, StreamName);
+		if (Target.IsNone() || Target.ToString().TrimStartAndEnd().IsEmpty() || StreamBonesByTarget.Contains(Target))
 		{
 			continue;
 		}
