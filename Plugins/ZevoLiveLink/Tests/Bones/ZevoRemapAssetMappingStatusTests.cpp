@@ -66,7 +66,7 @@ TEST(ZevoRemapAssetMappingStatus, WhiteSpaceTargetsAreNeitherDuplicatesNorUnmapp
 	Targets.Add(FName("Neck"), FName(" "));
 	Targets.Add(FName("LeftKnee"), FName(" "));
 	Targets.Add(FName("RightFinger0"), FName("\t"));
-	FZevoRemapAssetTestAccess::SetTargets(Asset, Targets);
+	ZevoRemapAssetEdits::SetTargets(Asset, Targets);
 	Asset.UpdateDuplicateDetection();
 	EXPECT_STREQ(*Asset.DuplicateStatusText, "OK");
 	EXPECT_STREQ(*Asset.MissingStatusText, "OK");
