@@ -1,7 +1,7 @@
 // The remap asset's editor-time and per-frame costs: automatic mapping on a 70- and a 250-bone
 // skeleton, the T-pose deltas of a 70-bone target, and the pose build for one stream frame onto
 // it, warm (caches kept) and cold (first frame after an edit).
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "Interfaces/IPluginManager.h"
 #include "Logging/LogMacros.h"
 #include "ReferenceSkeleton.h"

@@ -5,7 +5,7 @@
 //
 // The bytes become a file of the type their start suggests, as a user's file would be named:
 // binary glTF, glTF text, FBX (binary or text), else BVH.
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "AssetFile.h"
 #include "Async/Async.h"
 #include "Interfaces/IPluginManager.h"

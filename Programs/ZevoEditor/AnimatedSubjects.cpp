@@ -106,7 +106,8 @@ TArray<FAnimatedSubjectStatus> FAnimatedSubjects::GetStatuses() const
 	TArray<FAnimatedSubjectStatus> Statuses;
 	for (const std::unique_ptr<FAnimatedMesh>& Mesh : Meshes)
 	{
-		Statuses.Add({Mesh->Subject, Mesh->AssetPath, Mesh->PosesBuilt});
+		Statuses.Add({Mesh->Subject, Mesh->AssetPath, Mesh->PosesBuilt, &Mesh->Mesh->GetAsset(),
+			Mesh->PosesBuilt > 0 ? &Mesh->Mesh->GetPose() : nullptr});
 	}
 	return Statuses;
 }

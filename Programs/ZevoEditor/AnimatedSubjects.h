@@ -11,16 +11,21 @@
 #include <string>
 #include <vector>
 
+class FCompactPose;
 class FTakeWriter;
 class ILiveLinkClient;
+class UZevoRemapAssetBase;
 
-/** One animated subject as the status table shows it. */
+/** One animated subject as the status table and the viewer show it. */
 struct FAnimatedSubjectStatus
 {
 	FName Subject;
 	FString Asset;
 	/** Poses built since the run began; a reader derives poses per second. */
 	int64 PosesBuilt = 0;
+	const UZevoRemapAssetBase* RemapAsset = nullptr;
+	/** The latest built pose (local transforms), null until the first one; valid until the next Tick. */
+	const FCompactPose* Pose = nullptr;
 };
 
 class FAnimatedSubjects

@@ -1,10 +1,10 @@
 #include "RemapCommand.h"
 
 #include "AssetArgument.h"
-#include "AssetFile.h"
+#include "AssetUndoHistory.h"
 #include "EditorProject.h"
 #include "ExitCodes.h"
-#include "Misc/Paths.h"
+#include "LoggedErrors.h"
 #include "PropertyHandle.h"
 #include "RemapDetailsView.h"
 #include "ScopedTransaction.h"
@@ -18,15 +18,6 @@
 
 namespace
 {
-/**
- * Each asset keeps its own undo history (Saved/Undo/Game/Hero/Remap.json), so that undoing one
- * asset never takes back, or loses, an edit of another.
- */
-FString HistoryFile(const FAssetPathArgument& Path)
-{
-	return (FPaths::ProjectSavedDir() / "Undo") + Path.Package + ".json";
-}
-
 bool ParseAssetPath(const std::string& Text, FAssetPathArgument& OutPath)
 {
 	FString Error;
@@ -50,26 +41,34 @@ UZevoRemapAssetBase* LoadRemapAssetOrSayWhy(const FAssetPathArgument& Path)
 	return Asset;
 }
 
-/** The asset with its undo history, ready for an edit; null, with the reason printed, when it cannot be had. */
-UZevoRemapAssetBase* OpenForEdit(const FAssetPathArgument& Path)
+/**
+ * The asset with its undo history, ready for an edit; null, with the reason printed, when it
+ * cannot be had. An asset whose loading reported errors (a field that no longer reads, a skeleton
+ * file missing for a moment) holds less than its file: saving it would write that loss over the
+ * file, so it is edited only when the user says so (bForce).
+ */
+UZevoRemapAssetBase* OpenForEdit(const FAssetPathArgument& Path, bool bForce)
 {
-	if (FPaths::FileExists(HistoryFile(Path)))
+	FAssetUndoHistory::Load(Path);
+	const FLoggedErrors Errors;
+	UZevoRemapAssetBase* Asset = LoadRemapAssetOrSayWhy(Path);
+	if (Asset && Errors.Num() > 0 && !bForce)
 	{
-		FTransactionBuffer::Get().LoadFromFile(HistoryFile(Path));
+		std::fprintf(stderr,
+			"zevo-editor: %s did not load cleanly (see the errors above); saving it now would drop what could not be read. "
+			"Mend the cause, or pass --force to save it as it loaded\n",
+			*Path.ObjectPath());
+		return nullptr;
 	}
-	return LoadRemapAssetOrSayWhy(Path);
+	return Asset;
 }
 
 int SaveEdit(const UZevoRemapAssetBase& Asset, const FAssetPathArgument& Path)
 {
-	if (!FAssetFile::SaveObject(Asset))
+	FString Error;
+	if (!FAssetUndoHistory::SaveWithAsset(Asset, Path, Error))
 	{
-		std::fprintf(stderr, "zevo-editor: could not save %s\n", *Path.ObjectPath());
-		return ExitFailure;
-	}
-	if (!FTransactionBuffer::Get().SaveToFile(HistoryFile(Path)))
-	{
-		std::fprintf(stderr, "zevo-editor: saved %s, but its undo history could not be written\n", *Path.ObjectPath());
+		std::fprintf(stderr, "zevo-editor: %s\n", *Error);
 		return ExitFailure;
 	}
 	return ExitSuccess;
@@ -126,6 +125,7 @@ FRemapCommand::FRemapCommand(CLI::App& App)
 {
 	Command = App.add_subcommand("remap", "Create and edit remap assets");
 	Command->add_option("--project", ProjectDir, "The project folder")->required()->check(CLI::ExistingDirectory);
+	Command->add_flag("--force", bForce, "Edit an asset even though loading it reported errors (what could not be read is then lost)");
 	Command->fallthrough();
 	Command->require_subcommand(0, 1);
 	const auto AddAsset = [this](CLI::App* Sub) { Sub->add_option("asset", Asset, "The remap asset (/Game/Path/Name)")->required(); };
@@ -205,7 +205,7 @@ int FRemapCommand::Create(const FAssetPathArgument& Path)
 
 int FRemapCommand::Set(const FAssetPathArgument& Path)
 {
-	UZevoRemapAssetBase* Target = OpenForEdit(Path);
+	UZevoRemapAssetBase* Target = OpenForEdit(Path, bForce);
 	if (!Target)
 	{
 		return ExitFailure;
@@ -254,7 +254,7 @@ int FRemapCommand::Show(const FAssetPathArgument& Path)
 
 int FRemapCommand::AutoMap(const FAssetPathArgument& Path)
 {
-	UZevoRemapAssetBase* Target = OpenForEdit(Path);
+	UZevoRemapAssetBase* Target = OpenForEdit(Path, bForce);
 	if (!Target)
 	{
 		return ExitFailure;
@@ -273,7 +273,7 @@ int FRemapCommand::AutoMap(const FAssetPathArgument& Path)
 
 int FRemapCommand::Clear(const FAssetPathArgument& Path)
 {
-	UZevoRemapAssetBase* Target = OpenForEdit(Path);
+	UZevoRemapAssetBase* Target = OpenForEdit(Path, bForce);
 	if (!Target)
 	{
 		return ExitFailure;
@@ -287,7 +287,7 @@ int FRemapCommand::Clear(const FAssetPathArgument& Path)
 
 int FRemapCommand::Undo(const FAssetPathArgument& Path)
 {
-	UZevoRemapAssetBase* Target = OpenForEdit(Path);
+	UZevoRemapAssetBase* Target = OpenForEdit(Path, bForce);
 	if (!Target)
 	{
 		return ExitFailure;

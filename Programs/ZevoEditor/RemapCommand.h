@@ -1,8 +1,8 @@
 #pragma once
 // "zevo-editor remap": creating and editing remap assets without a window. Every edit goes
 // through the property editor's path (clamps apply and the asset's own change handling runs),
-// is saved atomically, and is kept in the asset's undo history (Saved/Undo/<asset path>.json) so
-// that `remap undo` can take it back in a later run.
+// is saved atomically, and is kept in the asset's undo history (see FAssetUndoHistory) so that
+// `remap undo` can take it back in a later run.
 #include <CLI/CLI.hpp>
 #include <string>
 
@@ -36,4 +36,5 @@ private:
 	std::string Property;
 	std::string Value;
 	bool bJson = false;
+	bool bForce = false;
 };

@@ -12,6 +12,8 @@
 #include "LiveLinkClient.h"
 #include "StatusTable.h"
 #include "TakeWriter.h"
+#include "ViewerServer.h"
+#include "ViewerSnapshot.h"
 
 #include <atomic>
 #include <cmath>
@@ -56,6 +58,27 @@ void Print(const FString& Text)
 	std::fputs(*Text, stdout);
 	std::fflush(stdout);
 }
+
+/** Listens for the viewer's pages and says where to open it; null (with the reason printed) when
+ *  the address cannot be listened on. */
+std::unique_ptr<FViewerServer> StartViewer(const FIPv4Endpoint& Endpoint)
+{
+	FString Error;
+	std::unique_ptr<FViewerServer> Server = FViewerServer::Start(Endpoint, Error);
+	if (!Server)
+	{
+		std::fprintf(stderr, "zevo-editor: --view: %s\n", *Error);
+		return nullptr;
+	}
+	const FIPv4Endpoint Listening = Server->GetEndpoint();
+	if (!(Listening.Address == FIPv4Address::InternalLoopback))
+	{
+		UE_LOG(LogTemp, Warning, "Viewer: listening on %s: the page can be opened from that network, by anyone on it",
+			*Listening.ToString());
+	}
+	Print(FString::Printf("Viewer: open http://%s/ in a browser\n", *Listening.ToString()));
+	return Server;
+}
 }
 
 FRunCommand::FRunCommand(CLI::App& App)
@@ -73,6 +96,10 @@ FRunCommand::FRunCommand(CLI::App& App)
 	Command->add_option("--animate", Animations,
 		"On every frame, build the pose of a mesh of the remap asset's target skeleton from the subject (repeatable)")
 		->check(FAnimatedSubjects::ArgumentValidator());
+	Command->add_option("--view", ViewEndpoint,
+		"Serve the live viewer on this port of 127.0.0.1, or of the given address (0.0.0.0: every network of this "
+		"machine); port 0 picks a free one")
+		->check(ViewerEndpointValidator());
 	Command->add_flag("--demo", bDemo,
 		FString::Printf("Stream the built-in performance (%d actors, %d prop, %g Hz) to the project's enabled saved connections and "
 						"animate its first actor with the project's %s",
@@ -88,6 +115,12 @@ int FRunCommand::Execute()
 	}
 	FGameThread::RegisterCurrentThread();
 	InstallExitSignals();
+	// First, so that an address in use ends the run before anything else starts.
+	std::unique_ptr<FViewerServer> Viewer;
+	if (!ViewEndpoint.empty() && !(Viewer = StartViewer(ParseViewerEndpointArgument(ViewEndpoint))))
+	{
+		return ExitUsageError;
+	}
 
 	FLiveLinkClient Client;
 	FAnimatedSubjects Animated(Client);
@@ -143,6 +176,7 @@ int FRunCommand::Execute()
 	const auto RunSeconds = [StartSeconds] { return FPlatformTime::Seconds() - StartSeconds; };
 	FStatusTable Status;
 	double NextStatusSeconds = 1.0;
+	FViewerSnapshot Snapshot;
 	FEngineLoop Loop;
 	Loop.OnTick([&](double DeltaSeconds) {
 		Client.Tick();
@@ -150,6 +184,10 @@ int FRunCommand::Execute()
 		World.Tick(DeltaSeconds, Loop.GetFrameCount());
 		Animated.Tick(DeltaSeconds);
 		const double Now = RunSeconds();
+		if (Viewer)
+		{
+			Viewer->Publish(Snapshot.Take(Client, World.GetActors(), Animated.GetStatuses(), Now, Loop.GetFrameCount()));
+		}
 		if (Now >= NextStatusSeconds)
 		{
 			Print(Status.Format(Client, World.GetActors(), Animated.GetStatuses(), Now));

@@ -5,7 +5,8 @@
 // of a remap asset's target skeleton from a subject for each --animate, can record the client's
 // traffic and the built poses as a take, plays the project's main level and runs the engine loop until
 // Ctrl-C or the end of --for. With --demo it also streams the built-in performance to the saved
-// connections and animates its first actor. Either ending is an editor exit: play ends, the
+// connections and animates its first actor. With --view it serves the live viewer: after every
+// engine tick it takes the viewer's state and hands it to the viewer's network thread. Either ending is an editor exit: play ends, the
 // client shuts its sources down (they keep their saved connections), then the modules shut down.
 #include <CLI/CLI.hpp>
 #include <string>
@@ -28,5 +29,6 @@ private:
 	std::vector<std::string> AddedSources;
 	std::string RecordFile;
 	std::vector<std::string> Animations;
+	std::string ViewEndpoint;
 	bool bDemo = false;
 };

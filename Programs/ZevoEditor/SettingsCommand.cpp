@@ -1,8 +1,10 @@
 #include "SettingsCommand.h"
 
+#include "DisplayText.h"
 #include "EditorProject.h"
 #include "EndpointArgument.h"
 #include "ExitCodes.h"
+#include "LoggedErrors.h"
 #include "ZevoLiveLinkSettings.h"
 
 #include <cstdio>
@@ -17,7 +19,7 @@ void PrintSettings(const UZevoLiveLinkSettings& Settings)
 	int32 Number = 0;
 	for (const FZevoLiveLinkConnectionInfo& Connection : Settings.SavedConnections)
 	{
-		const FString Endpoint = FString::Printf("%s:%d", *Connection.IPAddress, Connection.Port);
+		const FString Endpoint = FString::Printf("%s:%d", *ToDisplayText(Connection.IPAddress), Connection.Port);
 		std::printf("  %d  %-22s %s\n", ++Number, *Endpoint, Connection.bEnabled ? "enabled" : "disabled");
 	}
 }
@@ -55,8 +57,10 @@ int FSettingsCommand::Execute()
 	if (List->parsed())
 	{
 		PrintSettings(*Settings);
+		return ExitSuccess;
 	}
-	else if (Add->parsed())
+	const FLoggedErrors Errors;
+	if (Add->parsed())
 	{
 		Settings->AddOrUpdateConnection(ParseEndpointArgument(EndpointText));
 	}
@@ -74,5 +78,5 @@ int FSettingsCommand::Execute()
 	{
 		Settings->ClearAllConnections();
 	}
-	return ExitSuccess;
+	return Errors.Num() == 0 ? ExitSuccess : ExitFailure;
 }

@@ -2,6 +2,7 @@
 
 #include "GltfForImport.h"
 #include "Misc/Paths.h"
+#include "SkeletonFileLimits.h"
 
 #include <assimp/Importer.hpp>
 #include <assimp/config.h>
@@ -429,9 +430,14 @@ FSkeletonImportResult ImportSkeletonFromFile(const FString& File, FName Skeleton
 	{
 		return Fail("the file does not exist");
 	}
-	if (std::filesystem::file_size(*File, FileError) == 0 && !FileError)
+	const std::uintmax_t SizeBytes = std::filesystem::file_size(*File, FileError);
+	if (SizeBytes == 0 && !FileError)
 	{
 		return Fail("the file is empty");
+	}
+	if (const FString Problem = FindSkeletonFileLimitProblem(File, Extension, FileError ? 0 : SizeBytes); !Problem.IsEmpty())
+	{
+		return Fail(Problem);
 	}
 
 	Assimp::Importer Importer;

@@ -24,6 +24,12 @@
 
 #include <memory>
 
+/** Files larger than this are refused before they are read. */
+inline constexpr int64 MaxSkeletonFileBytes = int64(512) << 20;
+/** A BVH whose joint chains run deeper than this is refused before it is read; real rigs stay
+ *  far below it (a human body with fingers is about 30 joints deep). */
+inline constexpr int32 MaxBvhJointDepth = 1000;
+
 struct FSkeletonImportResult
 {
 	/** The new skeleton; null when the import failed. */

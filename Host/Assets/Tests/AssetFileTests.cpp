@@ -29,7 +29,7 @@ TEST(AssetFile, GoldenAssetKeepsLoadingWithItsReferences)
 	FTempProject Project;
 	const FString Folder = UniqueName("Golden");
 	Project.WriteFile("Content/" + Folder + "/TestAsset.json",
-		GoldenFile("TestAsset.json").Replace("/Game/Golden/", "/Game/" + Folder + "/"));
+		GoldenFile("TestAsset.json").Replace("/Game/Golden/", *("/Game/" + Folder + "/")));
 	Project.WriteFile("Content/" + Folder + "/TestSkeleton.json", GoldenFile("TestSkeleton.json"));
 	FLogCapture Log;
 
@@ -58,7 +58,7 @@ TEST(AssetFile, GoldenAssetKeepsLoadingWithItsReferences)
 	EXPECT_EQ(Asset->Samples, (TArray<float>{0.1f, 1.5f, -7.0f}));
 
 	// Written back, the asset is the golden text again (apart from where it lives).
-	EXPECT_EQ(FAssetFile::ToJson(*Asset).Replace("/Game/" + Folder + "/", "/Game/Golden/"), GoldenFile("TestAsset.json"));
+	EXPECT_EQ(FAssetFile::ToJson(*Asset).Replace(*("/Game/" + Folder + "/"), "/Game/Golden/"), GoldenFile("TestAsset.json"));
 }
 
 TEST(AssetFile, SavedAssetsLoadBackIdenticallyAndOncePerProcess)

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -190,6 +191,49 @@ TEST(SkeletonImport, UnreadableFilesGiveOneErrorAndNoSkeleton)
 	const FSkeletonImportResult Missing = ImportSkeletonFromFile(Project.GetDir() + "missing.fbx");
 	EXPECT_EQ(Missing.Skeleton, nullptr);
 	EXPECT_TRUE(Missing.Error.EndsWith("': the file does not exist")) << *Missing.Error;
+}
+
+namespace
+{
+/** A BVH whose one chain is Depth joints deep, each a centimetre above its parent. */
+std::string BvhChain(int32 Depth)
+{
+	std::string Text = "HIERARCHY\nROOT J0\n{\nOFFSET 0 0 0\nCHANNELS 6 Xposition Yposition Zposition Zrotation Xrotation Yrotation\n";
+	for (int32 Joint = 1; Joint < Depth; ++Joint)
+	{
+		Text += "JOINT J" + std::to_string(Joint) + "\n{\nOFFSET 0 1 0\nCHANNELS 3 Zrotation Xrotation Yrotation\n";
+	}
+	Text += "End Site\n{\nOFFSET 0 1 0\n}\n";
+	Text += std::string(Depth, '}') + "\nMOTION\nFrames: 1\nFrame Time: 0.0333\n0 0 0";
+	for (int32 Joint = 0; Joint < Depth; ++Joint)
+	{
+		Text += " 0 0 0";
+	}
+	return Text + "\n";
+}
+}
+
+TEST(SkeletonImport, FilesPastTheLimitsAreRefusedBeforeTheyAreRead)
+{
+	FTempProject Project;
+	const FSkeletonImportResult Deepest = ImportText(Project, "deepest.bvh", BvhChain(MaxBvhJointDepth));
+	ASSERT_NE(Deepest.Skeleton, nullptr) << *Deepest.Error;
+	EXPECT_EQ(Deepest.Skeleton->GetReferenceSkeleton().GetNum(), MaxBvhJointDepth);
+
+	// The library would overflow the stack on this one and end the program.
+	const FSkeletonImportResult TooDeep = ImportText(Project, "too-deep.bvh", BvhChain(30000));
+	EXPECT_EQ(TooDeep.Skeleton, nullptr);
+	EXPECT_TRUE(TooDeep.Error.EndsWith(FString::Printf("its joint chains are more than %d joints deep", MaxBvhJointDepth))) << *TooDeep.Error;
+
+	// Sparse: the size is what counts, nothing is written.
+	const std::string Huge = std::string(*Project.GetDir()) + "huge.fbx";
+	{
+		std::ofstream Create(Huge);
+	}
+	std::filesystem::resize_file(Huge, MaxSkeletonFileBytes + 1);
+	const FSkeletonImportResult TooLarge = ImportSkeletonFromFile(FString(Huge.c_str()));
+	EXPECT_EQ(TooLarge.Skeleton, nullptr);
+	EXPECT_TRUE(TooLarge.Error.EndsWith("the file is larger than 512 MiB")) << *TooLarge.Error;
 }
 
 TEST(SkeletonImport, FbxUnitAndAxesDeclaredByTheFileAreHonoured)

@@ -1,8 +1,11 @@
 #include "Misc/FileHelper.h"
 
 #include <atomic>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
 #include <string>
 #include <unistd.h>
 
@@ -88,10 +91,28 @@ std::string Utf8ToUtf16LeWithBom(const std::string& In)
 	return Out;
 }
 
+// A save writes "<file>.tmp<pid>.<sequence>" beside the file, then renames it over the file.
+constexpr const char* TemporaryMarker = ".tmp";
+
+/** The process id in a temporary file's name, or 0 when the name is not one of ours. */
+pid_t WriterOfTemporaryFile(const std::string& Name)
+{
+	const size_t Marker = Name.rfind(TemporaryMarker);
+	const size_t Dot = Marker == std::string::npos ? std::string::npos : Name.find('.', Marker + 4);
+	if (Marker == 0 || Dot == std::string::npos || Dot == Marker + 4 || Dot + 1 == Name.size())
+	{
+		return 0;
+	}
+	const std::string Pid = Name.substr(Marker + 4, Dot - Marker - 4);
+	const std::string Sequence = Name.substr(Dot + 1);
+	const auto AllDigits = [](const std::string& Text) { return Text.find_first_not_of("0123456789") == std::string::npos; };
+	return AllDigits(Pid) && AllDigits(Sequence) && Pid.size() < 10 ? static_cast<pid_t>(std::stol(Pid)) : 0;
+}
+
 bool WriteAtomically(const char* Filename, const void* Data, size_t Count)
 {
 	static std::atomic<uint32> Sequence{0};
-	const std::string Temporary = std::string(Filename) + ".tmp" + std::to_string(getpid()) + "." + std::to_string(Sequence++);
+	const std::string Temporary = std::string(Filename) + TemporaryMarker + std::to_string(getpid()) + "." + std::to_string(Sequence++);
 	const int File = ::open(Temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
 	if (File < 0)
 	{
@@ -193,4 +214,22 @@ bool FFileHelper::SaveStringToFile(const FString& String, const char* Filename, 
 bool FFileHelper::SaveArrayToFile(const TArray<uint8>& Bytes, const char* Filename)
 {
 	return WriteAtomically(Filename, Bytes.GetData(), static_cast<size_t>(Bytes.Num()));
+}
+
+int32 FFileHelper::RemoveStaleTemporaryFiles(const FString& Directory)
+{
+	int32 Removed = 0;
+	std::error_code Error;
+	for (std::filesystem::recursive_directory_iterator It(*Directory, Error), End; !Error && It != End; It.increment(Error))
+	{
+		const pid_t Writer = It->is_regular_file(Error) ? WriterOfTemporaryFile(It->path().filename().string()) : 0;
+		// kill with signal 0 only asks whether the process exists.
+		const bool bWriterGone = Writer > 0 && Writer != getpid() && ::kill(Writer, 0) != 0 && errno == ESRCH;
+		std::error_code RemoveError;
+		if (bWriterGone && std::filesystem::remove(It->path(), RemoveError))
+		{
+			++Removed;
+		}
+	}
+	return Removed;
 }

@@ -8,6 +8,11 @@
 
 std::atomic<bool> GIsRequestingExit{false};
 
+bool IsEngineExitRequested()
+{
+	return GIsRequestingExit;
+}
+
 namespace
 {
 // Two vectors that keep their capacity: producers append to Pending; the pump swaps it with

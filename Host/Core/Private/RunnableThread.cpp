@@ -1,4 +1,6 @@
-#include "HAL/Runnable.h"
+#include "Async/Async.h"
+#include "HAL/PlatformProcess.h"
+#include "HAL/RunnableThread.h"
 
 #include <pthread.h>
 #include <sched.h>

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace
 {
@@ -14,11 +15,15 @@ bool CharsEqual(char A, char B, ESearchCase::Type SearchCase)
 	return SearchCase == ESearchCase::CaseSensitive ? A == B : FChar::ToLower(A) == FChar::ToLower(B);
 }
 
-bool RangeEquals(const std::string& Text, size_t At, const std::string& Sub, ESearchCase::Type SearchCase)
+bool RangeEquals(const std::string& Text, size_t At, std::string_view Sub, ESearchCase::Type SearchCase)
 {
 	if (At + Sub.size() > Text.size())
 	{
 		return false;
+	}
+	if (SearchCase == ESearchCase::CaseSensitive)
+	{
+		return std::string_view(Text).substr(At, Sub.size()) == Sub;
 	}
 	for (size_t I = 0; I < Sub.size(); ++I)
 	{
@@ -120,120 +125,121 @@ int32 FString::Compare(const FString& Other, ESearchCase::Type SearchCase) const
 	return Data.size() == Other.Data.size() ? 0 : (Data.size() < Other.Data.size() ? -1 : 1);
 }
 
-bool FString::StartsWith(const FString& Prefix, ESearchCase::Type SearchCase) const
+bool FString::EqualsIgnoringCase(size_t At, std::string_view Sub) const
 {
-	return RangeEquals(Data, 0, Prefix.Data, SearchCase);
+	return RangeEquals(Data, At, Sub, ESearchCase::IgnoreCase);
 }
 
-bool FString::EndsWith(const FString& Suffix, ESearchCase::Type SearchCase) const
+int32 FString::FindOtherwise(std::string_view Sub, ESearchCase::Type SearchCase, ESearchDir::Type Dir, int32 StartPosition) const
 {
-	return Suffix.Data.size() <= Data.size() && RangeEquals(Data, Data.size() - Suffix.Data.size(), Suffix.Data, SearchCase);
-}
-
-int32 FString::Find(const FString& Sub, ESearchCase::Type SearchCase, ESearchDir::Type Dir, int32 StartPosition) const
-{
-	if (Sub.Data.empty())
-	{
-		return 0;
-	}
-	if (Sub.Data.size() > Data.size())
+	if (Sub.size() > Data.size())
 	{
 		return INDEX_NONE;
 	}
-	const int32 Last = static_cast<int32>(Data.size() - Sub.Data.size());
+	const int32 Last = static_cast<int32>(Data.size() - Sub.size());
 	if (Dir == ESearchDir::FromStart)
 	{
 		for (int32 At = StartPosition == INDEX_NONE ? 0 : std::max(0, StartPosition); At <= Last; ++At)
 		{
-			if (RangeEquals(Data, At, Sub.Data, SearchCase))
+			if (RangeEquals(Data, At, Sub, SearchCase))
 			{
 				return At;
 			}
 		}
+		return INDEX_NONE;
 	}
-	else
+	for (int32 At = StartPosition == INDEX_NONE ? Last : std::min(Last, StartPosition - static_cast<int32>(Sub.size())); At >= 0; --At)
 	{
-		for (int32 At = StartPosition == INDEX_NONE ? Last : std::min(Last, StartPosition - static_cast<int32>(Sub.Data.size())); At >= 0; --At)
+		if (RangeEquals(Data, At, Sub, SearchCase))
 		{
-			if (RangeEquals(Data, At, Sub.Data, SearchCase))
-			{
-				return At;
-			}
+			return At;
 		}
 	}
 	return INDEX_NONE;
 }
 
-bool FString::FindChar(char Character, int32& OutIndex) const
-{
-	const size_t At = Data.find(Character);
-	OutIndex = At == std::string::npos ? INDEX_NONE : static_cast<int32>(At);
-	return OutIndex != INDEX_NONE;
-}
-
-FString FString::Replace(const FString& From, const FString& To, ESearchCase::Type SearchCase) const
+FString FString::Replace(const TCHAR* From, const TCHAR* To, ESearchCase::Type SearchCase) const
 {
 	FString Copy = *this;
 	Copy.ReplaceInline(From, To, SearchCase);
 	return Copy;
 }
 
-int32 FString::ReplaceInline(const FString& From, const FString& To, ESearchCase::Type SearchCase)
+int32 FString::ReplaceText(std::string_view From, std::string_view To, ESearchCase::Type SearchCase)
 {
-	if (From.Data.empty() || Data.size() < From.Data.size())
+	const auto FindFrom = [&](size_t Start) {
+		if (SearchCase == ESearchCase::CaseSensitive)
+		{
+			return Data.find(From, Start);
+		}
+		for (size_t At = Start; At + From.size() <= Data.size(); ++At)
+		{
+			if (RangeEquals(Data, At, From, SearchCase))
+			{
+				return At;
+			}
+		}
+		return std::string::npos;
+	};
+	size_t At = FindFrom(0);
+	if (At == std::string::npos)
 	{
 		return 0;
 	}
-	std::string Result;
 	int32 Count = 0;
-	size_t At = 0;
-	while (At < Data.size())
+	if (To.size() <= From.size())
 	{
-		if (RangeEquals(Data, At, From.Data, SearchCase))
+		// Nothing grows: the text is rewritten in place, the part still to search never yet written.
+		size_t Write = At;
+		size_t Read = At;
+		for (; At != std::string::npos; At = FindFrom(Read))
 		{
-			if (Count == 0)
-			{
-				Result.reserve(Data.size());
-				Result.append(Data, 0, At);
-			}
-			Result += To.Data;
-			At += From.Data.size();
+			std::memmove(Data.data() + Write, Data.data() + Read, At - Read);
+			Write += At - Read;
+			std::memcpy(Data.data() + Write, To.data(), To.size());
+			Write += To.size();
+			Read = At + From.size();
 			++Count;
 		}
-		else
-		{
-			if (Count > 0)
-			{
-				Result += Data[At];
-			}
-			++At;
-		}
+		std::memmove(Data.data() + Write, Data.data() + Read, Data.size() - Read);
+		Data.resize(Write + Data.size() - Read);
+		return Count;
 	}
-	if (Count > 0)
+	std::string Result;
+	Result.reserve(Data.size() + To.size() - From.size());
+	size_t Copied = 0;
+	for (; At != std::string::npos; At = FindFrom(At + From.size()))
 	{
-		Data = std::move(Result);
+		Result.append(Data, Copied, At - Copied);
+		Result.append(To);
+		Copied = At + From.size();
+		++Count;
 	}
+	Result.append(Data, Copied);
+	Data = std::move(Result);
 	return Count;
 }
 
-bool FString::RemoveFromStart(const FString& Prefix, ESearchCase::Type SearchCase)
+FString& FString::AppendChar(UCS2CHAR Character)
 {
-	if (Prefix.Data.empty() || !StartsWith(Prefix, SearchCase))
+	// One, two or three UTF-8 bytes: every 16-bit character is a code point of its own here.
+	const uint32 Code = Character;
+	if (Code < 0x80)
 	{
-		return false;
+		Data += static_cast<char>(Code);
 	}
-	Data.erase(0, Prefix.Data.size());
-	return true;
-}
-
-bool FString::RemoveFromEnd(const FString& Suffix, ESearchCase::Type SearchCase)
-{
-	if (Suffix.Data.empty() || !EndsWith(Suffix, SearchCase))
+	else if (Code < 0x800)
 	{
-		return false;
+		Data += static_cast<char>(0xC0 | (Code >> 6));
+		Data += static_cast<char>(0x80 | (Code & 0x3F));
 	}
-	Data.erase(Data.size() - Suffix.Data.size());
-	return true;
+	else
+	{
+		Data += static_cast<char>(0xE0 | (Code >> 12));
+		Data += static_cast<char>(0x80 | ((Code >> 6) & 0x3F));
+		Data += static_cast<char>(0x80 | (Code & 0x3F));
+	}
+	return *this;
 }
 
 FString FString::ToLower() const

@@ -4,7 +4,7 @@
 // TArray, TMap (TPair), TSet, TTuple; TSharedPtr, TSharedRef, TWeakPtr, MakeShared,
 // TSharedFromThis; TFunction, TUniqueFunction; FVector, FQuat, FRotator, FTransform,
 // FLinearColor, FMath; FGuid; FDateTime, FTimespan, FPlatformTime (with FHostClock, which tests
-// advance); UE_LOG and LogTemp (with FLogCapture for tests); GIsRequestingExit.
+// advance); UE_LOG and LogTemp (with FLogCapture for tests); IsEngineExitRequested.
 // Files, paths, threads and the game-thread queue have their own headers (Misc/Paths.h,
 // Misc/FileHelper.h, HAL/PlatformFileManager.h, HAL/Runnable.h, Async/Async.h), and so do
 // delegates (Delegates/Delegate.h: TDelegate, TMulticastDelegate, FDelegateHandle), attributes
@@ -17,9 +17,11 @@
 #include "Containers/UnrealString.h"
 #include "HAL/Platform.h"
 #include "HAL/PlatformTime.h"
+#include "HAL/UnrealMemory.h"
 #include "Internationalization/Text.h"
 #include "Logging/LogMacros.h"
 #include "Math/Color.h"
+#include "Math/NumericLimits.h"
 #include "Math/Quat.h"
 #include "Math/Rotator.h"
 #include "Math/Transform.h"
@@ -31,4 +33,5 @@
 #include "Templates/Function.h"
 #include "Templates/SharedPointer.h"
 #include "Templates/Tuple.h"
+#include "Templates/UnrealTemplate.h"
 #include "UObject/NameTypes.h"

@@ -1,12 +1,18 @@
 #include "Async/Async.h"
 #include "CoreMinimal.h"
 #include "HAL/PlatformFileManager.h"
-#include "HAL/Runnable.h"
+#include "HAL/PlatformProcess.h"
+#include "HAL/RunnableThread.h"
+#include "HAL/ThreadSafeBool.h"
+#include "HAL/ThreadSafeCounter.h"
 #include "Misc/FileHelper.h"
+#include "Misc/Paths.h"
 #include "TempProject.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 TEST(FFileHelper, SavesAsciiAsBytesAndOtherTextAsUtf16WithBom)
 {
@@ -35,6 +41,35 @@ TEST(FFileHelper, FailedSaveLeavesThePreviousFileWhole)
 	EXPECT_STREQ(*Project.ReadFile("kept.txt"), "old");
 	FString Missing;
 	EXPECT_FALSE(FFileHelper::LoadFileToString(Missing, *(Project.GetDir() + "nothing.txt")));
+}
+
+TEST(FFileHelper, RemovesOnlyTheTemporaryFilesOfProcessesThatAreGone)
+{
+	FTempProject Project;
+	const pid_t Dead = fork();
+	if (Dead == 0)
+	{
+		_exit(0);
+	}
+	waitpid(Dead, nullptr, 0);
+	const FString Alive = FString::FromInt(getpid());
+	const FString Gone = FString::FromInt(Dead);
+	const char* const Kept[] = {"Remap.json", "notes.tmpl", "Hero.json.tmp", "Hero.json.tmp12x.3"};
+	Project.WriteFile("Content/Hero/Remap.json.tmp" + Gone + ".0", "{");
+	Project.WriteFile("Saved/Undo/Remap.json.tmp" + Gone + ".17", "{");
+	Project.WriteFile("Content/Hero/Remap.json.tmp" + Alive + ".0", "{");
+	for (const char* Name : Kept)
+	{
+		Project.WriteFile(FString("Content/") + Name, "x");
+	}
+
+	EXPECT_EQ(FFileHelper::RemoveStaleTemporaryFiles(Project.GetDir()), 2);
+	EXPECT_FALSE(FPaths::FileExists(Project.GetDir() + "Content/Hero/Remap.json.tmp" + Gone + ".0"));
+	EXPECT_TRUE(FPaths::FileExists(Project.GetDir() + "Content/Hero/Remap.json.tmp" + Alive + ".0")) << "its writer still runs";
+	for (const char* Name : Kept)
+	{
+		EXPECT_TRUE(FPaths::FileExists(Project.GetDir() + "Content/" + Name)) << Name;
+	}
 }
 
 TEST(FGameThread, WakesAWaitingLoopAsSoonAsATaskIsQueued)

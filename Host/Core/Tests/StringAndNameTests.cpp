@@ -1,3 +1,4 @@
+#include "Containers/StringView.h"
 #include "CoreMinimal.h"
 #include "Misc/CString.h"
 
@@ -18,6 +19,72 @@ TEST(FString, ReplaceKeepsTheCaseOfTheRest)
 	EXPECT_STREQ(*FString("a_b_c").Replace("_", ""), "abc");
 	EXPECT_STREQ(*FString("aaa").Replace("aa", "b"), "ba");
 	EXPECT_STREQ(*FString("x").Replace("", "y"), "x");
+}
+
+TEST(FString, ReplaceInlineShrinksInPlaceGrowsIntoACopyAndCountsEachReplacement)
+{
+	struct FCase
+	{
+		const char* Text;
+		const char* From;
+		const char* To;
+		ESearchCase::Type SearchCase;
+		const char* Expected;
+		int32 Count;
+	};
+	const FCase Cases[] = {
+		{"l_arm_l_", "_l", "l", ESearchCase::CaseSensitive, "l_arml_", 1},
+		{"_l_l_l", "_l", "", ESearchCase::CaseSensitive, "", 3},
+		{"ab_L", "_l", "l", ESearchCase::CaseSensitive, "ab_L", 0},
+		{"ab_L", "_l", "l", ESearchCase::IgnoreCase, "abl", 1},
+		{"left_leftleft", "left", "l", ESearchCase::CaseSensitive, "l_ll", 3},
+		{"a.l.l", ".l", ".left", ESearchCase::CaseSensitive, "a.left.left", 2},
+		{"x", "x", "yyy", ESearchCase::CaseSensitive, "yyy", 1},
+		{"xyz", "xyzw", "", ESearchCase::CaseSensitive, "xyz", 0},
+	};
+	for (const FCase& Case : Cases)
+	{
+		FString Text(Case.Text);
+		EXPECT_EQ(Text.ReplaceInline(Case.From, Case.To, Case.SearchCase), Case.Count) << Case.Text << " " << Case.From;
+		EXPECT_STREQ(*Text, Case.Expected) << Case.Text << " " << Case.From;
+	}
+}
+
+TEST(FString, CaseSensitiveSearchesFindOnlyWholeOccurrences)
+{
+	// A partial match at the very end must not count, nor one cut off by the end of the text.
+	EXPECT_TRUE(FString("thumb_01_l").Contains("_l", ESearchCase::CaseSensitive));
+	EXPECT_FALSE(FString("thumb_01_").Contains("_l", ESearchCase::CaseSensitive));
+	EXPECT_FALSE(FString("abab").Contains("abc", ESearchCase::CaseSensitive));
+	EXPECT_TRUE(FString("aab").Contains("ab", ESearchCase::CaseSensitive));
+	EXPECT_TRUE(FString("abc").Contains("", ESearchCase::CaseSensitive));
+	EXPECT_FALSE(FString("ABC").Contains("abc", ESearchCase::CaseSensitive));
+	EXPECT_TRUE(FString("ABC").Contains("abc"));
+
+	FString Text("bip01_spine");
+	EXPECT_FALSE(Text.RemoveFromStart("bip01_spine_", ESearchCase::CaseSensitive));
+	EXPECT_FALSE(Text.RemoveFromStart("", ESearchCase::CaseSensitive));
+	EXPECT_TRUE(Text.RemoveFromStart("bip01_", ESearchCase::CaseSensitive));
+	EXPECT_STREQ(*Text, "spine");
+	EXPECT_FALSE(Text.StartsWith("Spine", ESearchCase::CaseSensitive));
+	EXPECT_TRUE(Text.StartsWith("Spine"));
+}
+
+TEST(FString, AppendsA16BitCharacterAsItsUtf8Bytes)
+{
+	FString Text;
+	Text.AppendChar(u'A').AppendChar(u'\u00E9').AppendChar(u'\uFF80').AppendChar(u'\uFFFF');
+	EXPECT_STREQ(*Text, "A\xC3\xA9\xEF\xBE\x80\xEF\xBF\xBF");
+}
+
+TEST(TStringView, ComparesWithOrWithoutRegardToCase)
+{
+	const FAnsiStringView Address("/ZEVO/Stream/Motion/Unreal/Local");
+	EXPECT_TRUE(Address.Equals(FAnsiStringView("/ZEVO/Stream/Motion/Unreal/Local")));
+	EXPECT_FALSE(Address.Equals(FAnsiStringView("/zevo/stream/motion/unreal/local")));
+	EXPECT_TRUE(Address.Equals(FAnsiStringView("/zevo/stream/motion/unreal/local"), ESearchCase::IgnoreCase));
+	EXPECT_FALSE(Address.Equals(FAnsiStringView("/ZEVO/Stream/Motion/Unreal/Loca"), ESearchCase::IgnoreCase));
+	EXPECT_EQ(FName(FAnsiStringView("LeftHipXYZ", 7)), FName("lefthip"));
 }
 
 TEST(FString, SplitsLinesAtEveryLineEnding)

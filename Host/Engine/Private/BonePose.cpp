@@ -1,4 +1,4 @@
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 
 const FReferenceSkeleton& FBoneContainer::GetReferenceSkeleton() const
 {

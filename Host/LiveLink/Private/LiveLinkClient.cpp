@@ -4,6 +4,10 @@
 #include "Roles/LiveLinkAnimationTypes.h"
 #include "Roles/LiveLinkTransformTypes.h"
 
+#include <atomic>
+#include <thread>
+#include <vector>
+
 namespace
 {
 /** Why StaticData cannot describe a subject of Role, or null when it can. */
@@ -138,9 +142,26 @@ void FLiveLinkClient::Tick()
 
 void FLiveLinkClient::Shutdown()
 {
-	for (const FGuid& SourceGuid : GetSources())
+	if (!GIsRequestingExit)
 	{
-		RemoveSource(SourceGuid);
+		for (const FGuid& SourceGuid : GetSources())
+		{
+			RemoveSource(SourceGuid);
+		}
+	}
+	else
+	{
+		TArray<TSharedPtr<ILiveLinkSource>> Removed;
+		{
+			std::lock_guard Lock(Mutex);
+			for (auto& Pair : Sources)
+			{
+				Removed.Add(MoveTemp(Pair.Value));
+			}
+			Sources.Empty();
+			Subjects = TLiveLinkSubjectTable<FSubject>();
+		}
+		ShutDownInParallel(MoveTemp(Removed));
 	}
 	Tick();
 	std::lock_guard Lock(Mutex);
@@ -150,6 +171,45 @@ void FLiveLinkClient::Shutdown()
 			*Source->GetSourceMachineName().ToString());
 	}
 	SourcesAwaitingShutdown.Empty();
+}
+
+void FLiveLinkClient::ShutDownInParallel(TArray<TSharedPtr<ILiveLinkSource>> Removed)
+{
+	// A source's answer may take a wait of its receiver thread (a tenth of a second): asked one
+	// after another, a thousand sources kept an exiting editor waiting for a minute. A bounded
+	// number of helpers keeps the thread count sane for very many sources.
+	constexpr int32 MaxHelpers = 256;
+	std::atomic<int32> Next{0};
+	std::mutex NotReadyLock;
+	TArray<TSharedPtr<ILiveLinkSource>> NotReady;
+	const auto AskSources = [&] {
+		for (int32 Index = Next++; Index < Removed.Num(); Index = Next++)
+		{
+			if (!Removed[Index]->RequestSourceShutdown())
+			{
+				std::lock_guard Lock(NotReadyLock);
+				NotReady.Add(MoveTemp(Removed[Index]));
+			}
+			// Otherwise the last reference goes here, deleting the source on this helper.
+			Removed[Index].Reset();
+		}
+	};
+	std::vector<std::thread> Helpers;
+	const int32 HelperCount = FMath::Min(Removed.Num(), MaxHelpers);
+	Helpers.reserve(HelperCount);
+	for (int32 Helper = 0; Helper < HelperCount; ++Helper)
+	{
+		Helpers.emplace_back(AskSources);
+	}
+	for (std::thread& Helper : Helpers)
+	{
+		Helper.join();
+	}
+	std::lock_guard Lock(Mutex);
+	for (TSharedPtr<ILiveLinkSource>& Source : NotReady)
+	{
+		SourcesAwaitingShutdown.Add(MoveTemp(Source));
+	}
 }
 
 TArray<FGuid> FLiveLinkClient::GetSources() const
@@ -187,15 +247,7 @@ FText FLiveLinkClient::GetSourceStatus(FGuid SourceGuid) const
 void FLiveLinkClient::RemoveSubjectsOfSource(FGuid SourceGuid)
 {
 	std::lock_guard Lock(Mutex);
-	TArray<FLiveLinkSubjectKey> Keys;
-	Subjects.GetKeys(Keys);
-	for (const FLiveLinkSubjectKey& Key : Keys)
-	{
-		if (Key.Source == SourceGuid)
-		{
-			Subjects.Remove(Key);
-		}
-	}
+	Subjects.RemoveIf([SourceGuid](const FLiveLinkSubjectKey& Key) { return Key.Source == SourceGuid; });
 }
 
 void FLiveLinkClient::PushSubjectStaticData_AnyThread(const FLiveLinkSubjectKey& SubjectKey, TSubclassOf<ULiveLinkRole> Role,
@@ -231,6 +283,7 @@ void FLiveLinkClient::PushSubjectFrameData_AnyThread(const FLiveLinkSubjectKey& 
 	}
 	if (const char* Problem = FindFrameProblem(Subject->Role, Subject->StaticData, FrameData))
 	{
+		++Subject->FramesDropped;
 		if (!Subject->bWarnedMalformedFrame)
 		{
 			Subject->bWarnedMalformedFrame = true;
@@ -249,7 +302,7 @@ void FLiveLinkClient::PushSubjectFrameData_AnyThread(const FLiveLinkSubjectKey& 
 void FLiveLinkClient::RemoveSubject_AnyThread(const FLiveLinkSubjectKey& SubjectKey)
 {
 	std::lock_guard Lock(Mutex);
-	if (Subjects.Remove(SubjectKey) == 0)
+	if (!Subjects.Remove(SubjectKey))
 	{
 		return;
 	}
@@ -264,7 +317,8 @@ TArray<FLiveLinkSubjectKey> FLiveLinkClient::GetSubjects(bool bIncludeDisabledSu
 	// This client has neither disabled nor virtual subjects: every subject is listed.
 	std::lock_guard Lock(Mutex);
 	TArray<FLiveLinkSubjectKey> Keys;
-	Subjects.GetKeys(Keys);
+	Keys.Reserve(Subjects.Num());
+	Subjects.ForEach([&Keys](const FLiveLinkSubjectKey& Key, const FSubject&) { Keys.Add(Key); });
 	return Keys;
 }
 
@@ -282,17 +336,34 @@ bool FLiveLinkClient::EvaluateFrame_AnyThread(FName SubjectName, TSubclassOf<ULi
 		return false;
 	}
 	std::lock_guard Lock(Mutex);
-	for (const auto& Pair : Subjects)
-	{
-		const FSubject& Subject = Pair.Value;
-		if (Pair.Key.SubjectName == SubjectName && Subject.Role->IsChildOf(Role) && Subject.LatestFrame.IsValid())
+	bool bFound = false;
+	Subjects.ForEach([&](const FLiveLinkSubjectKey& Key, const FSubject& Subject) {
+		if (!bFound && Key.SubjectName == SubjectName && Subject.Role->IsChildOf(Role) && Subject.LatestFrame.IsValid())
 		{
 			OutFrame.StaticData = Subject.StaticData.Share();
 			OutFrame.FrameData = Subject.LatestFrame.Share();
-			return true;
+			bFound = true;
 		}
+	});
+	return bFound;
+}
+
+bool FLiveLinkClient::EvaluateFrameFromSource_AnyThread(const FLiveLinkSubjectKey& SubjectKey, TSubclassOf<ULiveLinkRole> Role,
+	FLiveLinkSubjectFrameData& OutFrame) const
+{
+	if (!Role)
+	{
+		return false;
 	}
-	return false;
+	std::lock_guard Lock(Mutex);
+	const FSubject* Subject = Subjects.Find(SubjectKey);
+	if (!Subject || !Subject->Role->IsChildOf(Role) || !Subject->LatestFrame.IsValid())
+	{
+		return false;
+	}
+	OutFrame.StaticData = Subject->StaticData.Share();
+	OutFrame.FrameData = Subject->LatestFrame.Share();
+	return true;
 }
 
 TArray<FLiveLinkSubjectStatus> FLiveLinkClient::GetSubjectStatuses() const
@@ -300,10 +371,9 @@ TArray<FLiveLinkSubjectStatus> FLiveLinkClient::GetSubjectStatuses() const
 	std::lock_guard Lock(Mutex);
 	TArray<FLiveLinkSubjectStatus> Statuses;
 	Statuses.Reserve(Subjects.Num());
-	for (const auto& Pair : Subjects)
-	{
-		Statuses.Add(FLiveLinkSubjectStatus{Pair.Key, Pair.Value.Role, Pair.Value.FramesReceived});
-	}
+	Subjects.ForEach([&Statuses](const FLiveLinkSubjectKey& Key, const FSubject& Subject) {
+		Statuses.Add(FLiveLinkSubjectStatus{Key, Subject.Role, Subject.FramesReceived, Subject.FramesDropped});
+	});
 	return Statuses;
 }
 

@@ -9,6 +9,7 @@
 // threads call back into the client (a receiver thread removes silent subjects).
 #include "ILiveLinkClient.h"
 #include "LiveLinkClientObserver.h"
+#include "LiveLinkSubjectTable.h"
 
 #include <mutex>
 
@@ -19,6 +20,8 @@ struct FLiveLinkSubjectStatus
 	TSubclassOf<ULiveLinkRole> Role;
 	/** Frames accepted since the subject was (re)created; a reader derives frames per second. */
 	int64 FramesReceived = 0;
+	/** Frames refused since then because they did not fit the subject's static data. */
+	int64 FramesDropped = 0;
 };
 
 class FLiveLinkClient : public ILiveLinkClient
@@ -39,12 +42,14 @@ public:
 	FText GetSourceType(FGuid SourceGuid) const override;
 	FText GetSourceMachineName(FGuid SourceGuid) const override;
 	FText GetSourceStatus(FGuid SourceGuid) const override;
-	/** Removes every source (the editor calls it when it exits). */
+	/** Removes every source (the editor calls it when it exits). While the engine is exiting the
+	 *  sources are asked all at once, each on a thread of its own, since each may wait for its own
+	 *  thread to stop; otherwise one after another on this thread, as a user's removals would. */
 	void Shutdown();
 	/** Asks the sources that were not ready to shut down again; called once per engine frame. */
 	void Tick();
 
-	// Subjects. Pushes for a source the client does not hold are ignored, so a removed source's
+	// Subjects (creation order kept; removal is cheap, see TLiveLinkSubjectTable). Pushes for a source the client does not hold are ignored, so a removed source's
 	// late datagrams cannot bring its subjects back. Static data must match its role
 	// (FLiveLinkSkeletonStaticData for animation, FLiveLinkTransformStaticData for transform);
 	// a frame must match the subject's static data (one transform per bone, one value per
@@ -60,6 +65,11 @@ public:
 	/** The first subject of that name (in creation order) whose role is Role or derives from it and
 	 *  that has a frame. OutFrame shares the client's data: readers must not modify it. */
 	bool EvaluateFrame_AnyThread(FName SubjectName, TSubclassOf<ULiveLinkRole> Role, FLiveLinkSubjectFrameData& OutFrame) override;
+	/** The same for the one subject of that key, so that subjects of one name from two sources can
+	 *  be told apart. The engine declares it on ILiveLinkClient; here only programs call it, so
+	 *  only this client has it. */
+	bool EvaluateFrameFromSource_AnyThread(const FLiveLinkSubjectKey& SubjectKey, TSubclassOf<ULiveLinkRole> Role,
+		FLiveLinkSubjectFrameData& OutFrame) const;
 	TArray<FLiveLinkSubjectStatus> GetSubjectStatuses() const;
 
 	/** Every accepted push and removal from now on is also told to Observer (null: to no one).
@@ -73,17 +83,18 @@ private:
 		FLiveLinkStaticDataStruct StaticData;
 		FLiveLinkFrameDataStruct LatestFrame;
 		int64 FramesReceived = 0;
+		int64 FramesDropped = 0;
 		bool bWarnedMalformedFrame = false;
 	};
 
 	TSharedPtr<ILiveLinkSource> FindSource(FGuid SourceGuid) const;
-	/** Calls RequestSourceShutdown; a source that is not ready is kept for Tick. */
-	void ShutDownSource(TSharedPtr<ILiveLinkSource> Source);
+	/** Asks every source at once to shut down; the ones that were not ready wait for Tick. */
+	void ShutDownInParallel(TArray<TSharedPtr<ILiveLinkSource>> Removed);
 	void RemoveSubjectsOfSource(FGuid SourceGuid);
 
 	mutable std::mutex Mutex;
 	TMap<FGuid, TSharedPtr<ILiveLinkSource>> Sources;
 	TArray<TSharedPtr<ILiveLinkSource>> SourcesAwaitingShutdown;
-	TMap<FLiveLinkSubjectKey, FSubject> Subjects;
+	TLiveLinkSubjectTable<FSubject> Subjects;
 	TSharedPtr<ILiveLinkClientObserver> Observer;
 };

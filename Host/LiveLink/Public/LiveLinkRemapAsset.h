@@ -3,7 +3,7 @@
 // animation frame into the local pose of the mesh it drives. A remap asset also names the target
 // bone each subject bone drives (GetRemappedBoneName, a native event that subclasses override
 // through GetRemappedBoneName_Implementation).
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "Roles/LiveLinkAnimationTypes.h"
 #include "UObject/Object.h"
 #include "LiveLinkRemapAsset.generated.h"

@@ -1,8 +1,11 @@
 #pragma once
 // Live Link data: subject keys, static data (what a subject is) and frame data (where it is now).
-// Knowingly different from the engine: the type-erased static and frame structs hold their data
-// through InitializeWith<T>() / Cast<T>() instead of script structs.
+// The type-erased static and frame structs are filled as on the engine: InitializeWith(the data
+// type's StaticStruct()), then Cast<T>().
+// Knowingly different from the engine: a script struct can make an empty value of its data type
+// but cannot copy one given as its base type, so InitializeWith takes no initial data.
 #include "CoreMinimal.h"
+#include "UObject/Class.h"
 
 #include <memory>
 #include <type_traits>
@@ -28,9 +31,11 @@ struct FLiveLinkBaseStaticData
 	TArray<FName> PropertyNames;
 };
 
+/** When a frame was made, in seconds of the platform clock: as in the engine, a new frame is
+ *  stamped with the time of its construction, so a reader can tell how old the latest frame is. */
 struct FLiveLinkWorldTime
 {
-	double Time = 0.0;
+	double Time = FPlatformTime::Seconds();
 	double Offset = 0.0;
 };
 
@@ -49,6 +54,23 @@ struct FLiveLinkBaseFrameData
 	TArray<float> PropertyValues;
 };
 
+/** What a Live Link data type's StaticStruct() gives: its reflection, which can make an empty value. */
+template <typename BaseType>
+class TLiveLinkScriptStruct : public UScriptStruct
+{
+public:
+	using FMakeValue = std::shared_ptr<BaseType> (*)();
+
+	TLiveLinkScriptStruct(const char* InName, const FValueOps& InOps, FMakeValue InMakeValue)
+		: UScriptStruct(InName, InOps), MakeValue(InMakeValue)
+	{
+	}
+	std::shared_ptr<BaseType> Make() const { return MakeValue(); }
+
+private:
+	FMakeValue MakeValue;
+};
+
 /** Owns one static-data structure of a concrete type. */
 template <typename BaseType>
 class TLiveLinkDataStruct
@@ -58,7 +80,17 @@ public:
 	TLiveLinkDataStruct(TLiveLinkDataStruct&&) noexcept = default;
 	TLiveLinkDataStruct& operator=(TLiveLinkDataStruct&&) noexcept = default;
 
-	/** Replaces the content with a default-constructed T and returns it. */
+	/**
+	 * Replaces the content with an empty value of the data type InScriptStruct describes (its
+	 * StaticStruct()); a structure of another kind of data leaves the struct empty.
+	 */
+	void InitializeWith(const UScriptStruct* InScriptStruct)
+	{
+		const auto* Struct = dynamic_cast<const TLiveLinkScriptStruct<BaseType>*>(InScriptStruct);
+		Data = Struct ? Struct->Make() : nullptr;
+	}
+
+	/** Host only: replaces the content with a default-constructed T and returns it. */
 	template <typename T>
 		requires std::is_base_of_v<BaseType, T>
 	T& InitializeWith()
@@ -70,6 +102,7 @@ public:
 		Data = std::move(Made);
 		return Result;
 	}
+	/** Host only: replaces the content with a copy of Value. */
 	template <typename T>
 		requires std::is_base_of_v<BaseType, T>
 	void InitializeWith(const T& Value)

@@ -124,6 +124,44 @@ TEST(FLiveLinkClient, RemovedSubjectComesBackWithItsNextStaticData)
 	EXPECT_EQ(Statuses[0].Role.Get(), ULiveLinkAnimationRole::StaticClass());
 }
 
+TEST(FLiveLinkClient, ManyRemovalsKeepTheOthersInCreationOrderAndFindable)
+{
+	FClientWithSource Fixture;
+	constexpr int32 Count = 2000;
+	const auto Name = [](int32 Index) { return FName(*FString::Printf("Actor%d", Index)); };
+	for (int32 Index = 0; Index < Count; ++Index)
+	{
+		Fixture.Client.PushSubjectStaticData_AnyThread({Fixture.SourceGuid, Name(Index)}, ULiveLinkTransformRole::StaticClass(),
+			MakeTransformStatic());
+	}
+	// Three in four go, as a sweep removes them: one call each, the table compacting on the way.
+	for (int32 Index = 0; Index < Count; ++Index)
+	{
+		if (Index % 4 != 0)
+		{
+			Fixture.Client.RemoveSubject_AnyThread({Fixture.SourceGuid, Name(Index)});
+		}
+	}
+	Fixture.Client.PushSubjectStaticData_AnyThread({Fixture.SourceGuid, Name(1)}, ULiveLinkTransformRole::StaticClass(), MakeTransformStatic());
+
+	const TArray<FLiveLinkSubjectKey> Left = Fixture.Client.GetSubjects(true, true);
+	ASSERT_EQ(Left.Num(), Count / 4 + 1);
+	for (int32 Index = 0; Index < Count / 4; ++Index)
+	{
+		ASSERT_EQ(Left[Index].SubjectName, Name(Index * 4));
+	}
+	EXPECT_EQ(Left.Last().SubjectName, Name(1)) << "a subject made anew comes last";
+	for (int32 Index = 0; Index < Count; Index += 4)
+	{
+		Fixture.Client.PushSubjectFrameData_AnyThread({Fixture.SourceGuid, Name(Index)}, MakeTransformFrame(FTransform(FVector(Index, 0, 0))));
+	}
+	FLiveLinkSubjectFrameData Frame;
+	ASSERT_TRUE(Fixture.Client.EvaluateFrame_AnyThread(Name(1996), ULiveLinkTransformRole::StaticClass(), Frame));
+	EXPECT_EQ(Frame.FrameData.Cast<FLiveLinkTransformFrameData>()->Transform.GetTranslation().X, 1996.0);
+	EXPECT_FALSE(Fixture.Client.EvaluateFrame_AnyThread(Name(1997), ULiveLinkTransformRole::StaticClass(), Frame));
+	EXPECT_EQ(Fixture.Client.GetSubjectRole_AnyThread({Fixture.SourceGuid, Name(1998)}).Get(), nullptr);
+}
+
 TEST(FLiveLinkClient, RefusesMalformedStaticDataAndFrames)
 {
 	FClientWithSource Fixture;
@@ -153,6 +191,30 @@ TEST(FLiveLinkClient, RefusesMalformedStaticDataAndFrames)
 
 	Fixture.Client.PushSubjectFrameData_AnyThread(Actor, MakeAnimationFrame(3, 1.0, {0.5f}));
 	EXPECT_TRUE(Fixture.Client.EvaluateFrame_AnyThread("Actor", ULiveLinkAnimationRole::StaticClass(), Frame));
+	const TArray<FLiveLinkSubjectStatus> Statuses = Fixture.Client.GetSubjectStatuses();
+	ASSERT_EQ(Statuses.Num(), 1);
+	EXPECT_EQ(Statuses[0].FramesReceived, 1);
+	EXPECT_EQ(Statuses[0].FramesDropped, 4) << "every refused frame counts, although only the first is logged";
+}
+
+TEST(FLiveLinkClient, EvaluatesBySubjectKeyWhenTwoSourcesShareASubjectName)
+{
+	FClientWithSource Fixture;
+	const FGuid Other = Fixture.Client.AddSource(MakeShared<FScriptedSource>());
+	const FLiveLinkSubjectKey First = Fixture.Key("Actor");
+	const FLiveLinkSubjectKey Second(Other, "Actor");
+	for (const FLiveLinkSubjectKey& Key : {First, Second})
+	{
+		Fixture.Client.PushSubjectStaticData_AnyThread(Key, ULiveLinkAnimationRole::StaticClass(), MakeSkeleton(2));
+	}
+	Fixture.Client.PushSubjectFrameData_AnyThread(First, MakeAnimationFrame(2, 1.0));
+	Fixture.Client.PushSubjectFrameData_AnyThread(Second, MakeAnimationFrame(2, 7.0));
+
+	FLiveLinkSubjectFrameData Frame;
+	ASSERT_TRUE(Fixture.Client.EvaluateFrameFromSource_AnyThread(Second, ULiveLinkAnimationRole::StaticClass(), Frame));
+	EXPECT_EQ(Frame.FrameData.Cast<FLiveLinkAnimationFrameData>()->Transforms[1].GetTranslation().X, 7.0);
+	EXPECT_FALSE(Fixture.Client.EvaluateFrameFromSource_AnyThread(Second, ULiveLinkTransformRole::StaticClass(), Frame));
+	EXPECT_FALSE(Fixture.Client.EvaluateFrameFromSource_AnyThread(Fixture.Key("Nobody"), ULiveLinkAnimationRole::StaticClass(), Frame));
 }
 
 TEST(FLiveLinkClient, RemoveSourceShutsItDownForgetsItsSubjectsAndDeletesIt)
@@ -210,6 +272,48 @@ TEST(FLiveLinkClient, ShutdownRemovesEverySource)
 	for (const TWeakPtr<FScriptedSource>& Watch : Watches)
 	{
 		EXPECT_FALSE(Watch.IsValid());
+	}
+}
+
+TEST(FLiveLinkClient, ExitingEditorAsksEverySourceAtOnce)
+{
+	// Each source holds its answer until all of them have been asked (or a generous bound passes):
+	// only sources asked at the same time all see the full count.
+	constexpr int32 Count = 40;
+	struct FWaitingSource : FScriptedSource
+	{
+		std::atomic<int32>* Asked = nullptr;
+		bool bSawEveryone = false;
+		bool RequestSourceShutdown() override
+		{
+			++*Asked;
+			const double Until = FPlatformTime::Seconds() + 10.0;
+			while (Asked->load() < Count && FPlatformTime::Seconds() < Until)
+			{
+				std::this_thread::yield();
+			}
+			bSawEveryone = Asked->load() == Count;
+			return FScriptedSource::RequestSourceShutdown();
+		}
+	};
+	std::atomic<int32> Asked{0};
+	TArray<TSharedPtr<FWaitingSource>> Sources;
+	FLiveLinkClient Client;
+	for (int32 Index = 0; Index < Count; ++Index)
+	{
+		Sources.Add(MakeShared<FWaitingSource>());
+		Sources.Last()->Asked = &Asked;
+		Client.AddSource(Sources.Last());
+	}
+	GIsRequestingExit = true;
+	Client.Shutdown();
+	GIsRequestingExit = false;
+	EXPECT_TRUE(Client.GetSources().IsEmpty());
+	for (const TSharedPtr<FWaitingSource>& Source : Sources)
+	{
+		EXPECT_TRUE(Source->bSawEveryone);
+		EXPECT_EQ(Source->ShutdownRequests.load(), 1);
+		EXPECT_EQ(Source.use_count(), 1) << "the client let go of it";
 	}
 }
 
@@ -274,4 +378,19 @@ TEST(FLiveLinkClient, AcceptsPushesRemovalsAndReadsFromManyThreadsAtOnce)
 	FLiveLinkSubjectFrameData Last;
 	ASSERT_TRUE(Fixture.Client.EvaluateFrame_AnyThread("Actor3", ULiveLinkAnimationRole::StaticClass(), Last));
 	EXPECT_EQ(Last.FrameData.Cast<FLiveLinkAnimationFrameData>()->Transforms[0].GetTranslation().X, FramesEach - 1);
+}
+
+TEST(FLiveLinkDataStruct, IsFilledThroughTheScriptStructOfItsDataType)
+{
+	FLiveLinkFrameDataStruct Frame;
+	Frame.InitializeWith(FLiveLinkAnimationFrameData::StaticStruct());
+	ASSERT_NE(Frame.Cast<FLiveLinkAnimationFrameData>(), nullptr);
+	EXPECT_TRUE(Frame.Cast<FLiveLinkAnimationFrameData>()->Transforms.IsEmpty());
+	EXPECT_EQ(Frame.Cast<FLiveLinkTransformFrameData>(), nullptr);
+
+	// Static data cannot fill a frame: the struct is left empty rather than holding the wrong kind.
+	Frame.InitializeWith(FLiveLinkSkeletonStaticData::StaticStruct());
+	EXPECT_FALSE(Frame.IsValid());
+	EXPECT_EQ(FLiveLinkTransformFrameData::StaticStruct(), FLiveLinkTransformFrameData::StaticStruct());
+	EXPECT_NE(FLiveLinkTransformFrameData::StaticStruct(), FLiveLinkAnimationFrameData::StaticStruct());
 }

@@ -41,7 +41,7 @@ bool FSocket::Wait(ESocketWaitConditions::Type Condition, FTimespan WaitTime)
 		: Condition == ESocketWaitConditions::WaitForWrite ? POLLOUT
 		: (POLLIN | POLLOUT);
 	// Round up so that a wait of a fraction of a millisecond still waits.
-	const int TimeoutMs = static_cast<int>((WaitTime.GetTicks() + ETimespan_TicksPerMillisecond - 1) / ETimespan_TicksPerMillisecond);
+	const int TimeoutMs = static_cast<int>((WaitTime.GetTicks() + ETimespan::TicksPerMillisecond - 1) / ETimespan::TicksPerMillisecond);
 	int Result;
 	do
 	{

@@ -1,6 +1,7 @@
 #pragma once
 // Runs the real programs (zevo-editor, zevo-stream) as child processes in a temporary project.
 #include "ChildProcess.h"
+#include "FreeUdpPort.h"
 
 #include <arpa/inet.h>
 #include <chrono>
@@ -48,20 +49,6 @@ inline int RunEditor(const FTempProject& Project, const std::vector<std::string>
 		*ErrText = Editor.Err();
 	}
 	return ExitCode;
-}
-
-/** A UDP port of 127.0.0.1 that was free a moment ago. */
-inline int FreeUdpPort()
-{
-	const int Socket = socket(AF_INET, SOCK_DGRAM, 0);
-	sockaddr_in Address = {};
-	Address.sin_family = AF_INET;
-	Address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-	bind(Socket, reinterpret_cast<sockaddr*>(&Address), sizeof(Address));
-	socklen_t Length = sizeof(Address);
-	getsockname(Socket, reinterpret_cast<sockaddr*>(&Address), &Length);
-	close(Socket);
-	return ntohs(Address.sin_port);
 }
 
 inline const char* const IniPath = "Saved/Config/ZevoLiveLink.ini";

@@ -286,3 +286,103 @@ TEST(RemapCommands, CommandsThatCannotWorkSayWhyAndChangeNothing)
 	EXPECT_EQ(Remap.SavedFile("Content/Hero.json"), Hero);
 	EXPECT_EQ(ContentFiles(Project), (std::vector<std::string>{"Hero.json", "Mixamo.json"}));
 }
+
+namespace
+{
+double GroundOffsetOf(const FRemap& Remap, const char* File)
+{
+	const nlohmann::json Asset = nlohmann::json::parse(Remap.SavedFile(File), nullptr, false);
+	return Asset.is_discarded() ? -1.0 : Asset["Properties"]["GroundOffset"].get<double>();
+}
+
+/** Files a save left half-done: its temporary file beside the file it was replacing. */
+std::vector<std::string> TemporaryFiles(const FTempProject& Project)
+{
+	std::vector<std::string> Found;
+	for (const auto& Entry : std::filesystem::recursive_directory_iterator(std::string(*Project.GetDir())))
+	{
+		if (Contains(Entry.path().filename().string(), ".tmp"))
+		{
+			Found.push_back(Entry.path().string());
+		}
+	}
+	return Found;
+}
+}
+
+TEST(RemapCommands, AnEditKilledAtAnyMomentLeavesUndoInStepWithTheAsset)
+{
+	FTempProject Project;
+	const FRemap Remap(Project);
+	const char* const File = "Content/Hero.json";
+	ASSERT_EQ(Remap("create", {"Hero"}), 0);
+	// The values the asset has held since it was made, as undo should walk back through them.
+	std::vector<double> Values{GroundOffsetOf(Remap, File)};
+	int32 NextValue = 1;
+	const auto SetNext = [&] {
+		const double Value = NextValue++ % 90 + 1;
+		EXPECT_EQ(Remap("set", {"Hero", "GroundOffset", std::to_string(Value)}), 0);
+		Values.push_back(Value);
+	};
+
+	// How long a whole edit takes here, so that the kills fall all over one.
+	const auto Started = FClock::now();
+	SetNext();
+	const double EditSeconds = std::chrono::duration<double>(FClock::now() - Started).count();
+
+	constexpr int32 Tries = 30;
+	for (int32 Try = 0; Try < Tries; ++Try)
+	{
+		while (Values.size() < 2)
+		{
+			SetNext();
+		}
+		const double Value = NextValue++ % 90 + 1;
+		{
+			FEditorProcess Killed(Project, {"remap", "set", "Hero", "GroundOffset", std::to_string(Value), "--project", *Project.GetDir()});
+			std::this_thread::sleep_for(std::chrono::duration<double>(EditSeconds * 1.2 * Try / Tries));
+			Killed.Signal(SIGKILL);
+			Killed.Wait(30.0);
+		}
+		const double Now = GroundOffsetOf(Remap, File);
+		if (Now == Value)
+		{
+			Values.push_back(Value);
+		}
+		ASSERT_EQ(Now, Values.back()) << "try " << Try << ": the asset holds a value it never was set to";
+
+		std::string Err;
+		ASSERT_EQ(Remap("undo", {"Hero"}, nullptr, &Err), 0) << "try " << Try << "\n" << Err;
+		Values.pop_back();
+		ASSERT_EQ(GroundOffsetOf(Remap, File), Values.back()) << "try " << Try << ": undo did not give the value before";
+	}
+	EXPECT_EQ(TemporaryFiles(Project), std::vector<std::string>()) << "each start removes what killed saves left";
+}
+
+TEST(RemapCommands, AnAssetThatLoadedWithErrorsIsNotSavedOverUnlessForced)
+{
+	FTempProject Project;
+	const FRemap Remap(Project);
+	ASSERT_EQ(RunEditor(Project, {"import", "--project", *Project.GetDir(), RigsDir + "Mixamo.fbx"}), 0);
+	ASSERT_EQ(Remap("create", {"Hero", "--skeleton", "Mixamo"}), 0);
+	const std::string Hero = Remap.SavedFile("Content/Hero.json");
+
+	// The skeleton's file is away for a moment (a sync, a checkout): the asset loads without it.
+	std::filesystem::rename(std::string(*Project.GetDir()) + "Content/Mixamo.json", std::string(*Project.GetDir()) + "Mixamo.away");
+	std::string Err;
+	for (const std::string Action : {"set", "automap", "clear", "undo"})
+	{
+		std::vector<std::string> Args{"Hero"};
+		if (Action == "set")
+		{
+			Args.insert(Args.end(), {"GroundOffset", "2"});
+		}
+		EXPECT_EQ(Remap(Action, Args, nullptr, &Err), 1) << Action;
+		EXPECT_TRUE(Contains(Err, "/Game/Hero.Hero did not load cleanly")) << Action << "\n" << Err;
+		EXPECT_EQ(Remap.SavedFile("Content/Hero.json"), Hero) << Action;
+	}
+	EXPECT_EQ(Remap("show", {"Hero"}), 0) << "looking changes nothing, so it is allowed";
+
+	ASSERT_EQ(Remap("set", {"Hero", "GroundOffset", "2", "--force"}, nullptr, &Err), 0) << Err;
+	EXPECT_TRUE(nlohmann::json::parse(Remap.SavedFile("Content/Hero.json"))["Properties"]["TargetSkeleton"].is_null());
+}

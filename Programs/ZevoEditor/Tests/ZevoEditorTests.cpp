@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <lo/lo.h>
+#include <nlohmann/json.hpp>
 
 TEST(ZevoEditor, SettingsCommandsWorkTheProjectsIniFile)
 {
@@ -42,6 +43,27 @@ TEST(ZevoEditor, SettingsCommandsWorkTheProjectsIniFile)
 	ASSERT_EQ(RunEditor(Project, {"settings", "--project", Dir, "clear"}), 0);
 	ASSERT_EQ(RunEditor(Project, {"settings", "--project", Dir, "list"}, &Out), 0);
 	EXPECT_NE(Out.find("Saved connections:       0"), std::string::npos) << Out;
+}
+
+TEST(ZevoEditor, SettingsCommandsThatCouldNotSaveExitWithOne)
+{
+	FTempProject Project;
+	const std::string Dir = *Project.GetDir();
+	ASSERT_EQ(RunEditor(Project, {"settings", "--project", Dir, "add", "10.0.0.5:9000"}), 0);
+	// A directory where the new file should go makes every save fail, also for root.
+	const std::string Ini = Dir + IniPath;
+	std::filesystem::rename(Ini, Dir + "kept.ini");
+	std::filesystem::create_directory(Ini);
+	std::filesystem::copy_file(Dir + "kept.ini", Ini + "/inside");
+	const std::vector<std::vector<std::string>> Actions = {{"add", "10.0.0.6:9000"}, {"clear"}};
+	for (const std::vector<std::string>& Action : Actions)
+	{
+		std::vector<std::string> Args{"settings", "--project", Dir};
+		Args.insert(Args.end(), Action.begin(), Action.end());
+		std::string Err;
+		EXPECT_EQ(RunEditor(Project, Args, nullptr, &Err), 1) << Action[0];
+		EXPECT_NE(Err.find("Failed to save config file"), std::string::npos) << Err;
+	}
 }
 
 TEST(ZevoEditor, BadCommandLinesExitWithTwoAndSayWhy)
@@ -180,4 +202,61 @@ TEST(ZevoEditor, AddSourceConfirmsTheCreationPanelAndSavesTheEndpoint)
 	const std::string Ini = Project.ReadFile(IniPath).ToStdString();
 	EXPECT_NE(Ini.find("(IPAddress=\"127.0.0.1\",Port=" + std::to_string(Port) + ",bEnabled=True)"), std::string::npos) << Ini;
 	EXPECT_EQ(Err.find("[Zevo LiveLink] Auto-connected"), std::string::npos) << Err;
+}
+
+TEST(ZevoEditor, ManySavedSourcesAllStopAtCtrlCAndStaySaved)
+{
+	FTempProject Project;
+	constexpr int32 Count = 120;
+	std::string Ini = "[/Script/ZevoLiveLink.ZevoLiveLinkSettings]\nbAutoConnectOnStartup=True\nbRememberLastConnection=True\n";
+	for (int32 Index = 0; Index < Count; ++Index)
+	{
+		Ini += "+SavedConnections=(IPAddress=\"127.0.0.1\",Port=" + std::to_string(FreeUdpPort()) + ",bEnabled=True)\n";
+	}
+	Project.WriteFile(IniPath, FString(Ini.c_str()));
+
+	FEditorProcess Editor(Project, {"run", "--project", *Project.GetDir()});
+	// The table lists 40 sources and counts the rest once the auto-connect has made them all.
+	ASSERT_TRUE(Editor.WaitForOutput("... and " + std::to_string(Count - 40) + " more sources\n", 60.0)) << Editor.Out() << Editor.Err();
+	Editor.Signal(SIGINT);
+	ASSERT_EQ(Editor.Wait(60.0), 0) << Editor.Err();
+	const std::string Err = Editor.Err();
+	int32 Kept = 0;
+	int32 Stopped = 0;
+	for (size_t At = 0; (At = Err.find("Editor shutting down, keeping saved connection", At)) != std::string::npos; ++At)
+	{
+		++Kept;
+	}
+	for (size_t At = 0; (At = Err.find("UDP Receiver thread stopped", At)) != std::string::npos; ++At)
+	{
+		++Stopped;
+	}
+	EXPECT_EQ(Kept, Count);
+	EXPECT_EQ(Stopped, Count);
+	EXPECT_EQ(Project.ReadFile(IniPath).ToStdString(), Ini);
+}
+
+TEST(ZevoEditor, StatusTableShowsFortyRowsASectionAndTextFromTheLevelEscaped)
+{
+	FTempProject Project;
+	// A level of 45 actors; one label would retitle the terminal, another start a forged line.
+	nlohmann::json Actors = nlohmann::json::array();
+	for (int32 Index = 0; Index < 45; ++Index)
+	{
+		const std::string Label = Index == 0 ? "\x1b]0;owned\x07" : Index == 1 ? "Two\nLogTemp: Error: forged" : "Actor" + std::to_string(Index);
+		Actors.push_back({{"Class", "Actor"}, {"Name", "A" + std::to_string(Index)}, {"Label", Label}, {"RootComponent", "Root"},
+			{"Components", {{{"Name", "Root"}, {"Class", "SceneComponent"}, {"Properties", nlohmann::json::object()}}}}});
+	}
+	Project.WriteFile("Content/Maps/Main.json", FString(nlohmann::json({{"Class", "Level"}, {"Actors", Actors}}).dump().c_str()));
+
+	std::string Out;
+	std::string Err;
+	ASSERT_EQ(RunEditor(Project, {"run", "--project", *Project.GetDir(), "--for", "1"}, &Out, &Err), 0) << Err;
+	const std::string LastTable = Out.substr(Out.rfind("--- zevo-editor status at"));
+	EXPECT_NE(LastTable.find("\\x1B]0;owned\\x07"), std::string::npos) << LastTable;
+	EXPECT_NE(LastTable.find("Two\\x0ALogTemp: Error: forged"), std::string::npos) << LastTable;
+	EXPECT_EQ(Out.find('\x1b'), std::string::npos);
+	EXPECT_NE(LastTable.find("Actor39 "), std::string::npos) << LastTable;
+	EXPECT_EQ(LastTable.find("Actor40 "), std::string::npos) << LastTable;
+	EXPECT_NE(LastTable.find("\n... and 5 more actors\n"), std::string::npos) << LastTable;
 }

@@ -16,6 +16,12 @@ enum Type
 
 void AsyncTask(ENamedThreads::Type Thread, TUniqueFunction<void()> Task);
 
+/** A process-wide running index for naming threads. */
+struct FAsyncThreadIndex
+{
+	static int32 GetNext();
+};
+
 /** True on the thread registered as the game thread. */
 bool IsInGameThread();
 

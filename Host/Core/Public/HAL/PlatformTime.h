@@ -17,4 +17,9 @@ struct FHostClock
 	static FTimespan GetAdvance();
 	/** Forgets every advance (tests call it between cases). */
 	static void ResetAdvance();
+	/** Stops both clocks where they are, so that only advances move them (a test that asserts what
+	 *  a thread must not have done yet cannot be upset by real time passing); Thaw lets real time
+	 *  count again, from where it is now. ResetAdvance also thaws. */
+	static void Freeze();
+	static void Thaw();
 };

@@ -24,4 +24,11 @@ struct FFileHelper
 	static bool SaveStringToFile(const FString& String, const char* Filename,
 		EEncodingOptions EncodingOptions = EEncodingOptions::AutoDetect, IFileManager* FileManager = nullptr, uint32 WriteFlags = 0);
 	static bool SaveArrayToFile(const TArray<uint8>& Bytes, const char* Filename);
+
+	/**
+	 * Host only, not in the engine: removes, anywhere under Directory, the temporary files that a
+	 * save of a process no longer running left behind (it was killed between writing and renaming).
+	 * Returns how many were removed. Programs call it when they open a project.
+	 */
+	static int32 RemoveStaleTemporaryFiles(const FString& Directory);
 };

@@ -3,6 +3,7 @@
 // spelling met; two names are equal when their texts are equal ignoring ASCII case, and each name
 // keeps the spelling it was made from (as the engine's editor builds do: a comparison index shared
 // by all spellings, a display index of its own). The empty text and "None" are NAME_None.
+#include "Containers/StringView.h"
 #include "Containers/UnrealString.h"
 
 class FName
@@ -12,6 +13,8 @@ public:
 	FName(const char* Text);
 	FName(const FString& Text) : FName(*Text) {}
 	FName(std::string_view Text);
+	/** Made from a known length of 8-bit text, which need not end in a zero. */
+	FName(FAnsiStringView Text) : FName(std::string_view(Text.GetData(), static_cast<size_t>(Text.Len()))) {}
 
 	FString ToString() const;
 	bool IsNone() const { return ComparisonIndex == 0; }

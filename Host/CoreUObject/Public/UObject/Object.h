@@ -54,14 +54,16 @@ public:
 	 */
 	bool Modify();
 
-	/** Called by the property editor after it changed a property of this object. */
+#if WITH_EDITOR
+	/** Called by the property editor after it changed a property of this object. Editor builds only. */
 	virtual void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) {}
 	/**
 	 * Called after an undo restored this object's reflected state. As in the engine, the default
 	 * sends PostEditChangeProperty an event that names no property; an object whose caches derive
-	 * from its properties overrides this to invalidate them.
+	 * from its properties overrides this to invalidate them. Editor builds only.
 	 */
 	virtual void PostEditUndo();
+#endif
 	/**
 	 * Called by the asset loader after it read this object's reflected properties from its file.
 	 * An object whose other state derives from those properties rebuilds (and checks) it here.

@@ -34,7 +34,9 @@ public:
 
 	/** Checks what the file held bone by bone (as the builder does) and remakes the preview mesh. */
 	void PostLoad() override;
+#if WITH_EDITOR
 	void PostEditUndo() override;
+#endif
 
 private:
 	/** Rebuilds the bone lookup and the preview mesh from the reflected state, dropping bad bones. */

@@ -46,8 +46,11 @@ public:
 	AActor* GetOwner() const { return Owner; }
 	void SetOwner(AActor* NewOwner) { Owner = NewOwner; }
 
+#if WITH_EDITOR
+	/** The name the editor shows for the actor. Editor builds only. */
 	const FString& GetActorLabel() const { return ActorLabel; }
 	void SetActorLabel(const FString& NewLabel) { ActorLabel = NewLabel; }
+#endif
 
 	/** Attaches this actor's root below the parent's root; false when either has no root. */
 	bool AttachToActor(AActor* ParentActor, const FAttachmentTransformRules& Rules);

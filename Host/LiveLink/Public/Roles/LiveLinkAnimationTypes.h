@@ -4,6 +4,8 @@
 
 struct FLiveLinkSkeletonStaticData : FLiveLinkBaseStaticData
 {
+	static UScriptStruct* StaticStruct();
+
 	TArray<FName> BoneNames;
 	TArray<int32> BoneParents;
 
@@ -15,5 +17,7 @@ struct FLiveLinkSkeletonStaticData : FLiveLinkBaseStaticData
 
 struct FLiveLinkAnimationFrameData : FLiveLinkBaseFrameData
 {
+	static UScriptStruct* StaticStruct();
+
 	TArray<FTransform> Transforms;
 };

@@ -4,9 +4,12 @@
 
 struct FLiveLinkTransformStaticData : FLiveLinkBaseStaticData
 {
+	static UScriptStruct* StaticStruct();
 };
 
 struct FLiveLinkTransformFrameData : FLiveLinkBaseFrameData
 {
+	static UScriptStruct* StaticStruct();
+
 	FTransform Transform;
 };

@@ -3,7 +3,7 @@
 // them lowered 45 degrees into an A-pose), each twin with its own remap asset set up as in the
 // editor, all driven by the same frames of zevo-stream's performance as the character decoder
 // pushes them.
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "Logging/LogCapture.h"
 #include "ReferenceSkeleton.h"
 #include "Retarget/ZevoStreamConventions.h"

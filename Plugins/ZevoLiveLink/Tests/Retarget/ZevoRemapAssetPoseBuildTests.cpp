@@ -1,4 +1,4 @@
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "Logging/LogCapture.h"
 #include "Misc/TransactionBuffer.h"
 #include "ScopedTransaction.h"

@@ -6,6 +6,7 @@
 #include "TempProject.h"
 #include "ZevoLiveLinkSettings.h"
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -163,6 +164,99 @@ TEST_F(ZevoLiveLinkSourceLifecycleTest, ReceiverThreadSweepsWithoutTrafficAndThe
 	ASSERT_TRUE(PumpUntil([this] { return Client.Count(EKind::RemoveSubject) == 1; }));
 	Decode(CharacterMessage("Actor1", FTestPose::Random(3)));
 	EXPECT_EQ(Client.Journal(), (TArray<FString>{"static Actor1", "frame Actor1", "frame Actor1", "remove Actor1", "static Actor1", "frame Actor1"}));
+}
+
+TEST_F(ZevoLiveLinkSourceLifecycleTest, ReceiverThreadSweepsOncePerSecond)
+{
+	// Only advances move the clock, so what the receiver must not have done yet stays undone
+	// however slowly this machine runs.
+	FHostClock::Freeze();
+	const auto Removed = [this](const char* Name) {
+		for (const FString& Line : Client.Journal())
+		{
+			if (Line == FString("remove ") + Name)
+			{
+				return true;
+			}
+		}
+		return false;
+	};
+	const auto IdleForAFewWakeUps = [] { std::this_thread::sleep_for(std::chrono::milliseconds(350)); };
+
+	Decode(PropMessage(1, 1, "Early", {}));
+	FHostClock::Advance(FTimespan::FromSeconds(0.5));
+	Decode(PropMessage(1, 1, "Late", {}));
+	FHostClock::Advance(FTimespan::FromSeconds(4.6));
+	ASSERT_TRUE(PumpUntil([&] { return Removed("Early_1"); }));
+
+	// Late_1 is silent for more than 5 s from here on, but the last sweep was less than a second ago.
+	FHostClock::Advance(FTimespan::FromSeconds(0.5));
+	IdleForAFewWakeUps();
+	EXPECT_FALSE(Removed("Late_1")) << "swept again half a second after a sweep";
+	FHostClock::Advance(FTimespan::FromSeconds(0.45));
+	IdleForAFewWakeUps();
+	EXPECT_FALSE(Removed("Late_1")) << "swept again 0.95 s after a sweep";
+	FHostClock::Advance(FTimespan::FromSeconds(0.1));
+	EXPECT_TRUE(PumpUntil([&] { return Removed("Late_1"); })) << "no sweep a second after the last one";
+}
+
+TEST_F(ZevoLiveLinkSourceLifecycleTest, DecodesManyNamesWhileTheReceiverSweepsOnEveryWakeUp)
+{
+	// Each advance makes the receiver's next wake-up sweep, and names fall silent for "more than
+	// 5 s" between two of their frames, so announcements, frames and removals interleave all the
+	// time: the sanitizer sees every access the two threads make to the subject tables.
+	std::atomic<bool> bDone{false};
+	std::thread Clock([&bDone] {
+		while (!bDone)
+		{
+			FHostClock::Advance(FTimespan::FromSeconds(1.1));
+			std::this_thread::sleep_for(std::chrono::milliseconds(2));
+		}
+	});
+	const char* const Names[] = {"A", "B", "C", "D", "E", "F"};
+	for (int32 Round = 0; Round < 400; ++Round)
+	{
+		for (const char* Name : Names)
+		{
+			Decode(CharacterMessage(Name, FTestPose::Random(Round)));
+		}
+		if (Round % 50 == 49)
+		{
+			// Makes sure some subjects go while the decoding goes on.
+			const int32 Before = Client.Count(EKind::RemoveSubject);
+			EXPECT_TRUE(PumpUntil([&] { return Client.Count(EKind::RemoveSubject) > Before; }));
+		}
+	}
+	bDone = true;
+	Clock.join();
+	Source.reset();
+
+	// Whatever the interleaving, each subject's story reads: announced, framed, maybe removed, again.
+	TMap<FString, bool> Announced;
+	int32 Removals = 0;
+	for (const FString& Line : Client.Journal())
+	{
+		FString Kind;
+		FString Name;
+		Line.Split(" ", &Kind, &Name);
+		if (Kind == "static")
+		{
+			EXPECT_FALSE(Announced.FindRef(Name)) << "announced twice without a removal: " << *Name;
+			Announced.Add(Name, true);
+		}
+		else if (Kind == "frame")
+		{
+			EXPECT_TRUE(Announced.FindRef(Name)) << "a frame without its static data: " << *Name;
+		}
+		else
+		{
+			EXPECT_TRUE(Announced.FindRef(Name)) << "removed before it was announced: " << *Name;
+			Announced.Add(Name, false);
+			++Removals;
+		}
+	}
+	EXPECT_GE(Removals, 8) << "each pause saw a sweep take subjects away";
+	EXPECT_EQ(Client.Count(EKind::FrameData), 400 * 6);
 }
 
 class ZevoLiveLinkSourceLoopbackTest : public FStreamSourceTest

@@ -31,11 +31,30 @@ TEST_F(ZevoOscReaderStringTest, GivesEmptyTextWithoutMovingAtTheEnd)
 
 TEST_F(ZevoOscReaderStringTest, RefusesAStringWithoutTerminatorInsteadOfReadingPastTheDatagram)
 {
-	const TArray<uint8> Bytes = FOscBytes().Raw({'a', 'b', 'c', 'd', 'e'}).Bytes;
-	int32 Offset = 0;
-	EXPECT_EQ(Source->ParseString(Bytes.GetData(), Offset, Bytes.Num()), "");
-	EXPECT_EQ(Offset, 0);
-	EXPECT_EQ(Log.CountContaining("OSC string at offset 0 has no terminating zero byte before the end of the datagram (5 bytes)", ELogVerbosity::Error), 1);
+	// Shorter and longer than the eight bytes the reader looks at together.
+	TArray<uint8> HighBytes;
+	HighBytes.Init(0x80, 21);
+	for (const TArray<uint8>& Bytes : {TArray<uint8>{'a', 'b', 'c', 'd', 'e'}, HighBytes})
+	{
+		int32 Offset = 0;
+		EXPECT_EQ(Source->ParseString(Bytes.GetData(), Offset, Bytes.Num()), "");
+		EXPECT_EQ(Offset, 0);
+		const FString Expected = FString::Printf(
+			"OSC string at offset 0 has no terminating zero byte before the end of the datagram (%d bytes)", Bytes.Num());
+		EXPECT_EQ(Log.CountContaining(*Expected, ELogVerbosity::Error), 1);
+	}
+}
+
+TEST_F(ZevoOscReaderStringTest, FindsTheTerminatorAtEveryPlaceInALongString)
+{
+	const std::string Long = "/ZEVO/Stream/Motion/Unreal/Local/Extra";
+	for (size_t Length = 0; Length <= Long.size(); ++Length)
+	{
+		const TArray<uint8> Bytes = FOscBytes().String(Long.substr(0, Length).c_str()).Int(7).Bytes;
+		int32 Offset = 0;
+		EXPECT_EQ(Source->ParseString(Bytes.GetData(), Offset, Bytes.Num()), FString(Long.substr(0, Length).c_str()));
+		EXPECT_EQ(Offset, static_cast<int32>((Length + 4) & ~size_t(3)));
+	}
 }
 
 TEST_F(ZevoOscReaderStringTest, ReadsHighBytesAsTheCharactersFromFF80)
@@ -46,7 +65,7 @@ TEST_F(ZevoOscReaderStringTest, ReadsHighBytesAsTheCharactersFromFF80)
 	// U+FF80, U+FFBF, U+FFC0, U+FFFF in UTF-8.
 	EXPECT_EQ(Text.ToStdString(), "A\xEF\xBE\x80\xEF\xBE\xBF\xEF\xBF\x80\xEF\xBF\xBF");
 	EXPECT_EQ(Offset, 8);
-	EXPECT_EQ(ZevoOscBytesToName(std::string_view("A\x80", 2)), FName(FString("A\xEF\xBE\x80")));
+	EXPECT_EQ(ZevoOscBytesToName(FAnsiStringView("A\x80", 2)), FName(FString("A\xEF\xBE\x80")));
 }
 
 TEST(ZevoOscReader, NumbersAreBigEndianAndNeverReadPastTheEnd)

@@ -1,6 +1,6 @@
 #include "ZevoTestRigs.h"
 
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "ReferenceSkeleton.h"
 
 #include <cmath>

@@ -3,7 +3,7 @@
 // subject's frames as the engine's animation evaluation builds it: from the mesh's reference pose,
 // through the asset. The editor's --animate and the retargeted export both build through it, so
 // that the same frames give the same poses.
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "Roles/LiveLinkAnimationTypes.h"
 
 #include <memory>

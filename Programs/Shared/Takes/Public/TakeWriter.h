@@ -13,7 +13,7 @@
 // A take that cannot be written whole (the disk is full, the file was removed or replaced) is
 // reported once, as an Error that says after which line and how many recorded seconds it stopped,
 // and Finish then fails, so that the run can say the recording failed.
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "LiveLinkClientObserver.h"
 
 #include <condition_variable>

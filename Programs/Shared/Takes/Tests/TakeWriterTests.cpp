@@ -1,4 +1,4 @@
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "LiveLinkClient.h"
 #include "TakeWriter.h"
 #include "LiveLinkTestData.h"

@@ -48,7 +48,9 @@ public:
 	void BeginPlay() override;
 	void TickComponent(float DeltaTime, ELevelTick TickType, FActorComponentTickFunction* ThisTickFunction) override;
 	void EndPlay(const EEndPlayReason::Type EndPlayReason) override;
+#if WITH_EDITOR
 	void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) override;
+#endif
 
 	/** Sets the size and type by hand and redraws when drawing is on. */
 	UFUNCTION(BlueprintCallable, Category = "Zevo LiveLink")

@@ -80,6 +80,8 @@ public:
 	 *  file whole. */
 	void SaveConnectionsToConfig();
 
+#if WITH_EDITOR
 	/** Every edit on the settings page saves the file. */
 	void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) override;
+#endif
 };

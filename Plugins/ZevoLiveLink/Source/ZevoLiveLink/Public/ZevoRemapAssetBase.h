@@ -9,7 +9,6 @@
 #include "Templates/SharedPointer.h"
 #include "ZevoBoneMapping.h"
 
-
 #include "ZevoRemapAssetBase.generated.h"
 
 class USkeleton;
@@ -76,11 +75,13 @@ public:
 	void ClearBoneMapping();
 	void UpdateDuplicateDetection();
 
+#if WITH_EDITOR
 	void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) override;
-	/** Rebuilds the duplicate map from the loaded rows; the saved status texts stay as written. */
-	void PostLoad() override;
 	/** An undo may restore any row or setting: the duplicate map and every pose cache follow it. */
 	void PostEditUndo() override;
+#endif
+	/** Rebuilds the duplicate map from the loaded rows; the saved status texts stay as written. */
+	void PostLoad() override;
 	void BuildPoseFromAnimationData(float DeltaTime, const FLiveLinkSkeletonStaticData* InSkeletonData,
 		const FLiveLinkAnimationFrameData* InFrameData, FCompactPose& OutPose) override;
 
@@ -89,7 +90,7 @@ protected:
 	virtual FQuat ConvertRootRotation(FQuat LiveLinkRotation) const { return LiveLinkRotation; }
 	virtual FQuat ConvertBoneRotation(FQuat LiveLinkRotation) const { return LiveLinkRotation; }
 	virtual FVector ConvertBonePosition(FVector LiveLinkPosition) const { return LiveLinkPosition; }
-	virtual FName GetTargetRootName() const { return FName("root"); }
+	virtual FName GetTargetRootName() const { return FName(TEXT("root")); }
 
 	void UpdateTPoseRotationDeltas(const FBoneContainer& BoneContainer);
 	void CalculateTPoseDeltasFromReferenceSkeleton();

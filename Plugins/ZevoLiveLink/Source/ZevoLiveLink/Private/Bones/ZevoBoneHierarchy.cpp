@@ -20,19 +20,19 @@ constexpr EZevoBoneName ExpectedParents[] = {
 	RightWrist, RightFinger2, RightFinger21, RightWrist, RightFinger3, RightFinger31,
 	RightWrist, RightFinger4, RightFinger41,                            // right fingers
 };
-static_assert(std::size(ExpectedParents) == static_cast<size_t>(Count));
+static_assert(UE_ARRAY_COUNT(ExpectedParents) == static_cast<SIZE_T>(Count));
 
 // Names that stand for the same stream bone in common rigs; two names of one group never make
 // a duplicate mapping.
-constexpr std::initializer_list<const char*> AliasGroupsAsWritten[] = {
-	{"hips", "pelvis"}, {"chest", "spine", "spine1"}, {"chest1", "spine2"}, {"chest2", "spine3"}, {"neck"},
-	{"neck1", "head"},
-	{"lefthip", "leftupleg"}, {"leftknee", "leftleg"}, {"leftankle", "leftfoot"}, {"lefttoe", "lefttoes"},
-	{"righthip", "rightupleg"}, {"rightknee", "rightleg"}, {"rightankle", "rightfoot"}, {"righttoe", "righttoes"},
-	{"leftcollar", "leftclavicle"}, {"leftshoulder", "leftupperarm"}, {"leftelbow", "leftlowerarm", "leftforearm"},
-	{"leftwrist", "lefthand"},
-	{"rightcollar", "rightclavicle"}, {"rightshoulder", "rightupperarm"}, {"rightelbow", "rightlowerarm", "rightforearm"},
-	{"rightwrist", "righthand"},
+constexpr std::initializer_list<const TCHAR*> AliasGroupsAsWritten[] = {
+	{TEXT("hips"), TEXT("pelvis")}, {TEXT("chest"), TEXT("spine"), TEXT("spine1")}, {TEXT("chest1"), TEXT("spine2")}, {TEXT("chest2"), TEXT("spine3")}, {TEXT("neck")},
+	{TEXT("neck1"), TEXT("head")},
+	{TEXT("lefthip"), TEXT("leftupleg")}, {TEXT("leftknee"), TEXT("leftleg")}, {TEXT("leftankle"), TEXT("leftfoot")}, {TEXT("lefttoe"), TEXT("lefttoes")},
+	{TEXT("righthip"), TEXT("rightupleg")}, {TEXT("rightknee"), TEXT("rightleg")}, {TEXT("rightankle"), TEXT("rightfoot")}, {TEXT("righttoe"), TEXT("righttoes")},
+	{TEXT("leftcollar"), TEXT("leftclavicle")}, {TEXT("leftshoulder"), TEXT("leftupperarm")}, {TEXT("leftelbow"), TEXT("leftlowerarm"), TEXT("leftforearm")},
+	{TEXT("leftwrist"), TEXT("lefthand")},
+	{TEXT("rightcollar"), TEXT("rightclavicle")}, {TEXT("rightshoulder"), TEXT("rightupperarm")}, {TEXT("rightelbow"), TEXT("rightlowerarm"), TEXT("rightforearm")},
+	{TEXT("rightwrist"), TEXT("righthand")},
 };
 
 FString LowerIdentifier(EZevoBoneName Bone)
@@ -59,11 +59,11 @@ struct FCommonForms
 
 ESide SideOfSpelledName(const FString& LowerName)
 {
-	if (LowerName.Contains("left"))
+	if (LowerName.Contains(TEXT("left")))
 	{
 		return ESide::Left;
 	}
-	return LowerName.Contains("right") ? ESide::Right : ESide::None;
+	return LowerName.Contains(TEXT("right")) ? ESide::Right : ESide::None;
 }
 
 const FCommonForms& CommonForms()
@@ -77,7 +77,7 @@ const FCommonForms& CommonForms()
 			Result.HierarchyEntries.Add(Normalized, &Entry.Value);
 			Result.KnownSides.Add(Normalized, SideOfSpelledName(Entry.Key));
 		}
-		for (const std::initializer_list<const char*> Group : AliasGroupsAsWritten)
+		for (const std::initializer_list<const TCHAR*> Group : AliasGroupsAsWritten)
 		{
 			TArray<FString>& NormalizedGroup = Result.AliasGroups.Emplace_GetRef();
 			for (const FString Member : Group)
@@ -95,16 +95,16 @@ const FCommonForms& CommonForms()
 /** Side markers that cannot be read otherwise: a side word, or a side letter set off by a separator. */
 ESide ExplicitSide(const FString& LowerName)
 {
-	const auto HasMarkers = [&LowerName](const char* Word, char Letter)
+	const auto HasMarkers = [&LowerName](const TCHAR* Word, TCHAR Letter)
 	{
 		if (LowerName.Contains(Word))
 		{
 			return true;
 		}
-		for (const char Separator : {'_', '.', '-', ' '})
+		for (const TCHAR Separator : {TEXT('_'), TEXT('.'), TEXT('-'), TEXT(' ')})
 		{
-			const char Leading[] = {Letter, Separator, '\0'};
-			const char Trailing[] = {Separator, Letter, '\0'};
+			const TCHAR Leading[] = {Letter, Separator, TEXT('\0')};
+			const TCHAR Trailing[] = {Separator, Letter, TEXT('\0')};
 			if (LowerName.StartsWith(Leading) || LowerName.EndsWith(Trailing))
 			{
 				return true;
@@ -112,8 +112,8 @@ ESide ExplicitSide(const FString& LowerName)
 		}
 		return false;
 	};
-	const bool bLeft = HasMarkers("left", 'l');
-	const bool bRight = HasMarkers("right", 'r');
+	const bool bLeft = HasMarkers(TEXT("left"), TEXT('l'));
+	const bool bRight = HasMarkers(TEXT("right"), TEXT('r'));
 	return bLeft == bRight ? ESide::None : (bLeft ? ESide::Left : ESide::Right);
 }
 
@@ -122,9 +122,9 @@ bool EndsWithSideLetter(const FString& Normalized, ESide Side)
 {
 	if (Side == ESide::Left)
 	{
-		return Normalized.EndsWith("l") && !Normalized.EndsWith("ll") && !Normalized.EndsWith("oll") && !Normalized.EndsWith("all");
+		return Normalized.EndsWith(TEXT("l")) && !Normalized.EndsWith(TEXT("ll")) && !Normalized.EndsWith(TEXT("oll")) && !Normalized.EndsWith(TEXT("all"));
 	}
-	return Normalized.EndsWith("r") && !Normalized.EndsWith("rr") && !Normalized.EndsWith("ar") && !Normalized.EndsWith("er");
+	return Normalized.EndsWith(TEXT("r")) && !Normalized.EndsWith(TEXT("rr")) && !Normalized.EndsWith(TEXT("ar")) && !Normalized.EndsWith(TEXT("er"));
 }
 
 /**
@@ -145,8 +145,8 @@ void TargetSides(const FString& TargetBone, const FString& Normalized, bool& bOu
 		bOutRight = Side == ESide::Right;
 		return;
 	}
-	bOutLeft = Normalized.Contains("left") || EndsWithSideLetter(Normalized, ESide::Left);
-	bOutRight = Normalized.Contains("right") || EndsWithSideLetter(Normalized, ESide::Right);
+	bOutLeft = Normalized.Contains(TEXT("left")) || EndsWithSideLetter(Normalized, ESide::Left);
+	bOutRight = Normalized.Contains(TEXT("right")) || EndsWithSideLetter(Normalized, ESide::Right);
 }
 
 /** The target mapped to a stream bone, whether the mappings name it spelled out or normalised. */
@@ -202,7 +202,7 @@ FZevoHierarchyValidationResult FZevoBoneNameMappings::ValidateBoneHierarchy(cons
 	const FZevoBoneHierarchyInfo* Expected = FindExpectedHierarchyEntry(Source);
 	if (!Expected)
 	{
-		return FZevoHierarchyValidationResult(true, 0.5f, "Unknown source bone, hierarchy not validated");
+		return FZevoHierarchyValidationResult(true, 0.5f, TEXT("Unknown source bone, hierarchy not validated"));
 	}
 
 	// Does the target hang under the bone its expected parent was mapped to?
@@ -225,7 +225,7 @@ FZevoHierarchyValidationResult FZevoBoneNameMappings::ValidateBoneHierarchy(cons
 			if (AreBonesMutuallyExclusive(Mapping.Key, SourceBone))
 			{
 				return FZevoHierarchyValidationResult(false, 0.0f,
-					FString::Printf("Target '%s' already mapped to '%s'", *TargetBone, *Mapping.Key));
+					FString::Printf(TEXT("Target '%s' already mapped to '%s'"), *TargetBone, *Mapping.Key));
 			}
 			Score *= 0.5f;
 		}
@@ -239,7 +239,7 @@ FZevoHierarchyValidationResult FZevoBoneNameMappings::ValidateBoneHierarchy(cons
 		TargetSides(TargetBone, Target, bTargetLeft, bTargetRight);
 		if ((SourceSide == ESide::Left && bTargetRight) || (SourceSide == ESide::Right && bTargetLeft))
 		{
-			return FZevoHierarchyValidationResult(false, 0.0f, "Left/Right side mismatch");
+			return FZevoHierarchyValidationResult(false, 0.0f, TEXT("Left/Right side mismatch"));
 		}
 	}
 

@@ -1,67 +1,70 @@
 #include "ZevoBoneMapping.h"
 
-#include <string>
-#include <string_view>
-
 namespace
 {
 // Rig and exporter prefixes, each tried once in this order: stacked prefixes fall away together
 // ("bip01_def_spine"), while one that only becomes leading after a later one was removed stays.
-constexpr std::string_view Prefixes[] = {
-	"mixamorig:", "mixamorig_", "mixamorig", "bip001_", "bip01_", "bip_", "valvebiped_", "valvebiped.",
-	"def_", "deform_", "jnt_", "joint_", "bone_", "rig_", "root_", "character_", "char_",
+const TCHAR* const Prefixes[] = {
+	TEXT("mixamorig:"), TEXT("mixamorig_"), TEXT("mixamorig"), TEXT("bip001_"), TEXT("bip01_"), TEXT("bip_"), TEXT("valvebiped_"),
+	TEXT("valvebiped."), TEXT("def_"), TEXT("deform_"), TEXT("jnt_"), TEXT("joint_"), TEXT("bone_"), TEXT("rig_"), TEXT("root_"),
+	TEXT("character_"), TEXT("char_"),
 };
 
-constexpr std::string_view Suffixes[] = {"_jnt", "_bone", "_joint", "_bind"};
+const TCHAR* const Suffixes[] = {TEXT("_jnt"), TEXT("_bone"), TEXT("_joint"), TEXT("_bind")};
 
 // Side markers fold onto the bare letter before separators go, so "thigh_l", "thigh.l" and
 // "thigh l" meet as "thighl"; the side words shorten anywhere, also inside other words.
 struct FSideFold
 {
-	std::string_view From;
-	std::string_view To;
+	const TCHAR* From;
+	const TCHAR* To;
 };
-constexpr FSideFold SideFolds[] = {
-	{"_l", "l"}, {"_r", "r"}, {"l_", "l"}, {"r_", "r"}, {".l", "l"}, {".r", "r"}, {"l.", "l"}, {"r.", "r"},
-	{"-l", "l"}, {"-r", "r"}, {"l-", "l"}, {"r-", "r"}, {" l", "l"}, {" r", "r"}, {"l ", "l"}, {"r ", "r"},
-	{"left", "l"}, {"right", "r"},
+const FSideFold SideFolds[] = {
+	{TEXT("_l"), TEXT("l")}, {TEXT("_r"), TEXT("r")}, {TEXT("l_"), TEXT("l")}, {TEXT("r_"), TEXT("r")},
+	{TEXT(".l"), TEXT("l")}, {TEXT(".r"), TEXT("r")}, {TEXT("l."), TEXT("l")}, {TEXT("r."), TEXT("r")},
+	{TEXT("-l"), TEXT("l")}, {TEXT("-r"), TEXT("r")}, {TEXT("l-"), TEXT("l")}, {TEXT("r-"), TEXT("r")},
+	{TEXT(" l"), TEXT("l")}, {TEXT(" r"), TEXT("r")}, {TEXT("l "), TEXT("l")}, {TEXT("r "), TEXT("r")},
+	{TEXT("left"), TEXT("l")}, {TEXT("right"), TEXT("r")},
 };
 
-constexpr std::string_view Separators = "_-. :|";
-
-void ReplaceAll(std::string& Text, std::string_view From, std::string_view To)
+bool IsSeparator(TCHAR Character)
 {
-	size_t At = Text.find(From);
-	while (At != std::string::npos)
+	return Character == TEXT('_') || Character == TEXT('-') || Character == TEXT('.') || Character == TEXT(' ') ||
+		Character == TEXT(':') || Character == TEXT('|');
+}
+
+/** Deletes every separator, moving the kept characters down in place. */
+void RemoveSeparators(FString& Text)
+{
+	int32 Kept = 0;
+	for (int32 Index = 0; Index < Text.Len(); ++Index)
 	{
-		Text.replace(At, From.size(), To);
-		At = Text.find(From, At + To.size());
+		const TCHAR Character = Text[Index];
+		if (!IsSeparator(Character))
+		{
+			Text[Kept++] = Character;
+		}
 	}
+	Text.LeftInline(Kept);
 }
 }
 
 FString FZevoBoneNameMappings::NormalizeBoneName(const FString& Name)
 {
+	// Everything below compares the lower-case text with lower-case patterns.
 	FString Result = Name.ToLower();
-	std::string& Text = Result.GetCharArray();
-	for (const std::string_view Prefix : Prefixes)
+	for (const TCHAR* Prefix : Prefixes)
 	{
-		if (Text.starts_with(Prefix))
-		{
-			Text.erase(0, Prefix.size());
-		}
+		Result.RemoveFromStart(Prefix, ESearchCase::CaseSensitive);
 	}
-	for (const std::string_view Suffix : Suffixes)
+	for (const TCHAR* Suffix : Suffixes)
 	{
-		if (Text.ends_with(Suffix))
-		{
-			Text.erase(Text.size() - Suffix.size());
-		}
+		Result.RemoveFromEnd(Suffix, ESearchCase::CaseSensitive);
 	}
 	for (const FSideFold& Fold : SideFolds)
 	{
-		ReplaceAll(Text, Fold.From, Fold.To);
+		Result.ReplaceInline(Fold.From, Fold.To, ESearchCase::CaseSensitive);
 	}
-	std::erase_if(Text, [](char C) { return Separators.find(C) != std::string_view::npos; });
+	RemoveSeparators(Result);
 	return Result;
 }

@@ -44,7 +44,7 @@ constexpr EZevoBoneName NameSearchOrder[] = {
 	EZevoBoneName::RightFinger3, EZevoBoneName::RightFinger31, EZevoBoneName::RightFinger32,
 	EZevoBoneName::RightFinger4, EZevoBoneName::RightFinger41, EZevoBoneName::RightFinger42,
 };
-static_assert(std::size(NameSearchOrder) == NumStreamBones);
+static_assert(UE_ARRAY_COUNT(NameSearchOrder) == NumStreamBones);
 }
 
 FName FZevoBoneNameUtils::EnumToFName(EZevoBoneName Bone)
@@ -97,5 +97,5 @@ FString FZevoBoneNameUtils::GetCategoryName(EZevoBoneCategory Category)
 {
 	const UEnum* Enum = StaticEnum<EZevoBoneCategory>();
 	const int32 Index = Enum ? Enum->GetIndexByValue(static_cast<int64>(Category)) : INDEX_NONE;
-	return Index == INDEX_NONE ? FString("Unknown") : Enum->GetDisplayNameTextByIndex(Index).ToString();
+	return Index == INDEX_NONE ? FString(TEXT("Unknown")) : Enum->GetDisplayNameTextByIndex(Index).ToString();
 }

@@ -1,76 +1,94 @@
 #include "ZevoBoneMapping.h"
 
-#include <string_view>
-
 namespace
 {
 struct FTextPair
 {
-	std::string_view First;
-	std::string_view Second;
+	const TCHAR* First;
+	const TCHAR* Second;
 };
 
 // Side words against their short and separated forms, both sides.
 constexpr FTextPair SideForms[] = {
-	{"left", "l"}, {"left", "_l"}, {"left", ".l"}, {"left", "_left"}, {"left", "-l"},
-	{"left", " l"}, {"l_", "left_"}, {"l.", "left."}, {"_l", "_left"}, {".l", ".left"},
-	{"right", "r"}, {"right", "_r"}, {"right", ".r"}, {"right", "_right"}, {"right", "-r"},
-	{"right", " r"}, {"r_", "right_"}, {"r.", "right."}, {"_r", "_right"}, {".r", ".right"},
+	{TEXT("left"), TEXT("l")}, {TEXT("left"), TEXT("_l")}, {TEXT("left"), TEXT(".l")}, {TEXT("left"), TEXT("_left")}, {TEXT("left"), TEXT("-l")},
+	{TEXT("left"), TEXT(" l")}, {TEXT("l_"), TEXT("left_")}, {TEXT("l."), TEXT("left.")}, {TEXT("_l"), TEXT("_left")}, {TEXT(".l"), TEXT(".left")},
+	{TEXT("right"), TEXT("r")}, {TEXT("right"), TEXT("_r")}, {TEXT("right"), TEXT(".r")}, {TEXT("right"), TEXT("_right")}, {TEXT("right"), TEXT("-r")},
+	{TEXT("right"), TEXT(" r")}, {TEXT("r_"), TEXT("right_")}, {TEXT("r."), TEXT("right.")}, {TEXT("_r"), TEXT("_right")}, {TEXT(".r"), TEXT(".right")},
 };
 
 // Zero-padded, separated and unpadded segment numbers.
 constexpr FTextPair DigitForms[] = {
-	{"0", "00"}, {"1", "01"}, {"2", "02"}, {"3", "03"},
-	{"_0", "_00"}, {"_1", "_01"}, {"_2", "_02"}, {"_3", "_03"},
-	{"0", "_0"}, {"1", "_1"}, {"2", "_2"}, {"3", "_3"},
-	{"01", "1"}, {"02", "2"}, {"03", "3"}, {"04", "4"},
-	{"_01", "_1"}, {"_02", "_2"}, {"_03", "_3"},
+	{TEXT("0"), TEXT("00")}, {TEXT("1"), TEXT("01")}, {TEXT("2"), TEXT("02")}, {TEXT("3"), TEXT("03")},
+	{TEXT("_0"), TEXT("_00")}, {TEXT("_1"), TEXT("_01")}, {TEXT("_2"), TEXT("_02")}, {TEXT("_3"), TEXT("_03")},
+	{TEXT("0"), TEXT("_0")}, {TEXT("1"), TEXT("_1")}, {TEXT("2"), TEXT("_2")}, {TEXT("3"), TEXT("_3")},
+	{TEXT("01"), TEXT("1")}, {TEXT("02"), TEXT("2")}, {TEXT("03"), TEXT("3")}, {TEXT("04"), TEXT("4")},
+	{TEXT("_01"), TEXT("_1")}, {TEXT("_02"), TEXT("_2")}, {TEXT("_03"), TEXT("_3")},
 };
 
 // Whole names that stand for the same bone, tested in both directions.
 constexpr FTextPair WholeNameEquivalences[] = {
-	{"lefthip", "upperlegl"}, {"lefthip", "leftupperleg"}, {"lefthip", "upleg_l"},
-	{"righthip", "upperlegr"}, {"righthip", "rightupperleg"}, {"righthip", "upleg_r"},
-	{"leftknee", "lowerlegl"}, {"leftknee", "leftlowerleg"}, {"leftknee", "lowleg_l"},
-	{"rightknee", "lowerlegr"}, {"rightknee", "rightlowerleg"}, {"rightknee", "lowleg_r"},
-	{"leftcollar", "shoulderl"}, {"leftcollar", "leftshoulder"},
-	{"rightcollar", "shoulderr"}, {"rightcollar", "rightshoulder"},
-	{"lefttoe", "ball01l"}, {"lefttoe", "balll"}, {"righttoe", "ball01r"}, {"righttoe", "ballr"},
-	{"chest1", "chest"}, {"chest1", "upperchest"}, {"chest2", "upperchest"}, {"chest2", "chest"},
+	{TEXT("lefthip"), TEXT("upperlegl")}, {TEXT("lefthip"), TEXT("leftupperleg")}, {TEXT("lefthip"), TEXT("upleg_l")},
+	{TEXT("righthip"), TEXT("upperlegr")}, {TEXT("righthip"), TEXT("rightupperleg")}, {TEXT("righthip"), TEXT("upleg_r")},
+	{TEXT("leftknee"), TEXT("lowerlegl")}, {TEXT("leftknee"), TEXT("leftlowerleg")}, {TEXT("leftknee"), TEXT("lowleg_l")},
+	{TEXT("rightknee"), TEXT("lowerlegr")}, {TEXT("rightknee"), TEXT("rightlowerleg")}, {TEXT("rightknee"), TEXT("lowleg_r")},
+	{TEXT("leftcollar"), TEXT("shoulderl")}, {TEXT("leftcollar"), TEXT("leftshoulder")},
+	{TEXT("rightcollar"), TEXT("shoulderr")}, {TEXT("rightcollar"), TEXT("rightshoulder")},
+	{TEXT("lefttoe"), TEXT("ball01l")}, {TEXT("lefttoe"), TEXT("balll")}, {TEXT("righttoe"), TEXT("ball01r")}, {TEXT("righttoe"), TEXT("ballr")},
+	{TEXT("chest1"), TEXT("chest")}, {TEXT("chest1"), TEXT("upperchest")}, {TEXT("chest2"), TEXT("upperchest")}, {TEXT("chest2"), TEXT("chest")},
 };
 
 // Anatomical segment words against numbered segments, tested in both directions.
 constexpr FTextPair FingerSegmentWords[] = {
-	{"thumbproximal", "thumb01"}, {"thumbintermediate", "thumb02"}, {"thumbdistal", "thumb03"},
-	{"indexproximal", "index01"}, {"indexintermediate", "index02"}, {"indexdistal", "index03"},
-	{"middleproximal", "middle01"}, {"middleintermediate", "middle02"}, {"middledistal", "middle03"},
-	{"ringproximal", "ring01"}, {"ringintermediate", "ring02"}, {"ringdistal", "ring03"},
-	{"pinkyproximal", "pinky01"}, {"pinkyintermediate", "pinky02"}, {"pinkydistal", "pinky03"},
-	{"littleproximal", "pinky01"}, {"littleintermediate", "pinky02"}, {"littledistal", "pinky03"},
+	{TEXT("thumbproximal"), TEXT("thumb01")}, {TEXT("thumbintermediate"), TEXT("thumb02")}, {TEXT("thumbdistal"), TEXT("thumb03")},
+	{TEXT("indexproximal"), TEXT("index01")}, {TEXT("indexintermediate"), TEXT("index02")}, {TEXT("indexdistal"), TEXT("index03")},
+	{TEXT("middleproximal"), TEXT("middle01")}, {TEXT("middleintermediate"), TEXT("middle02")}, {TEXT("middledistal"), TEXT("middle03")},
+	{TEXT("ringproximal"), TEXT("ring01")}, {TEXT("ringintermediate"), TEXT("ring02")}, {TEXT("ringdistal"), TEXT("ring03")},
+	{TEXT("pinkyproximal"), TEXT("pinky01")}, {TEXT("pinkyintermediate"), TEXT("pinky02")}, {TEXT("pinkydistal"), TEXT("pinky03")},
+	{TEXT("littleproximal"), TEXT("pinky01")}, {TEXT("littleintermediate"), TEXT("pinky02")}, {TEXT("littledistal"), TEXT("pinky03")},
 };
 
 /** Every character of Text found in Chars replaced by To, or deleted when To is 0. */
-FString MapChars(const FString& Text, std::string_view Chars, char To)
+FString MapChars(const FString& Text, const TCHAR* Chars, TCHAR To)
 {
-	std::string Result;
-	Result.reserve(Text.Len());
-	for (const char C : Text.ToStdString())
+	FString Result;
+	Result.Reserve(Text.Len());
+	for (int32 Index = 0; Index < Text.Len(); ++Index)
 	{
-		if (Chars.find(C) == std::string_view::npos)
+		const TCHAR Character = Text[Index];
+		if (!FCString::Strchr(Chars, Character))
 		{
-			Result += C;
+			Result.AppendChar(Character);
 		}
-		else if (To != '\0')
+		else if (To != TEXT('\0'))
 		{
-			Result += To;
+			Result.AppendChar(To);
 		}
 	}
-	return FString(std::move(Result));
+	return Result;
 }
 
-bool HasChar(const FString& Text, char C)
+bool HasChar(const FString& Text, TCHAR Character)
 {
-	return Text.ToStdString().find(C) != std::string::npos;
+	int32 Index;
+	return Text.FindChar(Character, Index);
+}
+
+/** A pattern of the tables below, or a row of the common mappings, with its length. */
+int32 PatternLength(const TCHAR* Pattern)
+{
+	return FCString::Strlen(Pattern);
+}
+int32 PatternLength(const FString& Pattern)
+{
+	return Pattern.Len();
+}
+const TCHAR* PatternText(const TCHAR* Pattern)
+{
+	return Pattern;
+}
+const TCHAR* PatternText(const FString& Pattern)
+{
+	return *Pattern;
 }
 
 /**
@@ -80,30 +98,48 @@ bool HasChar(const FString& Text, char C)
  */
 struct FCasedEntry
 {
-	explicit FCasedEntry(FString InText) : Text(MoveTemp(InText)), Lower(Text.ToLower().ToStdString()) {}
+	explicit FCasedEntry(FString InText) : Text(MoveTemp(InText)), Lower(Text.ToLower()) {}
 
-	bool Contains(std::string_view Pattern) const { return Lower.find(Pattern) != std::string::npos; }
-	bool Equals(std::string_view Other) const { return Lower == Other; }
+	template <typename PatternType>
+	bool Contains(const PatternType& Pattern) const
+	{
+		return Lower.Contains(Pattern, ESearchCase::CaseSensitive);
+	}
+	bool Equals(const TCHAR* Other) const { return FCString::Strcmp(*Lower, Other) == 0; }
+	bool ContainsAnyOf(const TCHAR* Chars) const
+	{
+		for (const TCHAR* Character = Chars; *Character; ++Character)
+		{
+			if (HasChar(Lower, *Character))
+			{
+				return true;
+			}
+		}
+		return false;
+	}
 
 	/** Every occurrence of Pattern replaced by To. */
-	FString Replace(std::string_view Pattern, std::string_view To) const
+	template <typename PatternType, typename ToType>
+	FString Replace(const PatternType& Pattern, const ToType& To) const
 	{
-		const std::string& Original = Text.ToStdString();
-		std::string Result;
-		Result.reserve(Original.size() + To.size());
-		size_t Start = 0;
-		for (size_t At = Lower.find(Pattern); At != std::string::npos; At = Lower.find(Pattern, At + Pattern.size()))
+		const int32 Length = PatternLength(Pattern);
+		const int32 ToLength = PatternLength(To);
+		FString Result;
+		Result.Reserve(Text.Len() + ToLength);
+		int32 Start = 0;
+		for (int32 At = Lower.Find(Pattern, ESearchCase::CaseSensitive); At != INDEX_NONE;
+			 At = Lower.Find(Pattern, ESearchCase::CaseSensitive, ESearchDir::FromStart, At + Length))
 		{
-			Result.append(Original, Start, At - Start);
-			Result.append(To);
-			Start = At + Pattern.size();
+			Result.Append(*Text + Start, At - Start);
+			Result.Append(PatternText(To), ToLength);
+			Start = At + Length;
 		}
-		Result.append(Original, Start);
-		return FString(std::move(Result));
+		Result.Append(*Text + Start, Text.Len() - Start);
+		return Result;
 	}
 
 	FString Text;
-	std::string Lower;
+	FString Lower;
 };
 
 // The result under construction. Some stages add whatever they make; the others add only what
@@ -176,7 +212,7 @@ void AddSynonyms(FVariationList& List)
 		const FCasedEntry Entry = List[Index];
 		for (const auto& Row : Mappings)
 		{
-			const std::string& Key = Row.Key.ToStdString();
+			const FString& Key = Row.Key;
 			if (!Entry.Contains(Key))
 			{
 				continue;
@@ -185,22 +221,22 @@ void AddSynonyms(FVariationList& List)
 			{
 				// Each separator form is tried only where it differs from the replaced name,
 				// which has just been added.
-				const FString Replaced = Entry.Replace(Key, Synonym.ToStdString());
-				const bool bUnderscore = HasChar(Replaced, '_');
-				const bool bBlank = HasChar(Replaced, ' ');
-				const bool bDash = HasChar(Replaced, '-');
+				const FString Replaced = Entry.Replace(Key, Synonym);
+				const bool bUnderscore = HasChar(Replaced, TEXT('_'));
+				const bool bBlank = HasChar(Replaced, TEXT(' '));
+				const bool bDash = HasChar(Replaced, TEXT('-'));
 				List.AddIfNew(Replaced);
 				if (bUnderscore)
 				{
-					List.AddIfNew(MapChars(Replaced, "_", '\0'));
+					List.AddIfNew(MapChars(Replaced, TEXT("_"), TEXT('\0')));
 				}
 				if (bBlank)
 				{
-					List.AddIfNew(MapChars(Replaced, " ", '_'));
+					List.AddIfNew(MapChars(Replaced, TEXT(" "), TEXT('_')));
 				}
 				if (bDash)
 				{
-					List.AddIfNew(MapChars(Replaced, "-", '_'));
+					List.AddIfNew(MapChars(Replaced, TEXT("-"), TEXT('_')));
 				}
 			}
 		}
@@ -244,13 +280,13 @@ void AddFingerSegmentWords(FVariationList& List)
 				List.AddIfNew(Entry.Replace(Pair.Second, Pair.First));
 			}
 		}
-		if (Entry.Contains("little"))
+		if (Entry.Contains(TEXT("little")))
 		{
-			List.AddIfNew(Entry.Replace("little", "pinky"));
+			List.AddIfNew(Entry.Replace(TEXT("little"), TEXT("pinky")));
 		}
-		if (Entry.Contains("pinky"))
+		if (Entry.Contains(TEXT("pinky")))
 		{
-			List.AddIfNew(Entry.Replace("pinky", "little"));
+			List.AddIfNew(Entry.Replace(TEXT("pinky"), TEXT("little")));
 		}
 	}
 }
@@ -261,13 +297,13 @@ void AddSeparatorForms(FVariationList& List)
 	for (int32 Index = 0; Index < Walked; ++Index)
 	{
 		const FCasedEntry Entry = List[Index];
-		if (Entry.Lower.find_first_of("_-. ") == std::string::npos)
+		if (!Entry.ContainsAnyOf(TEXT("_-. ")))
 		{
 			continue;  // all three forms are the entry itself
 		}
-		List.AddIfNew(MapChars(Entry.Text, "_-. ", '\0'));
-		List.AddIfNew(MapChars(Entry.Text, "-. ", '_'));
-		List.AddIfNew(MapChars(Entry.Text, "_- ", '.'));
+		List.AddIfNew(MapChars(Entry.Text, TEXT("_-. "), TEXT('\0')));
+		List.AddIfNew(MapChars(Entry.Text, TEXT("-. "), TEXT('_')));
+		List.AddIfNew(MapChars(Entry.Text, TEXT("_- "), TEXT('.')));
 	}
 }
 }

@@ -20,37 +20,37 @@ struct FWordRules
 FWordRules WordRulesFor(const FString& Normalized)
 {
 	FWordRules Rules;
-	if (Normalized.Equals("neck1", ESearchCase::IgnoreCase))
+	if (Normalized.Equals(TEXT("neck1"), ESearchCase::IgnoreCase))
 	{
-		Rules = {{"neck"}, {"head", "skull", "cranium"}};
+		Rules = {{TEXT("neck")}, {TEXT("head"), TEXT("skull"), TEXT("cranium")}};
 	}
-	else if (Normalized.Equals("neck", ESearchCase::IgnoreCase))
+	else if (Normalized.Equals(TEXT("neck"), ESearchCase::IgnoreCase))
 	{
-		Rules = {{"head", "skull", "cranium"}, {"neck"}};
+		Rules = {{TEXT("head"), TEXT("skull"), TEXT("cranium")}, {TEXT("neck")}};
 	}
 	const auto Add = [&Rules](TArray<FString> Forbidden, TArray<FString> Preferred) {
 		Rules.Forbidden.Append(Forbidden);
 		Rules.Preferred.Append(Preferred);
 	};
-	if (Normalized.Contains("finger0") || Normalized.Contains("thumb"))
+	if (Normalized.Contains(TEXT("finger0")) || Normalized.Contains(TEXT("thumb")))
 	{
-		Add({"index", "middle", "mid", "ring", "pinky", "little"}, {"thumb"});
+		Add({TEXT("index"), TEXT("middle"), TEXT("mid"), TEXT("ring"), TEXT("pinky"), TEXT("little")}, {TEXT("thumb")});
 	}
-	else if (Normalized.Contains("finger1"))
+	else if (Normalized.Contains(TEXT("finger1")))
 	{
-		Add({"thumb", "middle", "mid", "ring", "pinky", "little"}, {"index"});
+		Add({TEXT("thumb"), TEXT("middle"), TEXT("mid"), TEXT("ring"), TEXT("pinky"), TEXT("little")}, {TEXT("index")});
 	}
-	else if (Normalized.Contains("finger2"))
+	else if (Normalized.Contains(TEXT("finger2")))
 	{
-		Add({"thumb", "index", "ring", "pinky", "little"}, {"middle", "mid"});
+		Add({TEXT("thumb"), TEXT("index"), TEXT("ring"), TEXT("pinky"), TEXT("little")}, {TEXT("middle"), TEXT("mid")});
 	}
-	else if (Normalized.Contains("finger3"))
+	else if (Normalized.Contains(TEXT("finger3")))
 	{
-		Add({"thumb", "index", "middle", "mid", "pinky", "little"}, {"ring"});
+		Add({TEXT("thumb"), TEXT("index"), TEXT("middle"), TEXT("mid"), TEXT("pinky"), TEXT("little")}, {TEXT("ring")});
 	}
-	else if (Normalized.Contains("finger4"))
+	else if (Normalized.Contains(TEXT("finger4")))
 	{
-		Add({"thumb", "index", "middle", "mid", "ring"}, {"pinky", "little"});
+		Add({TEXT("thumb"), TEXT("index"), TEXT("middle"), TEXT("mid"), TEXT("ring")}, {TEXT("pinky"), TEXT("little")});
 	}
 	return Rules;
 }
@@ -68,7 +68,7 @@ bool ContainsAny(const FString& A, const FString& B, const TArray<FString>& Word
 }
 
 /** "_l" or ".l" (first occurrence) followed by the end, a digit, "_", "-" or ".". */
-bool HasSideMarkerInside(const FString& Lower, const char* Marker)
+bool HasSideMarkerInside(const FString& Lower, const TCHAR* Marker)
 {
 	const int32 At = Lower.Find(Marker, ESearchCase::CaseSensitive);
 	if (At == INDEX_NONE)
@@ -80,8 +80,8 @@ bool HasSideMarkerInside(const FString& Lower, const char* Marker)
 	{
 		return true;
 	}
-	const char C = Lower[Next];
-	return FChar::IsDigit(C) || C == '_' || C == '-' || C == '.';
+	const TCHAR C = Lower[Next];
+	return FChar::IsDigit(C) || C == TEXT('_') || C == TEXT('-') || C == TEXT('.');
 }
 
 struct FSide
@@ -93,15 +93,15 @@ struct FSide
 /** The side a candidate bone's name tells, from its lower-case (L) and normalised (M) forms. */
 FSide CandidateSide(const FString& L, const FString& M)
 {
-	const bool bLeftExplicit = L.StartsWith("l_") || L.StartsWith("l.") || L.StartsWith("l-") || L.Contains("left");
-	const bool bRightExplicit = L.StartsWith("r_") || L.StartsWith("r.") || L.StartsWith("r-") || L.Contains("right");
+	const bool bLeftExplicit = L.StartsWith(TEXT("l_")) || L.StartsWith(TEXT("l.")) || L.StartsWith(TEXT("l-")) || L.Contains(TEXT("left"));
+	const bool bRightExplicit = L.StartsWith(TEXT("r_")) || L.StartsWith(TEXT("r.")) || L.StartsWith(TEXT("r-")) || L.Contains(TEXT("right"));
 	FSide Side;
-	Side.bLeft = bLeftExplicit || L.EndsWith("_l") || L.EndsWith(".l") || L.EndsWith("-l") || L.EndsWith(" l") ||
-		HasSideMarkerInside(L, "_l") || HasSideMarkerInside(L, ".l") ||
-		(M.EndsWith("l") && !M.EndsWith("ll") && !M.EndsWith("oll") && !M.EndsWith("all"));
-	Side.bRight = bRightExplicit || L.EndsWith("_r") || L.EndsWith(".r") || L.EndsWith("-r") || L.EndsWith(" r") ||
-		HasSideMarkerInside(L, "_r") || HasSideMarkerInside(L, ".r") ||
-		(M.EndsWith("r") && !M.EndsWith("rr") && !M.EndsWith("ar") && !M.EndsWith("er"));
+	Side.bLeft = bLeftExplicit || L.EndsWith(TEXT("_l")) || L.EndsWith(TEXT(".l")) || L.EndsWith(TEXT("-l")) || L.EndsWith(TEXT(" l")) ||
+		HasSideMarkerInside(L, TEXT("_l")) || HasSideMarkerInside(L, TEXT(".l")) ||
+		(M.EndsWith(TEXT("l")) && !M.EndsWith(TEXT("ll")) && !M.EndsWith(TEXT("oll")) && !M.EndsWith(TEXT("all")));
+	Side.bRight = bRightExplicit || L.EndsWith(TEXT("_r")) || L.EndsWith(TEXT(".r")) || L.EndsWith(TEXT("-r")) || L.EndsWith(TEXT(" r")) ||
+		HasSideMarkerInside(L, TEXT("_r")) || HasSideMarkerInside(L, TEXT(".r")) ||
+		(M.EndsWith(TEXT("r")) && !M.EndsWith(TEXT("rr")) && !M.EndsWith(TEXT("ar")) && !M.EndsWith(TEXT("er")));
 	if (Side.bLeft && Side.bRight)
 	{
 		if (bRightExplicit && !bLeftExplicit)
@@ -125,8 +125,8 @@ struct FCandidate
 struct FLabelledRows
 {
 	TArray<FZevoBoneMappingRow>* Rows;
-	const char* DuplicateLabel;
-	const char* UnmappedLabel;
+	const TCHAR* DuplicateLabel;
+	const TCHAR* UnmappedLabel;
 };
 }
 
@@ -153,8 +153,8 @@ const FName* UZevoRemapAssetBase::FindBestMatchWithHierarchyValidationInternal(F
 
 	const FWordRules Rules = WordRulesFor(Normalized);
 	const FString SourceLower = Source.ToLower();
-	const bool bSourceLeft = SourceLower.Contains("left");
-	const bool bSourceRight = SourceLower.Contains("right");
+	const bool bSourceLeft = SourceLower.Contains(TEXT("left"));
+	const bool bSourceRight = SourceLower.Contains(TEXT("right"));
 
 	TArray<FCandidate> Candidates;
 	Candidates.Reserve(20);
@@ -247,20 +247,20 @@ const FName* UZevoRemapAssetBase::FindBestMatchWithHierarchyValidationInternal(F
 	};
 
 	// Neck and head first, by the words riggers use for them.
-	const auto OfferWords = [&](std::initializer_list<const char*> Words, float Base, float Step) {
-		for (const char* Word : Words)
+	const auto OfferWords = [&](std::initializer_list<const TCHAR*> Words, float Base, float Step) {
+		for (const TCHAR* Word : Words)
 		{
 			OfferName(FZevoBoneNameMappings::NormalizeBoneName(Word), Base);
 			Base -= Step;
 		}
 	};
-	if (Source.Equals("Neck", ESearchCase::IgnoreCase))
+	if (Source.Equals(TEXT("Neck"), ESearchCase::IgnoreCase))
 	{
-		OfferWords({"neck_01", "neck01", "neck_1", "neck", "neck_02", "neck1"}, 1.5f, 0.05f);
+		OfferWords({TEXT("neck_01"), TEXT("neck01"), TEXT("neck_1"), TEXT("neck"), TEXT("neck_02"), TEXT("neck1")}, 1.5f, 0.05f);
 	}
-	else if (Source.Equals("Neck1", ESearchCase::IgnoreCase))
+	else if (Source.Equals(TEXT("Neck1"), ESearchCase::IgnoreCase))
 	{
-		OfferWords({"head", "skull", "cranium", "head1", "head01", "head_01"}, 2.0f, 0.1f);
+		OfferWords({TEXT("head"), TEXT("skull"), TEXT("cranium"), TEXT("head1"), TEXT("head01"), TEXT("head_01")}, 2.0f, 0.1f);
 	}
 
 	if (const FName* First = FirstBoneByNormalizedName.Find(Normalized))
@@ -283,7 +283,7 @@ const FName* UZevoRemapAssetBase::FindBestMatchWithHierarchyValidationInternal(F
 
 	if (Candidates.IsEmpty())
 	{
-		UE_LOG(LogTemp, Warning, "[Zevo Remap] No candidates found for source bone: %s", *Source);
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] No candidates found for source bone: %s"), *Source);
 		return nullptr;
 	}
 	Candidates.StableSort([](const FCandidate& A, const FCandidate& B) { return A.Score > B.Score; });
@@ -303,7 +303,7 @@ void UZevoRemapAssetBase::AutoMapFromTargetSkeleton()
 {
 	if (!TargetSkeleton)
 	{
-		UE_LOG(LogTemp, Warning, "[Zevo Remap] Target Skeleton is not assigned!");
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] Target Skeleton is not assigned!"));
 		return;
 	}
 	Modify();
@@ -370,8 +370,8 @@ void UZevoRemapAssetBase::AutoMapFromTargetSkeleton()
 	}
 	Order.StableSort([](const FOrdered& A, const FOrdered& B) { return A.Depth < B.Depth; });
 
-	FLabelledRows Groups[] = {{&BodySpineBones, "Body/Spine", "Body"}, {&LegBones, "Leg", "Leg"}, {&ArmBones, "Arm", "Arm"},
-		{&FingerBones, "Finger", "Finger"}};
+	FLabelledRows Groups[] = {{&BodySpineBones, TEXT("Body/Spine"), TEXT("Body")}, {&LegBones, TEXT("Leg"), TEXT("Leg")},
+		{&ArmBones, TEXT("Arm"), TEXT("Arm")}, {&FingerBones, TEXT("Finger"), TEXT("Finger")}};
 	const auto GroupOf = [&Groups](EZevoBoneName Bone) -> FLabelledRows& {
 		return Groups[static_cast<int32>(FZevoBoneNameUtils::GetBoneCategory(Bone))];
 	};
@@ -438,21 +438,21 @@ void UZevoRemapAssetBase::AutoMapFromTargetSkeleton()
 			Names.Add(Stream.ToString());
 		}
 		UE_LOG(LogTemp, Warning,
-			"[Zevo Remap] Duplicate mapping detected! Target bone '%s' is mapped from multiple source bones: [%s]. Please verify and adjust manually.",
+			TEXT("[Zevo Remap] Duplicate mapping detected! Target bone '%s' is mapped from multiple source bones: [%s]. Please verify and adjust manually."),
 			*Entry.Key.ToString(), *FString::Join(Names, ", "));
 	}
 	DuplicateStatusText = DuplicateTargetBones.IsEmpty()
-		? FString("OK")
-		: FString::Printf("%d duplicate(s) [%s]", DuplicateTargetBones.Num(), *FString::Join(DuplicateGroups.Array(), ", "));
+		? FString(TEXT("OK"))
+		: FString::Printf(TEXT("%d duplicate(s) [%s]"), DuplicateTargetBones.Num(), *FString::Join(DuplicateGroups.Array(), TEXT(", ")));
 	if (DuplicateTargetBones.Num() > 0)
 	{
-		UE_LOG(LogTemp, Warning, "[Zevo Remap] Found %d duplicate target bones. Check 'Mapping Statistics' for details.", DuplicateTargetBones.Num());
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] Found %d duplicate target bones. Check 'Mapping Statistics' for details."), DuplicateTargetBones.Num());
 	}
 
 	const int32 Unmapped = static_cast<int32>(EZevoBoneName::Count) - MappedCount;
 	if (Unmapped <= 0)
 	{
-		MissingStatusText = "OK";
+		MissingStatusText = TEXT("OK");
 	}
 	else
 	{
@@ -466,10 +466,10 @@ void UZevoRemapAssetBase::AutoMapFromTargetSkeleton()
 			}
 			if (Count > 0)
 			{
-				Counts.Add(FString::Printf("%s:%d", Group.UnmappedLabel, Count));
+				Counts.Add(FString::Printf(TEXT("%s:%d"), Group.UnmappedLabel, Count));
 			}
 		}
-		MissingStatusText = FString::Printf("%d unmapped [%s]", Unmapped, *FString::Join(Counts, ", "));
-		UE_LOG(LogTemp, Warning, "[Zevo Remap] %d bones were not found in the target skeleton. You may need to map them manually.", Unmapped);
+		MissingStatusText = FString::Printf(TEXT("%d unmapped [%s]"), Unmapped, *FString::Join(Counts, TEXT(", ")));
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] %d bones were not found in the target skeleton. You may need to map them manually."), Unmapped);
 	}
 }

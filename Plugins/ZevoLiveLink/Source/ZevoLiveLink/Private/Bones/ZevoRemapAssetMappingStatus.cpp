@@ -2,19 +2,18 @@
 // and which stream bones have no target, summarised in the asset's two status lines.
 #include "ZevoRemapAssetBase.h"
 
-#include <array>
-
 namespace
 {
 struct FLabelledRows
 {
 	const TArray<FZevoBoneMappingRow>* Rows;
-	const char* Label;
+	const TCHAR* Label;
 };
 
-std::array<FLabelledRows, 4> LabelledGroups(const UZevoRemapAssetBase& Asset)
+TArray<FLabelledRows> LabelledGroups(const UZevoRemapAssetBase& Asset)
 {
-	return {{{&Asset.BodySpineBones, "Body/Spine"}, {&Asset.LegBones, "Leg"}, {&Asset.ArmBones, "Arm"}, {&Asset.FingerBones, "Finger"}}};
+	return {{&Asset.BodySpineBones, TEXT("Body/Spine")}, {&Asset.LegBones, TEXT("Leg")}, {&Asset.ArmBones, TEXT("Arm")},
+		{&Asset.FingerBones, TEXT("Finger")}};
 }
 }
 
@@ -63,17 +62,17 @@ void UZevoRemapAssetBase::UpdateDuplicateDetection()
 		{
 			Names.Add(Source.ToString());
 		}
-		UE_LOG(LogTemp, Warning, "[Zevo Remap] Duplicate detected: '%s' <- [%s]", *Entry.Key.ToString(), *FString::Join(Names, ", "));
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] Duplicate detected: '%s' <- [%s]"), *Entry.Key.ToString(), *FString::Join(Names, TEXT(", ")));
 	}
 	if (DuplicateTargetBones.IsEmpty())
 	{
-		DuplicateStatusText = "OK";
+		DuplicateStatusText = TEXT("OK");
 	}
 	else
 	{
-		const FString Joined = FString::Join(GroupsWithDuplicates, ", ");
-		DuplicateStatusText = FString::Printf("%d duplicate(s) [%s]", DuplicateTargetBones.Num(), *Joined);
-		UE_LOG(LogTemp, Warning, "[Zevo Remap] Duplicate mappings detected: %d target bones have multiple source bones in groups: %s",
+		const FString Joined = FString::Join(GroupsWithDuplicates, TEXT(", "));
+		DuplicateStatusText = FString::Printf(TEXT("%d duplicate(s) [%s]"), DuplicateTargetBones.Num(), *Joined);
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] Duplicate mappings detected: %d target bones have multiple source bones in groups: %s"),
 			DuplicateTargetBones.Num(), *Joined);
 	}
 
@@ -92,13 +91,13 @@ void UZevoRemapAssetBase::UpdateDuplicateDetection()
 	}
 	if (Unmapped == 0)
 	{
-		MissingStatusText = "OK";
+		MissingStatusText = TEXT("OK");
 		return;
 	}
 	TArray<FString> Counts;
 	for (const auto& Entry : UnmappedByGroup)
 	{
-		Counts.Add(FString::Printf("%s:%d", *Entry.Key, Entry.Value));
+		Counts.Add(FString::Printf(TEXT("%s:%d"), *Entry.Key, Entry.Value));
 	}
-	MissingStatusText = FString::Printf("%d unmapped [%s]", Unmapped, *FString::Join(Counts, ", "));
+	MissingStatusText = FString::Printf(TEXT("%d unmapped [%s]"), Unmapped, *FString::Join(Counts, TEXT(", ")));
 }

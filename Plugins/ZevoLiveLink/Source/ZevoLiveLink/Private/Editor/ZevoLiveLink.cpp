@@ -12,9 +12,9 @@
 
 namespace
 {
-const FName PropertyEditorModuleName("PropertyEditor");
-const FName BoneMappingRowTypeName("ZevoBoneMappingRow");
-const FName RemapAssetClassName("ZevoRemapAssetBase");
+const FName PropertyEditorModuleName(TEXT("PropertyEditor"));
+const FName BoneMappingRowTypeName(TEXT("ZevoBoneMappingRow"));
+const FName RemapAssetClassName(TEXT("ZevoRemapAssetBase"));
 }
 
 void FZevoLiveLinkModule::StartupModule()
@@ -64,30 +64,30 @@ void FZevoLiveLinkModule::AutoConnectSavedSources()
 	UZevoLiveLinkSettings* Settings = UZevoLiveLinkSettings::Get();
 	if (Settings == nullptr)
 	{
-		UE_LOG(LogTemp, Warning, "[Zevo LiveLink] Settings not available");
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo LiveLink] Settings not available"));
 		return;
 	}
 	Settings->LoadConnectionsFromConfig();
-	UE_LOG(LogTemp, Log, "[Zevo LiveLink] Settings loaded, %d saved connections", Settings->SavedConnections.Num());
+	UE_LOG(LogTemp, Log, TEXT("[Zevo LiveLink] Settings loaded, %d saved connections"), Settings->SavedConnections.Num());
 
 	if (!Settings->bAutoConnectOnStartup)
 	{
-		UE_LOG(LogTemp, Log, "[Zevo LiveLink] Auto-connect disabled in settings");
+		UE_LOG(LogTemp, Log, TEXT("[Zevo LiveLink] Auto-connect disabled in settings"));
 		return;
 	}
 
 	const TArray<FIPv4Endpoint> Endpoints = Settings->GetEnabledEndpoints();
 	if (Endpoints.Num() == 0)
 	{
-		UE_LOG(LogTemp, Log, "[Zevo LiveLink] No enabled connections found");
+		UE_LOG(LogTemp, Log, TEXT("[Zevo LiveLink] No enabled connections found"));
 		return;
 	}
-	UE_LOG(LogTemp, Log, "[Zevo LiveLink] Attempting to auto-connect %d source(s)", Endpoints.Num());
+	UE_LOG(LogTemp, Log, TEXT("[Zevo LiveLink] Attempting to auto-connect %d source(s)"), Endpoints.Num());
 
 	IModularFeatures& Features = IModularFeatures::Get();
 	if (Features.GetModularFeatureImplementationCount(ILiveLinkClient::ModularFeatureName) == 0)
 	{
-		UE_LOG(LogTemp, Warning, "[Zevo LiveLink] LiveLink client not available");
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo LiveLink] LiveLink client not available"));
 		return;
 	}
 	ILiveLinkClient* Client = static_cast<ILiveLinkClient*>(Features.GetModularFeatureImplementation(ILiveLinkClient::ModularFeatureName, 0));
@@ -99,15 +99,15 @@ void FZevoLiveLinkModule::AutoConnectSavedSources()
 		TSharedPtr<ILiveLinkSource> Source = MakeShared<ZevoLiveLinkSource>(Endpoint);
 		if (Client->AddSource(Source).IsValid())
 		{
-			UE_LOG(LogTemp, Log, "[Zevo LiveLink] Auto-connected: %s", *ConnectionString);
+			UE_LOG(LogTemp, Log, TEXT("[Zevo LiveLink] Auto-connected: %s"), *ConnectionString);
 			++Connected;
 		}
 		else
 		{
-			UE_LOG(LogTemp, Error, "[Zevo LiveLink] Failed to add source for %s", *ConnectionString);
+			UE_LOG(LogTemp, Error, TEXT("[Zevo LiveLink] Failed to add source for %s"), *ConnectionString);
 		}
 	}
-	UE_LOG(LogTemp, Log, "[Zevo LiveLink] Auto-connected %d/%d sources", Connected, Endpoints.Num());
+	UE_LOG(LogTemp, Log, TEXT("[Zevo LiveLink] Auto-connected %d/%d sources"), Connected, Endpoints.Num());
 }
 
 IMPLEMENT_MODULE(FZevoLiveLinkModule, ZevoLiveLink)

@@ -238,8 +238,10 @@ void UZevoLiveLinkSettings::SaveConnectionsToConfig()
 	}
 }
 
+#if WITH_EDITOR
 void UZevoLiveLinkSettings::PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent)
 {
 	Super::PostEditChangeProperty(PropertyChangedEvent);
 	SaveConnectionsToConfig();
 }
+#endif

@@ -28,13 +28,13 @@ void UZevoLiveLinkSourceFactory::OnOkClicked(FIPv4Endpoint Endpoint, FOnLiveLink
 
 TSharedPtr<ILiveLinkSource> UZevoLiveLinkSourceFactory::CreateSource(const FString& ConnectionString) const
 {
-	UE_LOG(LogTemp, Log, "CreateSource Called");
+	UE_LOG(LogTemp, Log, TEXT("CreateSource Called"));
 	FIPv4Endpoint Endpoint;
 	if (!FIPv4Endpoint::Parse(ConnectionString, Endpoint))
 	{
-		UE_LOG(LogTemp, Error, "Invalid ConnectionString: %s", *ConnectionString);
+		UE_LOG(LogTemp, Error, TEXT("Invalid ConnectionString: %s"), *ConnectionString);
 		return nullptr;
 	}
-	UE_LOG(LogTemp, Log, "Parsed IP: %s, Port: %d", *Endpoint.Address.ToString(), int32(Endpoint.Port));
+	UE_LOG(LogTemp, Log, TEXT("Parsed IP: %s, Port: %d"), *Endpoint.Address.ToString(), int32(Endpoint.Port));
 	return MakeShared<ZevoLiveLinkSource>(Endpoint);
 }

@@ -17,7 +17,7 @@
 
 namespace
 {
-const FName TargetBoneName("TargetBone");
+const FName TargetBoneName(TEXT("TargetBone"));
 const FLinearColor StatusOkColor(0.2f, 1.0f, 0.2f, 1.0f);
 const FLinearColor DuplicateColor(1.0f, 0.8f, 0.0f, 1.0f);
 
@@ -143,14 +143,15 @@ FZevoRemapAssetBaseCustomization::FMappingCount FZevoRemapAssetBaseCustomization
 	FMappingCount Count;
 	for (const TSharedPtr<IPropertyHandle>& ArrayHandle : MappingArrayHandles)
 	{
+		const TSharedPtr<IPropertyHandleArray> Array = ArrayHandle && ArrayHandle->IsValidHandle() ? ArrayHandle->AsArray() : nullptr;
 		uint32 NumElements = 0;
-		if (!ArrayHandle || !ArrayHandle->IsValidHandle() || ArrayHandle->GetNumElements(NumElements) != FPropertyAccess::Success)
+		if (!Array || Array->GetNumElements(NumElements) != FPropertyAccess::Success)
 		{
 			continue;
 		}
 		for (uint32 Index = 0; Index < NumElements; ++Index)
 		{
-			const TSharedPtr<IPropertyHandle> TargetBone = ArrayHandle->GetElement(int32(Index))->GetChildHandle(TargetBoneName);
+			const TSharedPtr<IPropertyHandle> TargetBone = Array->GetElement(int32(Index))->GetChildHandle(TargetBoneName);
 			FName Target;
 			if (TargetBone && TargetBone->GetValue(Target) == FPropertyAccess::Success)
 			{
@@ -336,7 +337,7 @@ FText FZevoBoneMappingRowCustomization::GetDuplicateToolTip() const
 	{
 		Names.Add(SourceBone.ToString());
 	}
-	return FText::FromString(FString::Printf("Duplicate! This target bone is mapped from: %s", *FString::Join(Names, ", ")));
+	return FText::FromString(FString::Printf(TEXT("Duplicate! This target bone is mapped from: %s"), *FString::Join(Names, TEXT(", "))));
 }
 
 #undef LOCTEXT_NAMESPACE

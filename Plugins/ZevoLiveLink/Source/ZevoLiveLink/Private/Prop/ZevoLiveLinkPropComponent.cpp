@@ -10,10 +10,6 @@
 #include "Roles/LiveLinkTransformTypes.h"
 #include "UObject/ConstructorHelpers.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
-
 namespace
 {
 /** A size change smaller than this (cm, in single precision as the stream sends it) keeps the drawing. */
@@ -26,13 +22,13 @@ constexpr double SizeChangeThreshold = static_cast<double>(0.1f);
  */
 bool PropTypeFromValue(float Value, int32& OutType)
 {
-	if (std::isnan(Value))
+	if (FMath::IsNaN(Value))
 	{
 		return false;
 	}
-	constexpr double Lowest = std::numeric_limits<int32>::min();
-	constexpr double Highest = std::numeric_limits<int32>::max();
-	OutType = static_cast<int32>(std::clamp(static_cast<double>(Value), Lowest, Highest));
+	constexpr double Lowest = TNumericLimits<int32>::Min();
+	constexpr double Highest = TNumericLimits<int32>::Max();
+	OutType = static_cast<int32>(FMath::Clamp(static_cast<double>(Value), Lowest, Highest));
 	return true;
 }
 
@@ -49,7 +45,7 @@ ILiveLinkClient* FindLiveLinkClient()
 
 bool AnyComponentDiffers(const FVector& A, const FVector& B, double Threshold)
 {
-	return std::abs(A.X - B.X) > Threshold || std::abs(A.Y - B.Y) > Threshold || std::abs(A.Z - B.Z) > Threshold;
+	return FMath::Abs(A.X - B.X) > Threshold || FMath::Abs(A.Y - B.Y) > Threshold || FMath::Abs(A.Z - B.Z) > Threshold;
 }
 }
 
@@ -148,10 +144,11 @@ void UZevoLiveLinkPropComponent::EndPlay(const EEndPlayReason::Type EndPlayReaso
 	DestroyVisualizationActor();
 }
 
+#if WITH_EDITOR
 void UZevoLiveLinkPropComponent::PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent)
 {
 	Super::PostEditChangeProperty(PropertyChangedEvent);
-	if (PropertyChangedEvent.GetPropertyName() != FName("bEnableVisualization"))
+	if (PropertyChangedEvent.GetPropertyName() != FName(TEXT("bEnableVisualization")))
 	{
 		return;
 	}
@@ -164,6 +161,7 @@ void UZevoLiveLinkPropComponent::PostEditChangeProperty(FPropertyChangedEvent& P
 		UpdateVisualizationMesh();
 	}
 }
+#endif
 
 void UZevoLiveLinkPropComponent::CalibrateVisualization(int32 InPropType, float Width, float Height, float Depth)
 {
@@ -247,7 +245,7 @@ FVector UZevoLiveLinkPropComponent::ConvertScaleToSize(const FVector& StreamScal
 
 void UZevoLiveLinkPropComponent::CreateCubeMesh()
 {
-	AActor* Actor = SpawnVisualizationActor(CubeMeshAsset, TEXT("PropVisualization_Cube"), "CubeMesh");
+	AActor* Actor = SpawnVisualizationActor(CubeMeshAsset, TEXT("PropVisualization_Cube"), TEXT("CubeMesh"));
 	if (!Actor)
 	{
 		return;
@@ -263,7 +261,7 @@ void UZevoLiveLinkPropComponent::CreateCubeMesh()
 
 void UZevoLiveLinkPropComponent::CreateSphereMesh()
 {
-	AActor* Actor = SpawnVisualizationActor(SphereMeshAsset, TEXT("PropVisualization_Sphere"), "SphereMesh");
+	AActor* Actor = SpawnVisualizationActor(SphereMeshAsset, TEXT("PropVisualization_Sphere"), TEXT("SphereMesh"));
 	if (!Actor)
 	{
 		return;
@@ -296,7 +294,9 @@ AActor* UZevoLiveLinkPropComponent::SpawnVisualizationActor(UStaticMesh* Mesh, c
 	{
 		return nullptr;
 	}
+#if WITH_EDITOR
 	Actor->SetActorLabel(Label);
+#endif
 
 	UStaticMeshComponent* MeshComponent = NewObject<UStaticMeshComponent>(Actor, UStaticMeshComponent::StaticClass(), ComponentName);
 	MeshComponent->SetStaticMesh(Mesh);

@@ -51,8 +51,8 @@ void UZevoRemapAssetBase::ClearBoneMapping()
 	Modify();
 	InitializeAllBones();
 	DuplicateTargetBones.Empty();
-	DuplicateStatusText = "OK";
-	MissingStatusText = FString::Printf("%d unmapped", static_cast<int32>(EZevoBoneName::Count));
+	DuplicateStatusText = TEXT("OK");
+	MissingStatusText = FString::Printf(TEXT("%d unmapped"), static_cast<int32>(EZevoBoneName::Count));
 	// Everything the pose build measured went through the rows just cleared.
 	InvalidatePoseCaches();
 	FScopeLock Lock(&PoseCacheLock);
@@ -82,6 +82,7 @@ void UZevoRemapAssetBase::PostLoad()
 	RebuildDuplicateTargetBones();
 }
 
+#if WITH_EDITOR
 void UZevoRemapAssetBase::PostEditUndo()
 {
 	Super::PostEditUndo();
@@ -99,7 +100,7 @@ void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& Property
 		return;
 	}
 	const FName Member = PropertyChangedEvent.GetMemberPropertyName();
-	if (Member == FName("TargetSkeleton"))
+	if (Member == FName(TEXT("TargetSkeleton")))
 	{
 		if (TargetSkeleton)
 		{
@@ -107,11 +108,11 @@ void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& Property
 		}
 		else
 		{
-			UE_LOG(LogTemp, Warning, "[Zevo Remap] Target Skeleton cleared.");
+			UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] Target Skeleton cleared."));
 		}
 		InvalidatePoseCaches();
 	}
-	else if (Member == FName("TPoseReferenceSkeleton"))
+	else if (Member == FName(TEXT("TPoseReferenceSkeleton")))
 	{
 		FScopeLock Lock(&PoseCacheLock);
 		RetargetTable.Reset();
@@ -120,15 +121,16 @@ void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& Property
 		// The hip height is measured on the target as these deltas straighten it.
 		bHipHeightValid = false;
 	}
-	else if (Member == FName("bPreserveActorDistances") || Member == FName("bUseHipCorrection"))
+	else if (Member == FName(TEXT("bPreserveActorDistances")) || Member == FName(TEXT("bUseHipCorrection")))
 	{
 		FScopeLock Lock(&PoseCacheLock);
 		bPositionScaleValid = false;
 		bHipCorrectionValid = false;
 	}
-	else if (Member == FName("BodySpineBones") || Member == FName("LegBones") || Member == FName("ArmBones") || Member == FName("FingerBones"))
+	else if (Member == FName(TEXT("BodySpineBones")) || Member == FName(TEXT("LegBones")) || Member == FName(TEXT("ArmBones")) ||
+		Member == FName(TEXT("FingerBones")))
 	{
-		if (PropertyChangedEvent.GetPropertyName() == FName("TargetBone"))
+		if (PropertyChangedEvent.GetPropertyName() == FName(TEXT("TargetBone")))
 		{
 			UpdateDuplicateDetection();
 			// The deltas, the leg lengths and the hip height are all measured through the rows:
@@ -137,4 +139,4 @@ void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& Property
 		}
 	}
 }
-
+#endif

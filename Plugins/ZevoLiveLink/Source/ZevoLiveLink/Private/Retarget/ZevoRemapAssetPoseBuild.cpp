@@ -1,7 +1,7 @@
 // The per-frame pose build of the remap asset and the caches it keeps between frames.
 #include "ZevoRemapAssetBase.h"
 
-#include "Animation/BonePose.h"
+#include "BonePose.h"
 #include "Animation/Skeleton.h"
 #include "Async/Async.h"
 #include "Misc/ScopeLock.h"

@@ -4,7 +4,7 @@
 // changes from frame to frame, so a frame only reads the table and its own transforms. The remap
 // asset rebuilds it whenever it forgets its T-pose deltas (an edit of a row, the target skeleton
 // or the T-pose reference, an undo) and when a frame comes for another skeleton or subject.
-#include "Animation/BoneContainer.h"
+#include "BoneContainer.h"
 
 /** A stream bone that drives a bone of the target pose. */
 struct FZevoRetargetBone

@@ -9,20 +9,20 @@
 void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize, int32 Offset)
 {
 	FZevoOscReader Reader(Data, DataSize, Offset);
-	std::string_view TypeTags;
-	if (!Reader.ReadString(TypeTags) || TypeTags.empty() || TypeTags[0] != ',')
+	FAnsiStringView TypeTags;
+	if (!Reader.ReadString(TypeTags) || TypeTags.IsEmpty() || TypeTags[0] != ',')
 	{
 		return;
 	}
 
-	std::string_view ActorName;
+	FAnsiStringView ActorName;
 	const uint8* BoneData = nullptr;
 	int32 BoneValueCount = 0;
 	float PropertyValues[ZevoCharacterPropertyCount] = {};
 	int32 FloatCount = 0;
 
 	bool bWalking = true;
-	for (size_t TagIndex = 1; bWalking && TagIndex < TypeTags.size(); ++TagIndex)
+	for (int32 TagIndex = 1; bWalking && TagIndex < TypeTags.Len(); ++TagIndex)
 	{
 		switch (TypeTags[TagIndex])
 		{
@@ -31,9 +31,9 @@ void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize,
 			{
 				return;
 			}
-			if (ActorName.empty())
+			if (ActorName.IsEmpty())
 			{
-				UE_LOG(LogTemp, Warning, "Failed to parse actor name");
+				UE_LOG(LogTemp, Warning, TEXT("Failed to parse actor name"));
 				return;
 			}
 			break;
@@ -42,24 +42,24 @@ void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize,
 			int32 BlobSize = 0;
 			if (!Reader.ReadInt32(BlobSize))
 			{
-				UE_LOG(LogTemp, Error, "Offset exceeds data size for float. Offset: %d, DataSize: %d", Reader.GetOffset(), DataSize);
+				UE_LOG(LogTemp, Error, TEXT("Offset exceeds data size for float. Offset: %d, DataSize: %d"), Reader.GetOffset(), DataSize);
 				return;
 			}
 			if (BlobSize < 0)
 			{
-				UE_LOG(LogTemp, Error, "Invalid Blob Size: %d. A blob size cannot be negative; message ignored.", BlobSize);
+				UE_LOG(LogTemp, Error, TEXT("Invalid Blob Size: %d. A blob size cannot be negative; message ignored."), BlobSize);
 				return;
 			}
 			if (BlobSize > Reader.GetRemaining())
 			{
-				UE_LOG(LogTemp, Error, "Invalid Blob Size: %d. Only %d bytes remain in the datagram; message ignored.", BlobSize,
+				UE_LOG(LogTemp, Error, TEXT("Invalid Blob Size: %d. Only %d bytes remain in the datagram; message ignored."), BlobSize,
 					Reader.GetRemaining());
 				return;
 			}
 			const uint8* Payload = Reader.Skip(BlobSize);
 			if (BlobSize % 4 != 0)
 			{
-				UE_LOG(LogTemp, Warning, "Invalid Blob Size: %d. Must be a multiple of 4.", BlobSize);
+				UE_LOG(LogTemp, Warning, TEXT("Invalid Blob Size: %d. Must be a multiple of 4."), BlobSize);
 				break;
 			}
 			BoneData = Payload;
@@ -69,7 +69,7 @@ void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize,
 		case 'f':
 			if (!Reader.ReadFloatRun(TypeTags, TagIndex, PropertyValues, ZevoCharacterPropertyCount, FloatCount))
 			{
-				UE_LOG(LogTemp, Warning, "Data out of bounds for float");
+				UE_LOG(LogTemp, Warning, TEXT("Data out of bounds for float"));
 				bWalking = false;
 			}
 			break;
@@ -78,7 +78,7 @@ void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize,
 			int32 Ignored = 0;
 			if (!Reader.ReadInt32(Ignored))
 			{
-				UE_LOG(LogTemp, Warning, "Data out of bounds for int32");
+				UE_LOG(LogTemp, Warning, TEXT("Data out of bounds for int32"));
 				bWalking = false;
 			}
 			break;
@@ -91,13 +91,14 @@ void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize,
 
 	if (BoneValueCount != ZevoCharacterBoneValueCount)
 	{
-		UE_LOG(LogTemp, Error, "Insufficient Bone Data received : %d (expected 211)", BoneValueCount);
+		UE_LOG(LogTemp, Error, TEXT("Insufficient Bone Data received : %d (expected 211)"), BoneValueCount);
 		return;
 	}
 
 	FLiveLinkFrameDataStruct Frame;
-	FLiveLinkAnimationFrameData& Animation = Frame.InitializeWith<FLiveLinkAnimationFrameData>();
+	Frame.InitializeWith(FLiveLinkAnimationFrameData::StaticStruct());
+	FLiveLinkAnimationFrameData& Animation = *Frame.Cast<FLiveLinkAnimationFrameData>();
 	Animation.Transforms = ZevoConvertCharacterBoneData(BoneData);
-	Animation.PropertyValues = TArray<float>(PropertyValues, ZevoCharacterPropertyCount);
+	Animation.PropertyValues.Append(PropertyValues, ZevoCharacterPropertyCount);
 	PublishFrame(ESubjectKind::Character, ZevoOscBytesToName(ActorName), 0, MoveTemp(Frame));
 }

@@ -1,10 +1,7 @@
 #include "ZevoCharacterFrame.h"
 
+#include "Misc/ByteSwap.h"
 #include "ZevoStreamSkeleton.h"
-
-#include <bit>
-#include <cstring>
-#include <vector>
 
 namespace
 {
@@ -20,22 +17,21 @@ struct FStreamRotation
 };
 
 /** Values made only of floats, from little-endian bytes of any alignment. */
-template <typename T, size_t Count>
+template <typename T, SIZE_T Count>
 void ReadLittleEndian(const uint8* Bytes, T (&OutValues)[Count])
 {
 	static_assert(sizeof(T) % sizeof(uint32) == 0);
-	std::memcpy(OutValues, Bytes, sizeof(OutValues));
-	if constexpr (std::endian::native == std::endian::big)
+	FMemory::Memcpy(OutValues, Bytes, sizeof(OutValues));
+#if !PLATFORM_LITTLE_ENDIAN
+	uint8* Words = reinterpret_cast<uint8*>(OutValues);
+	for (SIZE_T At = 0; At < sizeof(OutValues); At += sizeof(uint32))
 	{
-		uint8* Words = reinterpret_cast<uint8*>(OutValues);
-		for (size_t At = 0; At < sizeof(OutValues); At += sizeof(uint32))
-		{
-			uint32 Word;
-			std::memcpy(&Word, Words + At, sizeof(Word));
-			Word = __builtin_bswap32(Word);
-			std::memcpy(Words + At, &Word, sizeof(Word));
-		}
+		uint32 Word;
+		FMemory::Memcpy(&Word, Words + At, sizeof(Word));
+		Word = INTEL_ORDER32(Word);
+		FMemory::Memcpy(Words + At, &Word, sizeof(Word));
 	}
+#endif
 }
 }
 
@@ -48,10 +44,13 @@ TArray<FTransform> ZevoConvertCharacterBoneData(const uint8* LittleEndianFloats)
 	ReadLittleEndian(LittleEndianFloats, Hips);
 	ReadLittleEndian(LittleEndianFloats + sizeof(Hips), Rotations);
 
-	std::vector<FTransform> Transforms;
-	Transforms.reserve(ZevoStreamBoneCount);
-	Transforms.emplace_back(FQuat(Hips[4], Hips[5], Hips[6], Hips[3]), FVector(Hips[0], Hips[1], Hips[2]));
-	// Inserted as a range, the transforms are built in place in one pass, each written once.
-	Transforms.insert(Transforms.end(), std::begin(Rotations), std::end(Rotations));
-	return TArray<FTransform>(std::move(Transforms));
+	TArray<FTransform> Transforms;
+	Transforms.Reserve(ZevoStreamBoneCount);
+	Transforms.Emplace(FQuat(Hips[4], Hips[5], Hips[6], Hips[3]), FVector(Hips[0], Hips[1], Hips[2]));
+	// Built in place, each written once.
+	for (const FStreamRotation& Rotation : Rotations)
+	{
+		Transforms.Emplace(Rotation);
+	}
+	return Transforms;
 }

@@ -2,6 +2,8 @@
 
 #include "Async/Async.h"
 #include "Common/UdpSocketBuilder.h"
+#include "Misc/CoreGlobals.h"
+#include "Misc/ScopeLock.h"
 #include "SocketSubsystem.h"
 #include "Sockets.h"
 #include "ZevoLiveLinkSettings.h"
@@ -11,14 +13,14 @@ namespace
 {
 constexpr int32 ReceiveBufferSize = 0x100000;
 constexpr uint32 ReceiverStackSize = 0x20000;
-constexpr int64 InactiveSubjectTimeoutTicks = 5 * ETimespan_TicksPerSecond;
+const FTimespan InactiveSubjectTimeout = FTimespan::FromSeconds(5.0);
 const FTimespan CleanupInterval = FTimespan::FromSeconds(1.0);
 
 TArray<FString> MakeStreamBoneNames()
 {
 	TArray<FString> Names;
 	Names.Reserve(ZevoStreamBoneCount);
-	for (const char* Name : ZevoStreamBoneNames)
+	for (const TCHAR* Name : ZevoStreamBoneNames)
 	{
 		Names.Add(Name);
 	}
@@ -35,17 +37,17 @@ TArray<FString> MakeStreamBoneNames()
  */
 struct FZevoSourceGate
 {
-	std::mutex Mutex;
+	FCriticalSection Mutex;
 	ZevoLiveLinkSource* Source = nullptr;
 };
 
 ZevoLiveLinkSource::ZevoLiveLinkSource(const FIPv4Endpoint& InEndpoint)
 	: Endpoint(InEndpoint)
 	, StreamBoneNames(MakeStreamBoneNames())
-	, Gate(std::make_shared<FZevoSourceGate>())
+	, Gate(MakeShared<FZevoSourceGate, ESPMode::ThreadSafe>())
 {
 	Gate->Source = this;
-	UE_LOG(LogTemp, Log, "[Zevo Init] Initializing Zevo LiveLink Source on Port: %d", Endpoint.Port);
+	UE_LOG(LogTemp, Log, TEXT("[Zevo Init] Initializing Zevo LiveLink Source on Port: %d"), Endpoint.Port);
 
 	SourceStatus = NSLOCTEXT("ZevoLiveLinkSource", "SourceStatus_DeviceNotFound", "Device Not Found");
 	SourceType = NSLOCTEXT("ZevoLiveLinkSource", "ZevoLiveLinkSourceType", "Zevo LiveLink");
@@ -55,7 +57,7 @@ ZevoLiveLinkSource::ZevoLiveLinkSource(const FIPv4Endpoint& InEndpoint)
 	// The endpoint's address is shown to the user only: the stream may arrive on any interface.
 	// Multicast loopback off, TTL 1, no broadcast and the system's send buffer are the builder's
 	// defaults.
-	Socket = FUdpSocketBuilder("ZevoSocket")
+	Socket = FUdpSocketBuilder(TEXT("ZevoSocket"))
 				 .AsNonBlocking()
 				 .AsReusable()
 				 .BoundToAddress(FIPv4Address::Any)
@@ -66,14 +68,14 @@ ZevoLiveLinkSource::ZevoLiveLinkSource(const FIPv4Endpoint& InEndpoint)
 
 	if (Socket && Socket->GetSocketType() == SOCKTYPE_Datagram)
 	{
-		UE_LOG(LogTemp, Log, "[Zevo Init] Socket created successfully");
+		UE_LOG(LogTemp, Log, TEXT("[Zevo Init] Socket created successfully"));
 		SocketSubsystem = ISocketSubsystem::Get(PLATFORM_SOCKETSUBSYSTEM);
 		Start();
 		SourceStatus = NSLOCTEXT("ZevoLiveLinkSource", "SourceStatus_Receiving", "Receiving");
 	}
 	else
 	{
-		UE_LOG(LogTemp, Error, "[Zevo Init] Failed to create socket! Socket: %s", Socket ? "Valid" : "Null");
+		UE_LOG(LogTemp, Error, TEXT("[Zevo Init] Failed to create socket! Socket: %s"), Socket ? TEXT("Valid") : TEXT("Null"));
 	}
 }
 
@@ -82,7 +84,7 @@ ZevoLiveLinkSource::~ZevoLiveLinkSource()
 	Stopping.AtomicSet(true);
 	{
 		// Waits for a task that is decoding right now; later tasks find the gate closed.
-		std::lock_guard Lock(Gate->Mutex);
+		FScopeLock Lock(&Gate->Mutex);
 		Gate->Source = nullptr;
 	}
 	if (Thread)
@@ -101,7 +103,7 @@ ZevoLiveLinkSource::~ZevoLiveLinkSource()
 
 void ZevoLiveLinkSource::ReceiveClient(ILiveLinkClient* InClient, FGuid InSourceGuid)
 {
-	std::lock_guard Lock(SubjectsLock);
+	FScopeLock Lock(&SubjectsLock);
 	SourceGuid = InSourceGuid;
 	Client.store(InClient);
 }
@@ -116,17 +118,17 @@ bool ZevoLiveLinkSource::RequestSourceShutdown()
 	Stopping.AtomicSet(true);
 	// Only the exit flag tells a user's removal from the editor closing: a removed source must not
 	// come back at the next start, a source closed with the editor must.
-	if (!GIsRequestingExit)
+	if (!IsEngineExitRequested())
 	{
 		if (UZevoLiveLinkSettings* Settings = UZevoLiveLinkSettings::Get())
 		{
 			Settings->RemoveConnection(Endpoint);
-			UE_LOG(LogTemp, Log, "[Zevo LiveLink] Source manually deleted, removed from settings: %s", *Endpoint.ToString());
+			UE_LOG(LogTemp, Log, TEXT("[Zevo LiveLink] Source manually deleted, removed from settings: %s"), *Endpoint.ToString());
 		}
 	}
 	else
 	{
-		UE_LOG(LogTemp, Log, "[Zevo LiveLink] Editor shutting down, keeping saved connection: %s", *Endpoint.ToString());
+		UE_LOG(LogTemp, Log, TEXT("[Zevo LiveLink] Editor shutting down, keeping saved connection: %s"), *Endpoint.ToString());
 	}
 	if (Thread)
 	{
@@ -137,7 +139,7 @@ bool ZevoLiveLinkSource::RequestSourceShutdown()
 
 void ZevoLiveLinkSource::Start()
 {
-	ThreadName = FString("Zevo OSC Receiver") + FString::FromInt(FAsyncThreadIndex::GetNext());
+	ThreadName = FString(TEXT("Zevo OSC Receiver")) + FString::FromInt(FAsyncThreadIndex::GetNext());
 	Thread = FRunnableThread::Create(this, *ThreadName, ReceiverStackSize, TPri_AboveNormal, FPlatformAffinity::GetNoAffinityMask(),
 		EThreadCreateFlags::None);
 }
@@ -150,7 +152,7 @@ void ZevoLiveLinkSource::Stop()
 uint32 ZevoLiveLinkSource::Run()
 {
 	TSharedRef<FInternetAddr> Sender = SocketSubsystem->CreateInternetAddr();
-	UE_LOG(LogTemp, Log, "[Zevo Socket] UDP Receiver thread started on port %d", Endpoint.Port);
+	UE_LOG(LogTemp, Log, TEXT("[Zevo Socket] UDP Receiver thread started on port %d"), Endpoint.Port);
 
 	while (!Stopping)
 	{
@@ -174,7 +176,7 @@ uint32 ZevoLiveLinkSource::Run()
 			{
 				// A failing socket keeps reporting data: retrying at once would only spin, so the
 				// round ends here and the next one starts after a bounded wait.
-				UE_LOG(LogTemp, Error, "[Zevo Socket] RecvFrom failed");
+				UE_LOG(LogTemp, Error, TEXT("[Zevo Socket] RecvFrom failed"));
 				break;
 			}
 			if (BytesRead > 0)
@@ -184,7 +186,7 @@ uint32 ZevoLiveLinkSource::Run()
 		}
 	}
 
-	UE_LOG(LogTemp, Log, "[Zevo Socket] UDP Receiver thread stopped");
+	UE_LOG(LogTemp, Log, TEXT("[Zevo Socket] UDP Receiver thread stopped"));
 	return 0;
 }
 
@@ -192,7 +194,7 @@ void ZevoLiveLinkSource::QueueReceivedData(const uint8* Bytes, int32 Count)
 {
 	auto Task = [Gate = Gate, ReceivedData = FZevoReceivedData::Copy(Bytes, Count), CapturedClient = Client.load()]
 	{
-		std::lock_guard Lock(Gate->Mutex);
+		FScopeLock Lock(&Gate->Mutex);
 		ZevoLiveLinkSource* Source = Gate->Source;
 		if (Source && !Source->Stopping && CapturedClient)
 		{
@@ -207,15 +209,15 @@ void ZevoLiveLinkSource::QueueReceivedData(const uint8* Bytes, int32 Count)
 void ZevoLiveLinkSource::CleanupInactiveSubjects()
 {
 	const FDateTime Now = FDateTime::UtcNow();
-	std::lock_guard Lock(SubjectsLock);
+	FScopeLock Lock(&SubjectsLock);
 
 	TSet<FName> Expired;
 	for (const auto& Entry : SubjectLastSeen)
 	{
 		const FTimespan Silence = Now - Entry.Value;
-		if (Silence.GetTicks() > InactiveSubjectTimeoutTicks)
+		if (Silence > InactiveSubjectTimeout)
 		{
-			UE_LOG(LogTemp, Log, "[Zevo Cleanup] Subject '%s' inactive for %.2f seconds, marking for removal", *Entry.Key.ToString(),
+			UE_LOG(LogTemp, Log, TEXT("[Zevo Cleanup] Subject '%s' inactive for %.2f seconds, marking for removal"), *Entry.Key.ToString(),
 				Silence.GetTotalSeconds());
 			Expired.Add(Entry.Key);
 		}
@@ -235,14 +237,14 @@ void ZevoLiveLinkSource::CleanupInactiveSubjects()
 		if (CurrentClient)
 		{
 			CurrentClient->RemoveSubject_AnyThread(FLiveLinkSubjectKey(SourceGuid, SubjectName));
-			UE_LOG(LogTemp, Log, "[Zevo Cleanup] Removed inactive subject: %s", *SubjectName.ToString());
+			UE_LOG(LogTemp, Log, TEXT("[Zevo Cleanup] Removed inactive subject: %s"), *SubjectName.ToString());
 		}
 	}
 }
 
 void ZevoLiveLinkSource::PublishFrame(ESubjectKind Kind, FName SubjectName, int32 PropType, FLiveLinkFrameDataStruct&& Frame)
 {
-	std::lock_guard Lock(SubjectsLock);
+	FScopeLock Lock(&SubjectsLock);
 	if (!InitializedSubjects.Contains(SubjectName))
 	{
 		if (Kind == ESubjectKind::Character)

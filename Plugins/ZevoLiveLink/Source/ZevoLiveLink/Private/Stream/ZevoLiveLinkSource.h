@@ -4,13 +4,14 @@
 // game thread, and once a second removes the subjects that have been silent for more than 5 s.
 #include "ILiveLinkClient.h"
 #include "ILiveLinkSource.h"
+#include "HAL/CriticalSection.h"
 #include "HAL/Runnable.h"
+#include "HAL/RunnableThread.h"
+#include "HAL/ThreadSafeBool.h"
 #include "Interfaces/IPv4/IPv4Endpoint.h"
 #include "ZevoReceivedData.h"
 
 #include <atomic>
-#include <memory>
-#include <mutex>
 
 class FSocket;
 class ISocketSubsystem;
@@ -90,7 +91,7 @@ private:
 	 * the receiver-thread sweep both change the tables, and each holds the lock across its client
 	 * calls so that a sweep never removes a subject between its announcement and its frame.
 	 */
-	mutable std::mutex SubjectsLock;
+	mutable FCriticalSection SubjectsLock;
 	TSet<FName> InitializedSubjects;
 	TMap<FName, FDateTime> SubjectLastSeen;
 
@@ -101,5 +102,5 @@ private:
 	const TArray<FString> StreamBoneNames;
 
 	/** Queued tasks reach the source through this; the destructor closes it (see FZevoSourceGate). */
-	std::shared_ptr<FZevoSourceGate> Gate;
+	TSharedPtr<FZevoSourceGate, ESPMode::ThreadSafe> Gate;
 };

@@ -1,12 +1,11 @@
 // Routing of one datagram by its OSC address. Bundles, and every other address, are ignored.
-#include "Misc/CString.h"
 #include "ZevoLiveLinkSource.h"
 #include "ZevoOscReader.h"
 
 namespace
 {
-constexpr std::string_view CharacterAddress = "/ZEVO/Stream/Motion/Unreal/Local";
-constexpr std::string_view PropAddress = "/ZEVO/Stream/Motion/Unreal/Props";
+const FAnsiStringView CharacterAddress("/ZEVO/Stream/Motion/Unreal/Local");
+const FAnsiStringView PropAddress("/ZEVO/Stream/Motion/Unreal/Props");
 
 enum class EAddress
 {
@@ -16,21 +15,21 @@ enum class EAddress
 };
 
 /** Senders write the addresses as documented, so exact comparisons settle nearly every datagram. */
-EAddress ClassifyAddress(std::string_view Address)
+EAddress ClassifyAddress(FAnsiStringView Address)
 {
-	if (Address == CharacterAddress)
+	if (Address.Equals(CharacterAddress))
 	{
 		return EAddress::Character;
 	}
-	if (Address == PropAddress)
+	if (Address.Equals(PropAddress))
 	{
 		return EAddress::Prop;
 	}
-	if (FCString::EqualsIgnoreCase(Address, CharacterAddress))
+	if (Address.Equals(CharacterAddress, ESearchCase::IgnoreCase))
 	{
 		return EAddress::Character;
 	}
-	return FCString::EqualsIgnoreCase(Address, PropAddress) ? EAddress::Prop : EAddress::Other;
+	return Address.Equals(PropAddress, ESearchCase::IgnoreCase) ? EAddress::Prop : EAddress::Other;
 }
 }
 
@@ -39,8 +38,8 @@ void ZevoLiveLinkSource::ProcessReceivedData(const FZevoReceivedData& ReceivedDa
 	const uint8* Data = ReceivedData.GetData();
 	const int32 DataSize = ReceivedData.Num();
 	FZevoOscReader Reader(Data, DataSize, 0);
-	std::string_view Address;
-	if (!Reader.ReadString(Address) || Address.empty())
+	FAnsiStringView Address;
+	if (!Reader.ReadString(Address) || Address.IsEmpty())
 	{
 		return;
 	}
@@ -60,7 +59,7 @@ void ZevoLiveLinkSource::ProcessReceivedData(const FZevoReceivedData& ReceivedDa
 FString ZevoLiveLinkSource::ParseString(const uint8* Data, int32& Offset, int32 DataSize) const
 {
 	FZevoOscReader Reader(Data, DataSize, Offset);
-	std::string_view Bytes;
+	FAnsiStringView Bytes;
 	if (!Reader.ReadString(Bytes))
 	{
 		return FString();

@@ -3,12 +3,8 @@
 // Numbers are big-endian; strings are zero-terminated and padded to four bytes. Every read that
 // does not fit leaves the position where it was (a run of floats stops before the first float
 // cut off) and says so, so a decoder can stop cleanly.
+#include "Containers/StringView.h"
 #include "CoreMinimal.h"
-
-#include <algorithm>
-#include <bit>
-#include <cstring>
-#include <string_view>
 
 class FZevoOscReader
 {
@@ -23,26 +19,26 @@ public:
 	 * rounded down to a multiple of 4. At or past the end it gives the empty string and stays.
 	 * False, after an Error line, when no zero byte ends the string inside the datagram.
 	 */
-	bool ReadString(std::string_view& OutBytes)
+	bool ReadString(FAnsiStringView& OutBytes)
 	{
-		OutBytes = {};
+		OutBytes = FAnsiStringView();
 		if (Offset < 0 || Offset >= DataSize)
 		{
 			return true;
 		}
-		const uint8* Start = Data + Offset;
-		const void* Terminator = std::memchr(Start, 0, static_cast<size_t>(DataSize - Offset));
-		if (!Terminator)
+		const ANSICHAR* Start = reinterpret_cast<const ANSICHAR*>(Data + Offset);
+		const int32 Available = DataSize - Offset;
+		const int32 Length = TerminatedLength(Start, Available);
+		if (Length == Available)
 		{
 			LogUnterminatedString();
 			return false;
 		}
-		const int32 Length = static_cast<int32>(static_cast<const uint8*>(Terminator) - Start);
-		OutBytes = std::string_view(reinterpret_cast<const char*>(Start), static_cast<size_t>(Length));
+		OutBytes = FAnsiStringView(Start, Length);
 		// The padding may be cut off by the end of the datagram: the position may then pass the
 		// end, where every later read fails.
 		const int64 Next = int64(Offset) + ((int64(Length) + 4) & ~int64(3));
-		Offset = static_cast<int32>(Next < INT32_MAX ? Next : INT32_MAX);
+		Offset = static_cast<int32>(Next < TNumericLimits<int32>::Max() ? Next : TNumericLimits<int32>::Max());
 		return true;
 	}
 	/** False, position unmoved, when the four bytes would pass the end. */
@@ -63,7 +59,7 @@ public:
 		{
 			return false;
 		}
-		OutValue = std::bit_cast<float>(Word);
+		OutValue = WordToFloat(Word);
 		return true;
 	}
 	/**
@@ -73,19 +69,19 @@ public:
 	 * to the run's last tag. False when the datagram ends inside the run: TagIndex then names the
 	 * first tag whose float is cut off.
 	 */
-	bool ReadFloatRun(std::string_view TypeTags, size_t& TagIndex, float* Values, int32 ValueCount, int32& FloatCount)
+	bool ReadFloatRun(FAnsiStringView TypeTags, int32& TagIndex, float* Values, int32 ValueCount, int32& FloatCount)
 	{
-		size_t RunEnd = TagIndex;
-		while (RunEnd < TypeTags.size() && TypeTags[RunEnd] == 'f')
+		int32 RunEnd = TagIndex;
+		while (RunEnd < TypeTags.Len() && TypeTags[RunEnd] == 'f')
 		{
 			++RunEnd;
 		}
-		const int32 RunLength = static_cast<int32>(RunEnd - TagIndex);
-		const int32 Fitting = std::min(RunLength, GetRemaining() / 4);
-		const int32 Kept = std::clamp(ValueCount - FloatCount, 0, Fitting);
+		const int32 RunLength = RunEnd - TagIndex;
+		const int32 Fitting = FMath::Min(RunLength, GetRemaining() / 4);
+		const int32 Kept = FMath::Clamp(ValueCount - FloatCount, 0, Fitting);
 		for (int32 Index = 0; Index < Kept; ++Index)
 		{
-			Values[FloatCount + Index] = std::bit_cast<float>(LoadBigEndian(Data + Offset + 4 * Index));
+			Values[FloatCount + Index] = WordToFloat(LoadBigEndian(Data + Offset + 4 * Index));
 		}
 		Offset += 4 * Fitting;
 		FloatCount += Fitting;
@@ -118,6 +114,34 @@ private:
 	{
 		return (uint32(Bytes[0]) << 24) | (uint32(Bytes[1]) << 16) | (uint32(Bytes[2]) << 8) | uint32(Bytes[3]);
 	}
+	/** The bytes before the first zero byte among Available bytes; Available when there is none. */
+	static int32 TerminatedLength(const ANSICHAR* Bytes, int32 Available)
+	{
+		// Eight bytes at a time while they lie inside the datagram: a word without a zero byte is
+		// passed whole (a byte is zero when subtracting one borrows into its top bit).
+		constexpr uint64 Ones = 0x0101010101010101ull;
+		int32 Length = 0;
+		for (; Length + 8 <= Available; Length += 8)
+		{
+			uint64 Word;
+			FMemory::Memcpy(&Word, Bytes + Length, sizeof(Word));
+			if (((Word - Ones) & ~Word & (Ones << 7)) != 0)
+			{
+				break;
+			}
+		}
+		while (Length < Available && Bytes[Length] != '\0')
+		{
+			++Length;
+		}
+		return Length;
+	}
+	static float WordToFloat(uint32 Word)
+	{
+		float Value;
+		FMemory::Memcpy(&Value, &Word, sizeof(Value));
+		return Value;
+	}
 	void LogUnterminatedString() const;
 
 	const uint8* Data;
@@ -126,9 +150,10 @@ private:
 };
 
 /**
- * OSC string bytes as text: bytes below 0x80 stay as they are, bytes 0x80 to 0xFF become the
- * characters U+FF80 to U+FFFF, as a reader of 8-bit characters into 16-bit ones would make them.
+ * OSC string bytes as text, one character per byte: bytes below 0x80 stay as they are, bytes 0x80
+ * to 0xFF become the characters U+FF80 to U+FFFF, as a reader of 8-bit characters into 16-bit
+ * ones would make them.
  */
-FString ZevoOscBytesToText(std::string_view Bytes);
+FString ZevoOscBytesToText(FAnsiStringView Bytes);
 /** The name made from OSC string bytes, without building text when they are plain ASCII. */
-FName ZevoOscBytesToName(std::string_view Bytes);
+FName ZevoOscBytesToName(FAnsiStringView Bytes);

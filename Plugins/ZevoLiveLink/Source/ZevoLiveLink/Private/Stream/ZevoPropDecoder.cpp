@@ -4,58 +4,76 @@
 #include "ZevoLiveLinkSource.h"
 #include "ZevoOscReader.h"
 
-#include <charconv>
-#include <cstring>
-
 namespace
 {
 constexpr int32 PropFloatCount = 10;
 
-/** "<name>_<number>", built on the stack: the subject name is made for every message. */
-FName PropSubjectName(std::string_view PropName, int32 PropNumber)
+/** Writes Value in decimal at Cursor and returns the end of the digits. */
+ANSICHAR* WriteDecimal(ANSICHAR* Cursor, int32 Value)
 {
-	char Text[64];
-	if (PropName.size() + 12 <= sizeof(Text))
+	uint32 Magnitude = Value < 0 ? 0u - static_cast<uint32>(Value) : static_cast<uint32>(Value);
+	ANSICHAR Digits[10];
+	int32 Count = 0;
+	do
+	{
+		Digits[Count++] = static_cast<ANSICHAR>('0' + Magnitude % 10);
+		Magnitude /= 10;
+	} while (Magnitude != 0);
+	if (Value < 0)
+	{
+		*Cursor++ = '-';
+	}
+	while (Count > 0)
+	{
+		*Cursor++ = Digits[--Count];
+	}
+	return Cursor;
+}
+
+/** "<name>_<number>", built on the stack: the subject name is made for every message. */
+FName PropSubjectName(FAnsiStringView PropName, int32 PropNumber)
+{
+	ANSICHAR Text[64];
+	if (PropName.Len() + 12 <= static_cast<int32>(sizeof(Text)))
 	{
 		// A message without a name leaves the view empty, with no data pointer to copy from.
-		if (!PropName.empty())
+		if (!PropName.IsEmpty())
 		{
-			std::memcpy(Text, PropName.data(), PropName.size());
+			FMemory::Memcpy(Text, PropName.GetData(), PropName.Len());
 		}
-		char* Cursor = Text + PropName.size();
+		ANSICHAR* Cursor = Text + PropName.Len();
 		*Cursor++ = '_';
-		Cursor = std::to_chars(Cursor, Text + sizeof(Text), PropNumber).ptr;
-		const std::string_view Ascii(Text, static_cast<size_t>(Cursor - Text));
-		return ZevoOscBytesToName(Ascii);
+		Cursor = WriteDecimal(Cursor, PropNumber);
+		return ZevoOscBytesToName(FAnsiStringView(Text, static_cast<int32>(Cursor - Text)));
 	}
-	return FName(FString::Printf("%s_%d", *ZevoOscBytesToText(PropName), PropNumber));
+	return FName(FString::Printf(TEXT("%s_%d"), *ZevoOscBytesToText(PropName), PropNumber));
 }
 }
 
 void ZevoLiveLinkSource::ProcessPropData(const uint8* Data, int32 DataSize, int32 Offset)
 {
 	FZevoOscReader Reader(Data, DataSize, Offset);
-	std::string_view TypeTags;
+	FAnsiStringView TypeTags;
 	if (!Reader.ReadString(TypeTags))
 	{
 		return;
 	}
-	if (TypeTags.empty() || TypeTags[0] != ',')
+	if (TypeTags.IsEmpty() || TypeTags[0] != ',')
 	{
-		UE_LOG(LogTemp, Error, "[Zevo Prop] Invalid TypeTags: %s", *ZevoOscBytesToText(TypeTags));
+		UE_LOG(LogTemp, Error, TEXT("[Zevo Prop] Invalid TypeTags: %s"), *ZevoOscBytesToText(TypeTags));
 		return;
 	}
 
 	int32 PropType = 0;
 	int32 PropNumber = 0;
 	int32 IntCount = 0;
-	std::string_view PropName;
+	FAnsiStringView PropName;
 	// Location, rotation (identity), scale (one).
 	float Values[PropFloatCount] = {0, 0, 0, 0, 0, 0, 1, 1, 1, 1};
 	int32 FloatCount = 0;
 
 	bool bWalking = true;
-	for (size_t TagIndex = 1; bWalking && TagIndex < TypeTags.size(); ++TagIndex)
+	for (int32 TagIndex = 1; bWalking && TagIndex < TypeTags.Len(); ++TagIndex)
 	{
 		switch (TypeTags[TagIndex])
 		{
@@ -64,7 +82,7 @@ void ZevoLiveLinkSource::ProcessPropData(const uint8* Data, int32 DataSize, int3
 			int32 Value = 0;
 			if (!Reader.ReadInt32(Value))
 			{
-				UE_LOG(LogTemp, Error, "[Zevo Prop] Data out of bounds for int32 at index %d", static_cast<int32>(TagIndex));
+				UE_LOG(LogTemp, Error, TEXT("[Zevo Prop] Data out of bounds for int32 at index %d"), TagIndex);
 				bWalking = false;
 				break;
 			}
@@ -84,16 +102,16 @@ void ZevoLiveLinkSource::ProcessPropData(const uint8* Data, int32 DataSize, int3
 			{
 				return;
 			}
-			if (PropName.empty())
+			if (PropName.IsEmpty())
 			{
-				UE_LOG(LogTemp, Error, "[Zevo Prop] Failed to parse prop name");
+				UE_LOG(LogTemp, Error, TEXT("[Zevo Prop] Failed to parse prop name"));
 				return;
 			}
 			break;
 		case 'f':
 			if (!Reader.ReadFloatRun(TypeTags, TagIndex, Values, PropFloatCount, FloatCount))
 			{
-				UE_LOG(LogTemp, Error, "[Zevo Prop] Data out of bounds for float at index %d", static_cast<int32>(TagIndex));
+				UE_LOG(LogTemp, Error, TEXT("[Zevo Prop] Data out of bounds for float at index %d"), TagIndex);
 				bWalking = false;
 			}
 			break;
@@ -106,7 +124,8 @@ void ZevoLiveLinkSource::ProcessPropData(const uint8* Data, int32 DataSize, int3
 	const FName SubjectName = PropSubjectName(PropName, PropNumber);
 
 	FLiveLinkFrameDataStruct Frame;
-	FLiveLinkTransformFrameData& Transform = Frame.InitializeWith<FLiveLinkTransformFrameData>();
+	Frame.InitializeWith(FLiveLinkTransformFrameData::StaticStruct());
+	FLiveLinkTransformFrameData& Transform = *Frame.Cast<FLiveLinkTransformFrameData>();
 	Transform.Transform = FTransform(FQuat(Values[3], Values[4], Values[5], Values[6]), FVector(Values[0], Values[1], Values[2]),
 		FVector(Values[7], Values[8], Values[9]));
 	Transform.PropertyValues = {static_cast<float>(PropType)};

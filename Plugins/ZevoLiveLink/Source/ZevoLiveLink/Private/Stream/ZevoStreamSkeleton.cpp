@@ -8,7 +8,8 @@
 void ZevoLiveLinkSource::InitStaticData(int32 BoneCount, FName SubjectName)
 {
 	FLiveLinkStaticDataStruct StaticData;
-	FLiveLinkSkeletonStaticData& Skeleton = StaticData.InitializeWith<FLiveLinkSkeletonStaticData>();
+	StaticData.InitializeWith(FLiveLinkSkeletonStaticData::StaticStruct());
+	FLiveLinkSkeletonStaticData& Skeleton = *StaticData.Cast<FLiveLinkSkeletonStaticData>();
 
 	// Only the stream skeleton's 52 bones exist: a larger count would have no names or parents.
 	const int32 Count = FMath::Clamp(BoneCount, 0, ZevoStreamBoneCount);
@@ -35,7 +36,8 @@ void ZevoLiveLinkSource::InitStaticData(int32 BoneCount, FName SubjectName)
 void ZevoLiveLinkSource::InitPropStaticData(FName SubjectName, int32 PropType)
 {
 	FLiveLinkStaticDataStruct StaticData;
-	FLiveLinkTransformStaticData& Transform = StaticData.InitializeWith<FLiveLinkTransformStaticData>();
+	StaticData.InitializeWith(FLiveLinkTransformStaticData::StaticStruct());
+	FLiveLinkTransformStaticData& Transform = *StaticData.Cast<FLiveLinkTransformStaticData>();
 	Transform.PropertyNames = {FName(ZevoPropPropertyName)};
 
 	if (ILiveLinkClient* CurrentClient = Client.load())
@@ -53,7 +55,7 @@ FLiveLinkSkeletonStaticData MakeZevoCharacterStaticData()
 		Data.BoneNames.Add(FName(ZevoStreamBoneNames[Bone]));
 		Data.BoneParents.Add(ZevoStreamBoneParents[Bone]);
 	}
-	for (const char* Property : ZevoCharacterPropertyNames)
+	for (const TCHAR* Property : ZevoCharacterPropertyNames)
 	{
 		Data.PropertyNames.Add(FName(Property));
 	}

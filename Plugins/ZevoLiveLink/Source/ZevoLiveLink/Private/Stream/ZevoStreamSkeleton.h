@@ -4,34 +4,32 @@
 #include "CoreMinimal.h"
 #include "Roles/LiveLinkAnimationTypes.h"
 
-#include <array>
-
 inline constexpr int32 ZevoStreamBoneCount = 52;
 inline constexpr int32 ZevoCharacterPropertyCount = 7;
 
 /** Bone names in stream order (not the order of EZevoBoneName; the toes are "...Toes" here). */
-inline constexpr std::array<const char*, ZevoStreamBoneCount> ZevoStreamBoneNames = {
-	"Hips",
-	"LeftHip", "LeftKnee", "LeftAnkle", "LeftToes",
-	"RightHip", "RightKnee", "RightAnkle", "RightToes",
-	"Chest", "Chest1", "Chest2",
-	"LeftCollar", "LeftShoulder", "LeftElbow", "LeftWrist",
-	"Neck", "Neck1",
-	"RightCollar", "RightShoulder", "RightElbow", "RightWrist",
-	"LeftFinger0", "LeftFinger01", "LeftFinger02",
-	"LeftFinger1", "LeftFinger11", "LeftFinger12",
-	"LeftFinger2", "LeftFinger21", "LeftFinger22",
-	"LeftFinger3", "LeftFinger31", "LeftFinger32",
-	"LeftFinger4", "LeftFinger41", "LeftFinger42",
-	"RightFinger0", "RightFinger01", "RightFinger02",
-	"RightFinger1", "RightFinger11", "RightFinger12",
-	"RightFinger2", "RightFinger21", "RightFinger22",
-	"RightFinger3", "RightFinger31", "RightFinger32",
-	"RightFinger4", "RightFinger41", "RightFinger42",
+inline constexpr const TCHAR* ZevoStreamBoneNames[ZevoStreamBoneCount] = {
+	TEXT("Hips"),
+	TEXT("LeftHip"), TEXT("LeftKnee"), TEXT("LeftAnkle"), TEXT("LeftToes"),
+	TEXT("RightHip"), TEXT("RightKnee"), TEXT("RightAnkle"), TEXT("RightToes"),
+	TEXT("Chest"), TEXT("Chest1"), TEXT("Chest2"),
+	TEXT("LeftCollar"), TEXT("LeftShoulder"), TEXT("LeftElbow"), TEXT("LeftWrist"),
+	TEXT("Neck"), TEXT("Neck1"),
+	TEXT("RightCollar"), TEXT("RightShoulder"), TEXT("RightElbow"), TEXT("RightWrist"),
+	TEXT("LeftFinger0"), TEXT("LeftFinger01"), TEXT("LeftFinger02"),
+	TEXT("LeftFinger1"), TEXT("LeftFinger11"), TEXT("LeftFinger12"),
+	TEXT("LeftFinger2"), TEXT("LeftFinger21"), TEXT("LeftFinger22"),
+	TEXT("LeftFinger3"), TEXT("LeftFinger31"), TEXT("LeftFinger32"),
+	TEXT("LeftFinger4"), TEXT("LeftFinger41"), TEXT("LeftFinger42"),
+	TEXT("RightFinger0"), TEXT("RightFinger01"), TEXT("RightFinger02"),
+	TEXT("RightFinger1"), TEXT("RightFinger11"), TEXT("RightFinger12"),
+	TEXT("RightFinger2"), TEXT("RightFinger21"), TEXT("RightFinger22"),
+	TEXT("RightFinger3"), TEXT("RightFinger31"), TEXT("RightFinger32"),
+	TEXT("RightFinger4"), TEXT("RightFinger41"), TEXT("RightFinger42"),
 };
 
 /** Parent index of each stream bone; -1 for the hips. */
-inline constexpr std::array<int32, ZevoStreamBoneCount> ZevoStreamBoneParents = {
+inline constexpr int32 ZevoStreamBoneParents[ZevoStreamBoneCount] = {
 	-1,
 	0, 1, 2, 3,
 	0, 5, 6, 7,
@@ -52,18 +50,18 @@ inline constexpr std::array<int32, ZevoStreamBoneCount> ZevoStreamBoneParents = 
 };
 
 /** Names of a character's property values, in the order the stream sends them. */
-inline constexpr std::array<const char*, ZevoCharacterPropertyCount> ZevoCharacterPropertyNames = {
-	"UpperLegLength",
-	"LowerLegLength",
-	"HipToUpperLegLength",
-	"PositionOffsetX",
-	"PositionOffsetY",
-	"PositionOffsetZ",
-	"HeightOffset",
+inline constexpr const TCHAR* ZevoCharacterPropertyNames[ZevoCharacterPropertyCount] = {
+	TEXT("UpperLegLength"),
+	TEXT("LowerLegLength"),
+	TEXT("HipToUpperLegLength"),
+	TEXT("PositionOffsetX"),
+	TEXT("PositionOffsetY"),
+	TEXT("PositionOffsetZ"),
+	TEXT("HeightOffset"),
 };
 
 /** The one property name of a prop subject; its value is the prop's type number. */
-inline constexpr const char* ZevoPropPropertyName = "PropType";
+inline constexpr const TCHAR* ZevoPropPropertyName = TEXT("PropType");
 
 /** A character subject's whole static data: the 52 stream bones with their parents and the seven
  *  property names, as a pose evaluation receives it. */

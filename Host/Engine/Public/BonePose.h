@@ -1,7 +1,7 @@
 #pragma once
 // FCompactPose: the local transforms of the required bones of one evaluation, starting from the
 // reference pose.
-#include "Animation/BoneContainer.h"
+#include "BoneContainer.h"
 
 class FCompactPose
 {
