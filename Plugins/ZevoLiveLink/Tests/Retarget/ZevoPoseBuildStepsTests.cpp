@@ -71,10 +71,14 @@ TEST(ZevoPoseBuildSteps, PlacesTheHipsInTheComponentAndWritesThemInTheirParentsF
 	const FZevoStreamCalibration Stream({0.4f, 0.4f, 0.1f, 0.01f, 0.02f, 0.03f});
 	FZevoRetargetBone Root;
 	EXPECT_TRUE(FZevoPoseBuildSteps::PlaceRoot(FVector(10, 20, 90), 5.f, Stream, Root).Equals(FVector(10 - 1, 20 + 3, 90 + 5 + 2), 1e-6));
-	// Under a parent turned into a rig's own axes the same place is written in that parent's frame.
-	Root.RootParentRotation = FQuat(FVector(0, 1, 0), FMath::DegreesToRadians(-90.0));
-	const FVector Local = FZevoPoseBuildSteps::PlaceRoot(FVector(10, 20, 90), 5.f, Stream, Root);
-	EXPECT_TRUE(Root.RootParentRotation.RotateVector(Local).Equals(FVector(9, 23, 97), 1e-6));
+	// Under a parent turned into a rig's own axes, or standing at hip height as a centre of mass
+	// does, the same place is written in that parent's frame.
+	for (const FVector& ParentAt : {FVector::ZeroVector, FVector(0, 0, 98)})
+	{
+		Root.RootParentTransform = FTransform(FQuat(FVector(0, 1, 0), FMath::DegreesToRadians(-90.0)), ParentAt);
+		const FVector Local = FZevoPoseBuildSteps::PlaceRoot(FVector(10, 20, 90), 5.f, Stream, Root);
+		EXPECT_TRUE(Root.RootParentTransform.TransformPosition(Local).Equals(FVector(9, 23, 97), 1e-6)) << *ParentAt.ToString();
+	}
 	// The correction puts the sole, 8 cm below the ankle, on the ground: hips 96 up, ankle 88 below.
 	EXPECT_FLOAT_EQ(FZevoPoseBuildSteps::MeasureHipCorrection(FVector(0, 0, 96), 8.f, 88.f), 0.f);
 	EXPECT_FLOAT_EQ(FZevoPoseBuildSteps::MeasureHipCorrection(FVector(0, 0, 100), 8.f, 88.f), -4.f);
@@ -91,14 +95,31 @@ TEST(ZevoPoseBuildSteps, SharesTheMissingSpineEvenlyAndTurnsEachBoneInItsParents
 
 	FZevoRetargetBone Bone;
 	Bone.TPosedRotation = FQuat(FVector(0, 0, 1), 0.4);
-	EXPECT_LT(AngleDegrees(FZevoPoseBuildSteps::BoneRotation(Bone, FQuat::Identity, nullptr), Bone.TPosedRotation), 1e-5);
+	EXPECT_LT(AngleDegrees(FZevoPoseBuildSteps::BoneRotation(Bone, FQuat::Identity), Bone.TPosedRotation), 1e-5);
 	// A turn about the component's X, under a parent turned a quarter about Z, is a turn about the
 	// parent's -Y (where the component's X lies in it), after the bone's own T-posed rotation.
 	Bone.ParentSide = FQuat(FVector(0, 0, 1), UE_PI / 2);
 	Bone.bParentSideIsIdentity = false;
 	const FQuat Turn(FVector(1, 0, 0), 0.6);
-	EXPECT_LT(AngleDegrees(FZevoPoseBuildSteps::BoneRotation(Bone, Turn, nullptr), FQuat(FVector(0, -1, 0), 0.6) * Bone.TPosedRotation), 1e-5);
-	EXPECT_LT(AngleDegrees(FZevoPoseBuildSteps::BoneRotation(Bone, Turn, &Share),
-				  Bone.ParentSide.Inverse() * Turn * Share * Bone.ParentSide * Bone.TPosedRotation),
-		1e-5);
+	EXPECT_LT(AngleDegrees(FZevoPoseBuildSteps::BoneRotation(Bone, Turn), FQuat(FVector(0, -1, 0), 0.6) * Bone.TPosedRotation), 1e-5);
+}
+
+TEST(ZevoPoseBuildSteps, AReparentedBoneTurnsByTheStreamsChainBeyondItsDrivenAncestor)
+{
+	// Stream: 0 root, 1 under it driving nothing, 2 under 1, 3 under 0. The target hangs 3 under
+	// 2's bone and 2 under no driven bone at all.
+	FZevoRetargetTable Table;
+	Table.StreamBoneParents = {INDEX_NONE, 0, 1, 0};
+	Table.EntryOfStreamBone = {0, INDEX_NONE, 1, 2};
+	FZevoRetargetBone Beside, Under;
+	Beside.StreamIndex = 2;
+	Under.StreamIndex = 3;
+	Under.DrivenAncestorStreamIndex = 2;
+	const FQuat T0(FVector(0, 0, 1), 0.3), T2(FVector(0, 1, 0), -0.4), T3(FVector(1, 1, 0).GetSafeNormal(), 0.9);
+	TArray<FQuat> Chain;
+	FZevoPoseBuildSteps::ChainStreamTurns(Table, {T0, T2, T3}, Chain);
+	ASSERT_EQ(Chain.Num(), 4);
+	EXPECT_LT(AngleDegrees(Chain[1], T0), 1e-5) << "a bone that drives nothing passes its parent's turn on";
+	EXPECT_LT(AngleDegrees(FZevoPoseBuildSteps::ReparentedTurn(Beside, Chain), T0 * T2), 1e-5);
+	EXPECT_LT(AngleDegrees(FZevoPoseBuildSteps::ReparentedTurn(Under, Chain), (T0 * T2).Inverse() * T0 * T3), 1e-5);
 }

@@ -243,33 +243,96 @@ TEST(ZevoRemapAssetPoseBuild, PutsTheSolesOnTheGroundOnTheCalibrationFrame)
 	EXPECT_NEAR(AnkleZ - 8.0, 0.0, 0.5);
 }
 
-TEST(ZevoRemapAssetPoseBuild, PlacesTheBodyAlikeUnderARootBoneTurnedIntoTheRigsOwnAxes)
+TEST(ZevoRemapAssetPoseBuild, PlacesTheBodyAlikeUnderARootBoneTurnedIntoTheRigsOwnAxesOrStandingAtHipHeight)
 {
-	// Many rigs hang the hips under a root bone turned into their own axis convention; the body
-	// must stand, walk and bend in the component exactly as without it.
+	// Many rigs hang the hips under a root bone turned into their own axis convention, some under
+	// a centre of mass that stands at hip height; the body must stand, walk and bend in the
+	// component exactly as without it, with and without the hip correction.
 	const FQuat Turn(FVector(0, 1, 0), FMath::DegreesToRadians(-90.0));
-	TArray<FZevoTestBone> Bones = ZevoTestRigs::StreamBodyTPose();
-	for (FZevoTestBone& Bone : Bones)
-	{
-		if (Bone.Parent.IsNone())
-		{
-			Bone.Parent = FName("root");
-			Bone.Translation = Turn.UnrotateVector(Bone.Translation);
-			Bone.Rotation = Turn.Inverse() * Bone.Rotation;
-		}
-	}
-	Bones.Insert({FName("root"), NAME_None, FVector::ZeroVector, Turn}, 0);
-	FDriven Rooted(Bones);
-	FDriven Plain(ZevoTestRigs::StreamBodyTPose());
-
 	const FLiveLinkAnimationFrameData Frame = StreamFrame(FVector(0.3, 0.97, -0.2),
 		{{FName("LeftHip"), FQuat(FVector(1, 0, 0), -0.4)}, {FName("RightShoulder"), FQuat(FVector(0, 0, 1), 0.9)}}, Legs(0.44f, 0.41f, 0.09f));
-	const FCompactPose RootedPose = Rooted.Build(Frame);
-	const FCompactPose PlainPose = Plain.Build(Frame);
-	for (const char* Bone : {"Hips", "LeftKnee", "LeftAnkle", "RightAnkle", "RightElbow", "RightWrist", "Neck1"})
+	for (const FVector& RootAt : {FVector::ZeroVector, FVector(0, 0, 98)})
 	{
-		const FVector Expected = PlainPose.GetComponentSpaceTransform(Plain.Index(Bone)).GetTranslation();
-		EXPECT_TRUE(RootedPose.GetComponentSpaceTransform(Rooted.Index(Bone)).GetTranslation().Equals(Expected, 1e-6)) << Bone;
+		TArray<FZevoTestBone> Bones = ZevoTestRigs::StreamBodyTPose();
+		for (FZevoTestBone& Bone : Bones)
+		{
+			if (Bone.Parent.IsNone())
+			{
+				Bone.Parent = FName("root");
+				Bone.Translation = Turn.UnrotateVector(Bone.Translation - RootAt);
+				Bone.Rotation = Turn.Inverse() * Bone.Rotation;
+			}
+		}
+		Bones.Insert({FName("root"), NAME_None, RootAt, Turn}, 0);
+		for (const bool bHipCorrection : {true, false})
+		{
+			FDriven Rooted(Bones);
+			FDriven Plain(ZevoTestRigs::StreamBodyTPose());
+			Rooted.Asset.bUseHipCorrection = Plain.Asset.bUseHipCorrection = bHipCorrection;
+			const FCompactPose RootedPose = Rooted.Build(Frame);
+			const FCompactPose PlainPose = Plain.Build(Frame);
+			for (const char* Bone : {"Hips", "LeftKnee", "LeftAnkle", "RightAnkle", "RightElbow", "RightWrist", "Neck1"})
+			{
+				const FVector Expected = PlainPose.GetComponentSpaceTransform(Plain.Index(Bone)).GetTranslation();
+				EXPECT_TRUE(RootedPose.GetComponentSpaceTransform(Rooted.Index(Bone)).GetTranslation().Equals(Expected, 1e-6))
+					<< Bone << " under a root at " << *RootAt.ToString() << ", hip correction " << bHipCorrection;
+			}
+		}
+	}
+}
+
+TEST(ZevoRemapAssetPoseBuild, BonesTheTargetHangsElsewhereMoveAsTheStreamsBodyMovesThem)
+{
+	// Rig families hang the thighs from the first spine bone, the clavicles from the neck, or the
+	// chest beside the hips under a waist; each bone must still stand where the stream puts it.
+	struct FCase
+	{
+		const char* What;
+		TMap<FName, FName> NewParents;
+		bool bWaist;
+	};
+	const FCase Cases[] = {
+		{"thighs under the spine, clavicles under the neck",
+			{{FName("LeftHip"), FName("Chest")}, {FName("RightHip"), FName("Chest")}, {FName("LeftCollar"), FName("Neck")}}, false},
+		{"the chest beside the hips under a waist", {{FName("Hips"), FName("Waist")}, {FName("Chest"), FName("Waist")}}, true},
+	};
+	const FLiveLinkAnimationFrameData Frame = StreamFrame(FVector(0.1, 0.95, 0.2),
+		{{FName("Hips"), FQuat(FVector(0, 1, 0), 0.5)}, {FName("Chest"), FQuat(FVector(1, 0, 0), 0.4)}, {FName("Neck"), FQuat(FVector(0, 0, 1), -0.3)},
+			{FName("LeftHip"), FQuat(FVector(1, 0, 0), -0.6)}, {FName("LeftCollar"), FQuat(FVector(0, 1, 0), 0.2)}},
+		Legs(0.42f, 0.40f, 0.09f));
+	FDriven Plain(ZevoTestRigs::StreamBodyTPose());
+	const FCompactPose Expected = Plain.Build(Frame);
+	for (const FCase& Case : Cases)
+	{
+		// The T-posed body's bones carry no rotation: a bone's place is the sum of the offsets above it.
+		TArray<FZevoTestBone> Bones = ZevoTestRigs::StreamBodyTPose();
+		TMap<FName, FVector> Places;
+		for (const FZevoTestBone& Bone : Bones)
+		{
+			Places.Add(Bone.Name, Bone.Translation + (Bone.Parent.IsNone() ? FVector::ZeroVector : Places[Bone.Parent]));
+		}
+		if (Case.bWaist)
+		{
+			Bones.Insert({FName("Waist"), NAME_None, Places[FName("Hips")]}, 0);
+			Places.Add(FName("Waist"), Places[FName("Hips")]);
+		}
+		for (FZevoTestBone& Bone : Bones)
+		{
+			if (const FName* Parent = Case.NewParents.Find(Bone.Name))
+			{
+				Bone.Parent = *Parent;
+				Bone.Translation = Places[Bone.Name] - Places[*Parent];
+			}
+		}
+		FDriven Rehung(Bones);
+		const FCompactPose Pose = Rehung.Build(Frame);
+		// Where a joint sits follows its new parent (a thigh joint on the spine moves as the spine
+		// bends); how each bone is turned in the component must not.
+		for (const char* Bone : {"Hips", "Chest", "Chest2", "Neck1", "LeftHip", "LeftKnee", "RightAnkle", "LeftCollar", "LeftElbow", "RightWrist"})
+		{
+			const FQuat Want = Expected.GetComponentSpaceTransform(Plain.Index(Bone)).GetRotation();
+			EXPECT_LT(AngleDegrees(Pose.GetComponentSpaceTransform(Rehung.Index(Bone)).GetRotation(), Want), 1e-4) << Case.What << ": " << Bone;
+		}
 	}
 }
 

@@ -124,17 +124,26 @@ TEST(ZevoTposeCalculator, TPoseAndAPoseTwinsStraightenIntoTheSameFullRotationHan
 {
 	// One rig, its arms lowered at the shoulders in the A-pose. The hand points a little off the
 	// arm, toward the middle knuckle: the shortest turn up from the A-pose would leave it rolled.
+	// Without fingers the hand has no direction of its own and must turn with the forearm.
 	const auto Reference = ZevoTestRigs::MakeSkeleton(ZevoTestRigs::StreamBodyTPose(), "Reference");
-	const auto TPosed = ZevoTestRigs::MakeSkeleton(ZevoTestRigs::StreamBodyTPose(), "TPosed");
-	const auto APosed = ZevoTestRigs::MakeSkeleton(ZevoTestRigs::StreamBodyAPose(), "APosed");
-	const TArray<FZevoBoneMappingRow> Rows = ZevoTestRigs::IdentityMapping();
-	const TArray<FTransform> T = TPosedComponentTransforms(
-		TPosed->GetReferenceSkeleton(), FZevoTposeCalculator::CalculateTPoseDeltas(TPosed.get(), Reference.get(), Rows));
-	const TArray<FTransform> A = TPosedComponentTransforms(
-		APosed->GetReferenceSkeleton(), FZevoTposeCalculator::CalculateTPoseDeltas(APosed.get(), Reference.get(), Rows));
-	for (int32 Bone = 0; Bone < T.Num(); ++Bone)
+	for (const bool bFingers : {true, false})
 	{
-		EXPECT_LT(AngleDegrees(A[Bone].GetRotation(), T[Bone].GetRotation()), 1e-3) << *TPosed->GetReferenceSkeleton().GetBoneName(Bone).ToString();
+		const auto WithFingers = [bFingers](TArray<FZevoTestBone> Bones) {
+			Bones.RemoveAll([bFingers](const FZevoTestBone& Bone) { return !bFingers && Bone.Name.ToString().Contains("Finger"); });
+			return Bones;
+		};
+		const auto TPosed = ZevoTestRigs::MakeSkeleton(WithFingers(ZevoTestRigs::StreamBodyTPose()), "TPosed");
+		const auto APosed = ZevoTestRigs::MakeSkeleton(WithFingers(ZevoTestRigs::StreamBodyAPose()), "APosed");
+		const TArray<FZevoBoneMappingRow> Rows = ZevoTestRigs::IdentityMapping();
+		const TArray<FTransform> T = TPosedComponentTransforms(
+			TPosed->GetReferenceSkeleton(), FZevoTposeCalculator::CalculateTPoseDeltas(TPosed.get(), Reference.get(), Rows));
+		const TArray<FTransform> A = TPosedComponentTransforms(
+			APosed->GetReferenceSkeleton(), FZevoTposeCalculator::CalculateTPoseDeltas(APosed.get(), Reference.get(), Rows));
+		for (int32 Bone = 0; Bone < T.Num(); ++Bone)
+		{
+			EXPECT_LT(AngleDegrees(A[Bone].GetRotation(), T[Bone].GetRotation()), 1e-3)
+				<< *TPosed->GetReferenceSkeleton().GetBoneName(Bone).ToString() << (bFingers ? "" : ", without fingers");
+		}
 	}
 }
 

@@ -111,8 +111,11 @@ private:
 	void UpdatePositionScale(const FZevoStreamCalibration& Stream, const FZevoRetargetTable& Table);
 	/** The hips' translation: scaled, corrected to the ground (measured once per invalidation) and offset. */
 	FVector PlaceRoot(const FZevoRetargetBone& Root, const FVector& StreamPosition, const FZevoStreamCalibration& Stream, const FZevoRetargetTable& Table);
-	/** The share of the missing spine segments' rotation for each spine bone the target has; false when none. */
-	bool CalculateSpineShare(const FZevoRetargetTable& Table, const TArray<FTransform>& Transforms, FQuat& OutShare) const;
+	/**
+	 * Each table bone's turn on this frame, by entry: the stream's rotation in the engine's axes,
+	 * times its share of the spine segments the target lacks where it takes one.
+	 */
+	void CalculateStreamTurns(const FZevoRetargetTable& Table, const TArray<FTransform>& Transforms, TArray<FQuat>& OutTurns) const;
 	FName FindBestMatchWithHierarchyValidation(FName SourceBoneName, const TMap<FString, FName>& FirstBoneByNormalizedName,
 		const TMap<FString, TArray<FName>>& BonesByNormalizedName, const TMap<FName, FName>& TargetParents,
 		const TMap<FString, FName>& MappedSoFar, const TMap<FString, FZevoBoneHierarchyInfo>& ExpectedHierarchy) const;
@@ -127,6 +130,9 @@ private:
 	mutable FCriticalSection PoseCacheLock;
 	/** Compiled from the rows, the subject, the pose and the deltas; dropped with the deltas. */
 	TSharedPtr<FZevoRetargetTable> RetargetTable;
+	/** A frame's turns by table entry and the stream's chain of them, kept to spare an allocation per frame. */
+	TArray<FQuat> StreamTurns;
+	TArray<FQuat> StreamChain;
 	TMap<FName, FQuat> TPoseRotationDeltas;
 	FName CachedSkeletonName;
 	float CachedStreamLegLengths[3] = {0.f, 0.f, 0.f};

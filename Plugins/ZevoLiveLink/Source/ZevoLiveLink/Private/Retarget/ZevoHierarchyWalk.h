@@ -55,6 +55,14 @@ public:
 		return Component;
 	}
 
+	/** ComponentTransform of the rest pose with each bone's rotation replaced by Local(bone). */
+	template <typename FLocalRotation>
+	static FTransform TPosedComponentTransform(const FReferenceSkeleton& Skeleton, int32 Bone, FLocalRotation&& Local)
+	{
+		const TArray<FTransform>& Rest = Skeleton.GetRefBonePose();
+		return ComponentTransform(Skeleton, Bone, [&](int32 Index) { return FTransform(Local(Index), Rest[Index].GetTranslation(), Rest[Index].GetScale3D()); });
+	}
+
 	/** Every bone's T-posed local rotation (TPosedLocalRotation), by bone index. */
 	static TArray<FQuat> TPosedLocalRotations(const FReferenceSkeleton& Skeleton, const TMap<FName, FQuat>& Deltas);
 };

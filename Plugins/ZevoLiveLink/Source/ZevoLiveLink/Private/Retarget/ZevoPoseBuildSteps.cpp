@@ -52,7 +52,7 @@ FVector FZevoPoseBuildSteps::PlaceRoot(const FVector& Hips, float VerticalOffset
 	// The stream's offset converts like a position, and is not scaled to the target.
 	Position += FZevoStreamConventions::PositionToEngine(Stream.PositionOffset);
 	// The stream places the hips in the component, Z up; the pose holds them in their parent's frame.
-	return Root.RootParentRotation.UnrotateVector(Position);
+	return Root.RootParentTransform.InverseTransformPosition(Position);
 }
 
 bool FZevoPoseBuildSteps::CalculateSpineShare(const FQuat& DroppedRotation, int32 DroppedCount, int32 DrivenSpineBoneCount, FQuat& OutShare)
@@ -66,13 +66,32 @@ bool FZevoPoseBuildSteps::CalculateSpineShare(const FQuat& DroppedRotation, int3
 	return true;
 }
 
-FQuat FZevoPoseBuildSteps::BoneRotation(const FZevoRetargetBone& Bone, const FQuat& StreamRotation, const FQuat* Share)
+void FZevoPoseBuildSteps::ChainStreamTurns(const FZevoRetargetTable& Table, const TArray<FQuat>& Turns, TArray<FQuat>& OutChain)
+{
+	const int32 StreamCount = Table.EntryOfStreamBone.Num();
+	OutChain.SetNum(StreamCount);
+	for (int32 Bone = 0; Bone < StreamCount; ++Bone)
+	{
+		const int32 Parent = Table.StreamBoneParents.IsValidIndex(Bone) ? Table.StreamBoneParents[Bone] : INDEX_NONE;
+		// The stream lists parents first; anything else starts a chain of its own.
+		const FQuat Above = Parent >= 0 && Parent < Bone ? OutChain[Parent] : FQuat::Identity;
+		const int32 Entry = Table.EntryOfStreamBone[Bone];
+		OutChain[Bone] = Entry == INDEX_NONE ? Above : Above * Turns[Entry];
+	}
+}
+
+FQuat FZevoPoseBuildSteps::ReparentedTurn(const FZevoRetargetBone& Bone, const TArray<FQuat>& Chain)
+{
+	const FQuat& Own = Chain[Bone.StreamIndex];
+	return Bone.DrivenAncestorStreamIndex == INDEX_NONE ? Own : Chain[Bone.DrivenAncestorStreamIndex].Inverse() * Own;
+}
+
+FQuat FZevoPoseBuildSteps::BoneRotation(const FZevoRetargetBone& Bone, const FQuat& Turn)
 {
 	// The stream turns a bone away from its T-pose in the stream's axes, which are the axes of the
 	// component while the body stands in T-pose. Re-expressed in the parent's T-posed frame, the
 	// turn applies after the bone's own T-posed rotation: applied before it, it would turn about
 	// the bone's rest axes, which differ from rig to rig.
-	const FQuat Turn = Share ? StreamRotation * *Share : StreamRotation;
 	const FQuat Local = Bone.bParentSideIsIdentity ? Turn : Bone.ParentSide.Inverse() * Turn * Bone.ParentSide;
 	return Local * Bone.TPosedRotation;
 }

@@ -50,9 +50,20 @@ public:
 	static bool CalculateSpineShare(const FQuat& DroppedRotation, int32 DroppedCount, int32 DrivenSpineBoneCount, FQuat& OutShare);
 
 	/**
-	 * The local rotation written for a driving bone: the stream rotation (in the component's axes,
-	 * turned by Share where the bone takes one) re-expressed in its parent's T-posed frame, after
-	 * the bone's own T-posed rotation.
+	 * Each stream bone's turn accumulated down the stream's hierarchy, by stream index: its
+	 * parent's, then its own (Turns, by entry of the table, spine shares included). A stream bone
+	 * that drives nothing passes its parent's on: its turn reaches the target nowhere, or through
+	 * the spine shares. Only reparented bones read it.
 	 */
-	static FQuat BoneRotation(const FZevoRetargetBone& Bone, const FQuat& StreamRotation, const FQuat* Share);
+	static void ChainStreamTurns(const FZevoRetargetTable& Table, const TArray<FQuat>& Turns, TArray<FQuat>& OutChain);
+
+	/** A reparented bone's turn: the stream's chain at the bone, less the chain at its driven target ancestor's driver. */
+	static FQuat ReparentedTurn(const FZevoRetargetBone& Bone, const TArray<FQuat>& Chain);
+
+	/**
+	 * The local rotation written for a driving bone: its turn (in the component's axes, spine
+	 * share included) re-expressed in its parent's T-posed frame, after the bone's own T-posed
+	 * rotation.
+	 */
+	static FQuat BoneRotation(const FZevoRetargetBone& Bone, const FQuat& Turn);
 };

@@ -107,11 +107,9 @@ void UZevoRemapAssetBase::CalculateHipHeightOffset()
 	// straightened by the T-pose deltas. Measured on the rest pose instead, legs that are spread
 	// or bent at rest would reach less far down than they do once straightened, and the feet
 	// would sink into the ground by the difference.
-	const TArray<FTransform>& RestPose = RefSkeleton.GetRefBonePose();
 	const auto TPosedHeight = [&](int32 Bone) {
-		return FZevoHierarchyWalk::ComponentTransform(RefSkeleton, Bone, [&](int32 Index) {
-			return FTransform(FZevoHierarchyWalk::TPosedLocalRotation(RefSkeleton, Index, TPoseRotationDeltas), RestPose[Index].GetTranslation(),
-				RestPose[Index].GetScale3D());
+		return FZevoHierarchyWalk::TPosedComponentTransform(RefSkeleton, Bone, [&](int32 Index) {
+			return FZevoHierarchyWalk::TPosedLocalRotation(RefSkeleton, Index, TPoseRotationDeltas);
 		}).GetTranslation().Z;
 	};
 	const double HipZ = TPosedHeight(HipsIndex);
@@ -209,7 +207,7 @@ FVector UZevoRemapAssetBase::PlaceRoot(const FZevoRetargetBone& Root, const FVec
 	return FZevoPoseBuildSteps::PlaceRoot(Position, VerticalOffset, Stream, Root);
 }
 
-bool UZevoRemapAssetBase::CalculateSpineShare(const FZevoRetargetTable& Table, const TArray<FTransform>& Transforms, FQuat& OutShare) const
+void UZevoRemapAssetBase::CalculateStreamTurns(const FZevoRetargetTable& Table, const TArray<FTransform>& Transforms, TArray<FQuat>& OutTurns) const
 {
 	FQuat Dropped = FQuat::Identity;
 	int32 DroppedCount = 0;
@@ -221,7 +219,21 @@ bool UZevoRemapAssetBase::CalculateSpineShare(const FZevoRetargetTable& Table, c
 			++DroppedCount;
 		}
 	}
-	return FZevoPoseBuildSteps::CalculateSpineShare(Dropped, DroppedCount, Table.DrivenSpineBoneCount, OutShare);
+	FQuat Share;
+	const bool bShare = FZevoPoseBuildSteps::CalculateSpineShare(Dropped, DroppedCount, Table.DrivenSpineBoneCount, Share);
+	OutTurns.SetNum(Table.Bones.Num());
+	for (int32 Entry = 0; Entry < Table.Bones.Num(); ++Entry)
+	{
+		const FZevoRetargetBone& Bone = Table.Bones[Entry];
+		if (!Transforms.IsValidIndex(Bone.StreamIndex))
+		{
+			OutTurns[Entry] = FQuat::Identity;
+			continue;
+		}
+		const FQuat& Rotation = Transforms[Bone.StreamIndex].GetRotation();
+		const FQuat Turn = Bone.bRoot ? ConvertRootRotation(Rotation) : ConvertBoneRotation(Rotation);
+		OutTurns[Entry] = bShare && Bone.bTakesSpineShare ? Turn * Share : Turn;
+	}
 }
 
 void UZevoRemapAssetBase::BuildPoseFromAnimationData(float DeltaTime, const FLiveLinkSkeletonStaticData* InSkeletonData,
@@ -235,22 +247,25 @@ void UZevoRemapAssetBase::BuildPoseFromAnimationData(float DeltaTime, const FLiv
 	const FZevoRetargetTable& Table = UpdateRetargetTable(OutPose.GetBoneContainer(), *InSkeletonData);
 	const FZevoStreamCalibration Stream(InFrameData->PropertyValues);
 	const TArray<FTransform>& Transforms = InFrameData->Transforms;
-	FQuat Share;
-	const bool bShare = CalculateSpineShare(Table, Transforms, Share);
-	for (const FZevoRetargetBone& Bone : Table.Bones)
+	CalculateStreamTurns(Table, Transforms, StreamTurns);
+	if (Table.bHasReparentedBones)
 	{
+		FZevoPoseBuildSteps::ChainStreamTurns(Table, StreamTurns, StreamChain);
+	}
+	for (int32 Entry = 0; Entry < Table.Bones.Num(); ++Entry)
+	{
+		const FZevoRetargetBone& Bone = Table.Bones[Entry];
 		if (Bone.StreamIndex >= Transforms.Num())
 		{
 			continue;
 		}
-		const FTransform& StreamTransform = Transforms[Bone.StreamIndex];
 		FTransform& Target = OutPose[Bone.PoseIndex];
 		if (Bone.bRoot)
 		{
-			Target.SetTranslation(PlaceRoot(Bone, StreamTransform.GetTranslation(), Stream, Table));
+			Target.SetTranslation(PlaceRoot(Bone, Transforms[Bone.StreamIndex].GetTranslation(), Stream, Table));
 		}
-		const FQuat StreamRotation = Bone.bRoot ? ConvertRootRotation(StreamTransform.GetRotation()) : ConvertBoneRotation(StreamTransform.GetRotation());
-		Target.SetRotation(FZevoPoseBuildSteps::BoneRotation(Bone, StreamRotation, bShare && Bone.bTakesSpineShare ? &Share : nullptr));
+		const FQuat Turn = Bone.bReparented ? FZevoPoseBuildSteps::ReparentedTurn(Bone, StreamChain) : StreamTurns[Entry];
+		Target.SetRotation(FZevoPoseBuildSteps::BoneRotation(Bone, Turn));
 	}
 	for (int32 Missing = Transforms.Num(); Missing < Table.StreamBoneNames.Num(); ++Missing)
 	{

@@ -21,12 +21,23 @@ struct FZevoRetargetBone
 	FQuat ParentSide = FQuat::Identity;
 	/** W is identity within 1e-8: the stream rotation applies as it is. */
 	bool bParentSideIsIdentity = true;
+	/**
+	 * The target hangs it under another driven bone than the stream does (thighs under the spine,
+	 * a chest beside the hips): its turn comes from the stream's chain, less what that bone's
+	 * driver already turned (DrivenAncestorStreamIndex, INDEX_NONE for no driven bone above).
+	 */
+	bool bReparented = false;
+	int32 DrivenAncestorStreamIndex = INDEX_NONE;
 	/** A driven spine bone: it also takes its share of the spine segments the target lacks. */
 	bool bTakesSpineShare = false;
 	/** The hips (or the first stream bone): placed in the world and turned by the root rotation. */
 	bool bRoot = false;
-	/** Root only: the T-posed component rotation of its parent, the frame its translation is written in. */
-	FQuat RootParentRotation = FQuat::Identity;
+	/**
+	 * Root only: the T-posed component transform of its parent, the frame its translation is
+	 * written in. A parent that stands off the origin (a centre-of-mass bone at hip height) is
+	 * taken off, or the body would stand that far above where the stream puts it.
+	 */
+	FTransform RootParentTransform = FTransform::Identity;
 };
 
 struct FZevoRetargetTable
@@ -44,6 +55,10 @@ struct FZevoRetargetTable
 	TArray<int32> DroppedSpineBones;
 	/** How many spine segments the target has: each takes 1/n of the dropped ones' rotation. */
 	int32 DrivenSpineBoneCount = 0;
+	/** Each stream bone's entry in Bones, INDEX_NONE where it drives nothing. */
+	TArray<int32> EntryOfStreamBone;
+	/** Whether any bone is reparented: only then does a frame chain the stream's turns. */
+	bool bHasReparentedBones = false;
 	/** The target's left leg on the pose's reference skeleton, through the rows (0 where unmapped). */
 	float Thigh = 0.f;
 	float Calf = 0.f;

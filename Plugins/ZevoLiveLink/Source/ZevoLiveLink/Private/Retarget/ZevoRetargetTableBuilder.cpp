@@ -42,61 +42,6 @@ TArray<FName> TargetNamesOf(const TArray<FZevoBoneMappingRow>& Rows, const TArra
 	return TargetNames;
 }
 
-bool IsAbove(const FReferenceSkeleton& Pose, int32 Ancestor, int32 Bone)
-{
-	for (int32 Index = Pose.GetParentIndex(Bone); Index != INDEX_NONE; Index = Pose.GetParentIndex(Index))
-	{
-		if (Index == Ancestor)
-		{
-			return true;
-		}
-	}
-	return false;
-}
-
-/**
- * The T-posed component rotation that each target bone reaches along the stream hierarchy, by
- * target name: from the stream parent's target down through the target bones between the two. A
- * stream bone whose target the pose lacks passes its parent's on, so that its children still
- * chain through it.
- */
-TMap<FName, FQuat> StreamChainRotations(const FReferenceSkeleton& Pose, const TArray<FQuat>& TPosedLocals, const TArray<FName>& TargetNames,
-	const TArray<int32>& StreamParents)
-{
-	TMap<FName, FQuat> Recorded;
-	const auto Local = [&TPosedLocals](int32 Index) { return TPosedLocals[Index]; };
-	for (int32 Bone = 0; Bone < TargetNames.Num(); ++Bone)
-	{
-		const int32 StreamParent = StreamParents.IsValidIndex(Bone) ? StreamParents[Bone] : INDEX_NONE;
-		const FName ParentTarget = StreamParent >= 0 && StreamParent < TargetNames.Num() ? TargetNames[StreamParent] : NAME_None;
-		const FQuat* ParentRecorded = StreamParent >= 0 && StreamParent < TargetNames.Num() ? Recorded.Find(ParentTarget) : nullptr;
-		const int32 PoseIndex = Pose.FindBoneIndex(TargetNames[Bone]);
-		if (PoseIndex == INDEX_NONE)
-		{
-			Recorded.Add(TargetNames[Bone], ParentRecorded ? *ParentRecorded : FQuat::Identity);
-			continue;
-		}
-		const int32 ParentIndex = Pose.GetParentIndex(PoseIndex);
-		const int32 ParentTargetIndex = ParentRecorded ? Pose.FindBoneIndex(ParentTarget) : INDEX_NONE;
-		FQuat Above;
-		if (!ParentRecorded)
-		{
-			Above = FZevoHierarchyWalk::ComponentRotation(Pose, ParentIndex, Local);
-		}
-		else if (IsAbove(Pose, ParentTargetIndex, PoseIndex))
-		{
-			Above = FZevoHierarchyWalk::ComponentRotation(Pose, ParentIndex, Local, [&](int32 Index) { return Index == ParentTargetIndex ? ParentRecorded : nullptr; });
-		}
-		else
-		{
-			// A stream parent whose target is not above this bone in the target: chain on it directly.
-			Above = *ParentRecorded;
-		}
-		Recorded.Add(TargetNames[Bone], Above * TPosedLocals[PoseIndex]);
-	}
-	return Recorded;
-}
-
 /** The left leg's segment lengths on the pose's reference skeleton, through the last row of each. */
 void MeasureLeg(const TArray<FZevoBoneMappingRow>& Rows, const FReferenceSkeleton& Pose, FZevoRetargetTable& Table)
 {
@@ -145,6 +90,47 @@ void FindSpineShares(const TArray<FName>& StreamNames, const TArray<FName>& Targ
 		}
 	}
 }
+
+/**
+ * Marks the bones that the target hangs under another driven bone than the stream does: thighs
+ * under the first spine bone instead of the hips, clavicles under the neck, a chest beside the
+ * hips instead of above them. A turn given in the stream's parent frame would there be carried
+ * by the wrong parent; such bones take their turn from the stream's whole chain instead.
+ */
+void FindReparentedBones(const FReferenceSkeleton& Pose, const TArray<int32>& StreamParents, const TArray<int32>& MeshIndices, FZevoRetargetTable& Table)
+{
+	const int32 StreamCount = Table.StreamBoneNames.Num();
+	Table.EntryOfStreamBone.Init(INDEX_NONE, StreamCount);
+	TArray<int32> StreamBoneOfMeshBone;
+	StreamBoneOfMeshBone.Init(INDEX_NONE, Pose.GetNum());
+	for (int32 Entry = 0; Entry < Table.Bones.Num(); ++Entry)
+	{
+		Table.EntryOfStreamBone[Table.Bones[Entry].StreamIndex] = Entry;
+		StreamBoneOfMeshBone[MeshIndices[Entry]] = Table.Bones[Entry].StreamIndex;
+	}
+	const auto StreamParent = [&StreamParents, StreamCount](int32 Bone) {
+		const int32 Parent = StreamParents.IsValidIndex(Bone) ? StreamParents[Bone] : INDEX_NONE;
+		// The stream lists parents first; anything else is not a parent to walk to.
+		return Parent >= 0 && Parent < Bone && Parent < StreamCount ? Parent : INDEX_NONE;
+	};
+	for (int32 Entry = 0; Entry < Table.Bones.Num(); ++Entry)
+	{
+		FZevoRetargetBone& Bone = Table.Bones[Entry];
+		int32 StreamAncestor = StreamParent(Bone.StreamIndex);
+		while (StreamAncestor != INDEX_NONE && Table.EntryOfStreamBone[StreamAncestor] == INDEX_NONE)
+		{
+			StreamAncestor = StreamParent(StreamAncestor);
+		}
+		int32 TargetAncestor = Pose.GetParentIndex(MeshIndices[Entry]);
+		while (TargetAncestor != INDEX_NONE && StreamBoneOfMeshBone[TargetAncestor] == INDEX_NONE)
+		{
+			TargetAncestor = Pose.GetParentIndex(TargetAncestor);
+		}
+		Bone.DrivenAncestorStreamIndex = TargetAncestor == INDEX_NONE ? INDEX_NONE : StreamBoneOfMeshBone[TargetAncestor];
+		Bone.bReparented = Bone.DrivenAncestorStreamIndex != StreamAncestor;
+		Table.bHasReparentedBones = Table.bHasReparentedBones || Bone.bReparented;
+	}
+}
 }
 
 FZevoRetargetTable FZevoRetargetTableBuilder::Build(const TArray<FZevoBoneMappingRow>& Rows, const FLiveLinkSkeletonStaticData& Subject,
@@ -160,28 +146,36 @@ FZevoRetargetTable FZevoRetargetTableBuilder::Build(const TArray<FZevoBoneMappin
 
 	const TArray<FName> TargetNames = TargetNamesOf(Rows, Subject.BoneNames, RemapUnmapped);
 	const TArray<FQuat> TPosedLocals = FZevoHierarchyWalk::TPosedLocalRotations(Pose, TPoseDeltas);
-	const TMap<FName, FQuat> Recorded = StreamChainRotations(Pose, TPosedLocals, TargetNames, Subject.BoneParents);
 	const auto Local = [&TPosedLocals](int32 Index) { return TPosedLocals[Index]; };
-	const auto RecordedAt = [&](int32 Index) { return Recorded.Find(Pose.GetBoneName(Index)); };
 	const FName HipsName(TEXT("Hips"));
+	TArray<int32> MeshIndices;
 	for (int32 Bone = 0; Bone < TargetNames.Num(); ++Bone)
 	{
 		const int32 MeshIndex = BoneContainer.GetPoseBoneIndexForBoneName(TargetNames[Bone]);
-		if (MeshIndex == INDEX_NONE)
+		// The reference skeleton counts the mesh's bones; the pose holds only those this evaluation
+		// requires, and a bone that a level of detail leaves out is not written.
+		const FCompactPoseBoneIndex PoseIndex = MeshIndex == INDEX_NONE ? FCompactPoseBoneIndex(INDEX_NONE)
+																		: BoneContainer.MakeCompactPoseIndex(FMeshPoseBoneIndex(MeshIndex));
+		if (!PoseIndex.IsValid())
 		{
 			continue;
 		}
 		FZevoRetargetBone& Driving = Table.Bones.Emplace_GetRef();
+		MeshIndices.Add(MeshIndex);
 		Driving.StreamIndex = Bone;
-		Driving.PoseIndex = BoneContainer.MakeCompactPoseIndex(FMeshPoseBoneIndex(MeshIndex));
+		Driving.PoseIndex = PoseIndex;
 		Driving.TPosedRotation = TPosedLocals[MeshIndex];
-		// The nearest bone above that the stream drives, then the bones it does not drive below it.
-		Driving.ParentSide = FZevoHierarchyWalk::ComponentRotation(Pose, Pose.GetParentIndex(MeshIndex), Local, RecordedAt);
+		// The parent as it stands once the T-pose deltas straightened the target.
+		Driving.ParentSide = FZevoHierarchyWalk::ComponentRotation(Pose, Pose.GetParentIndex(MeshIndex), Local);
 		Driving.bParentSideIsIdentity = Driving.ParentSide.IsIdentity(1e-8);
 		Driving.bRoot = Bone == 0 || Subject.BoneNames[Bone] == HipsName;
-		Driving.RootParentRotation = FZevoHierarchyWalk::ComponentRotation(Pose, Pose.GetParentIndex(MeshIndex), Local);
+		if (Driving.bRoot)
+		{
+			Driving.RootParentTransform = FZevoHierarchyWalk::TPosedComponentTransform(Pose, Pose.GetParentIndex(MeshIndex), Local);
+		}
 	}
 	FindSpineShares(Subject.BoneNames, TargetNames, BoneContainer, Table);
+	FindReparentedBones(Pose, Subject.BoneParents, MeshIndices, Table);
 	MeasureLeg(Rows, Pose, Table);
 	return Table;
 }

@@ -137,8 +137,8 @@ FVector FZevoTposeCalculator::GetBoneDirection(const FReferenceSkeleton& RefSkel
 	return GetBoneDirection(FComponentPose(RefSkeleton, bIgnoreRootRotation), BoneIndex, Bone, BoneMapping, Lookup);
 }
 
-FVector FZevoTposeCalculator::GetBoneDirection(
-	const FComponentPose& Pose, int32 BoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, ELookup Lookup)
+FVector FZevoTposeCalculator::GetBoneDirection(const FComponentPose& Pose, int32 BoneIndex, EZevoBoneName Bone,
+	const TArray<FZevoBoneMappingRow>& BoneMapping, ELookup Lookup, bool* bOutOwnDirection)
 {
 	if (BoneIndex == INDEX_NONE)
 	{
@@ -155,6 +155,10 @@ FVector FZevoTposeCalculator::GetBoneDirection(
 		{
 			return ToChild.GetSafeNormal();
 		}
+	}
+	if (bOutOwnDirection)
+	{
+		*bOutOwnDirection = false;
 	}
 
 	const EZevoBoneName Parent = GetParentBone(Bone);
@@ -218,7 +222,8 @@ FQuat FZevoTposeCalculator::CalculateBoneTPoseRotation(const FComponentPose& Tar
 	{
 		return TargetWorldRotation;
 	}
-	const FVector TargetDirection = GetBoneDirection(Target, TargetBoneIndex, Bone, BoneMapping, ELookup::MappedNameFirst);
+	bool bOwnDirection = true;
+	const FVector TargetDirection = GetBoneDirection(Target, TargetBoneIndex, Bone, BoneMapping, ELookup::MappedNameFirst, &bOwnDirection);
 	const FVector ReferenceDirection = GetBoneDirection(TPose, ReferenceIndex, Bone, BoneMapping, ELookup::StreamNameFirst);
 	FVector TargetUp, ReferenceUp;
 	if (FindBoneRoll(Target, TargetBoneIndex, TargetDirection, TPose, ReferenceIndex, ReferenceDirection, Bone, BoneMapping,
@@ -230,8 +235,11 @@ FQuat FZevoTposeCalculator::CalculateBoneTPoseRotation(const FComponentPose& Tar
 	// Without a roll of its own the bone keeps the one its parent gave it, when the parent's is
 	// known: turned along with the parent first, then by the shortest turn onto the reference
 	// direction. Turned from its own rest pose instead, it would roll by however its rest pose
-	// differed. Where no roll is known (ParentCorrection identity), the shortest turn from rest.
-	return FQuat::FindBetweenVectors(ParentCorrection.RotateVector(TargetDirection), ReferenceDirection) * ParentCorrection * TargetWorldRotation;
+	// differed. So is a bone without a direction of its own (a hand without fingers, pointing
+	// along its parent): its shortest turn from rest would roll it by however the parent stood.
+	// Elsewhere, the shortest turn from rest.
+	const FQuat Carried = (bInOutRolled || !bOwnDirection) ? ParentCorrection : FQuat::Identity;
+	return FQuat::FindBetweenVectors(Carried.RotateVector(TargetDirection), ReferenceDirection) * Carried * TargetWorldRotation;
 }
 
 void FZevoTposeCalculator::StraightenLimbs(const FComponentPose& TargetPose, const FComponentPose& ReferencePose,
@@ -262,7 +270,7 @@ void FZevoTposeCalculator::StraightenLimbs(const FComponentPose& TargetPose, con
 			Straightened = Target.GetParentIndex(Straightened);
 		}
 		const bool bParentRolled = Rolled.Contains(Straightened);
-		const FQuat ParentCorrection = bParentRolled ? ParentRotation * TargetPose.Rotation(ParentIndex).Inverse() : FQuat::Identity;
+		const FQuat ParentCorrection = ParentRotation * TargetPose.Rotation(ParentIndex).Inverse();
 		bool bRolled = bParentRolled;
 		const FQuat TPoseRotation = CalculateBoneTPoseRotation(TargetPose, ReferencePose, Index, Bone, BoneMapping, ParentCorrection, bRolled);
 		TPoseWorldRotations.Add(Index, TPoseRotation);

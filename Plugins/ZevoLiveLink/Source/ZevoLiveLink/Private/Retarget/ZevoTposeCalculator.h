@@ -57,8 +57,9 @@ private:
 	/**
 	 * The bone's component rotation in the T-pose: its rest rotation turned so that its direction,
 	 * and where it has one its roll, match the reference (bInOutRolled is then set); a bone without
-	 * a roll of its own is first turned by ParentCorrection, the turn that straightened a parent
-	 * whose roll is known (identity where none is).
+	 * a roll of its own is first turned by ParentCorrection, the turn that straightened its parent,
+	 * where that parent's roll is known (bInOutRolled set on the way in) or the bone has no
+	 * direction of its own.
 	 */
 	static FQuat CalculateBoneTPoseRotation(const FComponentPose& Target, const FComponentPose& TPose, int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, const FQuat& ParentCorrection,
 		bool& bInOutRolled);
@@ -72,8 +73,9 @@ private:
 		const TArray<FZevoBoneMappingRow>& BoneMapping, FVector& OutTargetUp, FVector& OutTPoseUp);
 	static FVector GetBoneDirection(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, EZevoBoneName Bone,
 		const TArray<FZevoBoneMappingRow>& BoneMapping, bool bIgnoreRootRotation, ELookup Lookup = ELookup::StreamNameFirst);
+	/** bOutOwnDirection, where given, is cleared when the bone has no child to point to and the direction falls back. */
 	static FVector GetBoneDirection(const FComponentPose& Pose, int32 BoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping,
-		ELookup Lookup);
+		ELookup Lookup, bool* bOutOwnDirection = nullptr);
 	static FVector GetBoneUp(EZevoBoneName Bone, const FVector& Direction);
 	static FVector GetUpHint(EZevoBoneName Bone);
 	static EZevoBoneName GetChildBone(EZevoBoneName Bone);
