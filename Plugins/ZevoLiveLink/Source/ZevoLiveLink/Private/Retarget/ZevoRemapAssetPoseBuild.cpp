@@ -29,6 +29,38 @@ double LowestPreviewMeshZ(const USkeleton& Skeleton)
 	}
 	return Lowest;
 }
+
+/** How low a target's feet reach: the lower ankle at rest and straightened, and the lowest ankle or toe joint at rest. */
+struct FFeetHeights
+{
+	double AnkleZ = UE_MAX_FLT;
+	double TPosedAnkleZ = UE_MAX_FLT;
+	double FootZ = UE_MAX_FLT;
+};
+
+template <typename FTPosedHeight>
+FFeetHeights MeasureFeet(const FReferenceSkeleton& RefSkeleton, const TArray<FName>& Ankles, const TArray<FName>& Toes, FTPosedHeight&& TPosedHeight)
+{
+	FFeetHeights Feet;
+	const auto IndexOf = [&RefSkeleton](FName Name) { return Name.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(Name); };
+	for (const FName Toe : Toes)
+	{
+		const int32 Index = IndexOf(Toe);
+		Feet.FootZ = Index == INDEX_NONE ? Feet.FootZ : FMath::Min(Feet.FootZ, FZevoTposeCalculator::CalculateWorldPosition(RefSkeleton, Index).Z);
+	}
+	for (const FName Ankle : Ankles)
+	{
+		const int32 Index = IndexOf(Ankle);
+		if (Index != INDEX_NONE)
+		{
+			const double RestZ = FZevoTposeCalculator::CalculateWorldPosition(RefSkeleton, Index).Z;
+			Feet.FootZ = FMath::Min(Feet.FootZ, RestZ);
+			Feet.AnkleZ = FMath::Min(Feet.AnkleZ, RestZ);
+			Feet.TPosedAnkleZ = FMath::Min(Feet.TPosedAnkleZ, TPosedHeight(Index));
+		}
+	}
+	return Feet;
+}
 }
 
 void UZevoRemapAssetBase::UpdateTPoseRotationDeltas(const FBoneContainer& BoneContainer)
@@ -82,16 +114,17 @@ void UZevoRemapAssetBase::CalculateHipHeightOffset()
 		bHipHeightValid = bHipCorrectionValid = false;
 		return;
 	}
-	FName HipsName = NAME_None, LeftAnkleName = NAME_None, RightAnkleName = NAME_None, LeftToeName = NAME_None, RightToeName = NAME_None;
+	FName HipsName = NAME_None;
+	TArray<FName> Ankles, Toes;
 	for (const FZevoBoneMappingRow& Row : GetAllBones())
 	{
 		switch (Row.SourceBone)
 		{
 		case EZevoBoneName::Hips: HipsName = Row.TargetBone; break;
-		case EZevoBoneName::LeftAnkle: LeftAnkleName = Row.TargetBone; break;
-		case EZevoBoneName::RightAnkle: RightAnkleName = Row.TargetBone; break;
-		case EZevoBoneName::LeftToe: LeftToeName = Row.TargetBone; break;
-		case EZevoBoneName::RightToe: RightToeName = Row.TargetBone; break;
+		case EZevoBoneName::LeftAnkle:
+		case EZevoBoneName::RightAnkle: Ankles.Add(Row.TargetBone); break;
+		case EZevoBoneName::LeftToe:
+		case EZevoBoneName::RightToe: Toes.Add(Row.TargetBone); break;
 		default: break;
 		}
 	}
@@ -112,38 +145,20 @@ void UZevoRemapAssetBase::CalculateHipHeightOffset()
 			return FZevoHierarchyWalk::TPosedLocalRotation(RefSkeleton, Index, TPoseRotationDeltas);
 		}).GetTranslation().Z;
 	};
-	const double HipZ = TPosedHeight(HipsIndex);
 	// The feet keep their rest orientation, so the sole stays as far below the ankle as at rest.
-	double AnkleZ = UE_MAX_FLT;
-	double TPosedAnkleZ = UE_MAX_FLT;
-	double FootZ = UE_MAX_FLT;
-	for (const FName FootName : {LeftAnkleName, RightAnkleName, LeftToeName, RightToeName})
-	{
-		const int32 FootIndex = FootName.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(FootName);
-		if (FootIndex == INDEX_NONE)
-		{
-			continue;
-		}
-		const double RestZ = FZevoTposeCalculator::CalculateWorldPosition(RefSkeleton, FootIndex).Z;
-		FootZ = FMath::Min(FootZ, RestZ);
-		if (FootName == LeftAnkleName || FootName == RightAnkleName)
-		{
-			AnkleZ = FMath::Min(AnkleZ, RestZ);
-			TPosedAnkleZ = FMath::Min(TPosedAnkleZ, TPosedHeight(FootIndex));
-		}
-	}
-	if (AnkleZ == UE_MAX_FLT)
+	const FFeetHeights Feet = MeasureFeet(RefSkeleton, Ankles, Toes, TPosedHeight);
+	if (Feet.AnkleZ == UE_MAX_FLT)
 	{
 		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap][%s] Ankle bones not found!"), *TargetSkeleton->GetName());
 		bHipHeightValid = false;
 		return;
 	}
-	TargetHipHeight = static_cast<float>(HipZ - TPosedAnkleZ);
+	TargetHipHeight = static_cast<float>(TPosedHeight(HipsIndex) - Feet.TPosedAnkleZ);
 
 	// The sole is the lowest vertex of the preview mesh. Without one, the lowest joint of the feet:
 	// taken as the ankle itself, a rig without a mesh stood with its toes in the ground.
-	const double SoleZ = FMath::Min(FootZ, LowestPreviewMeshZ(*TargetSkeleton));
-	AnkleToSoleDistance = static_cast<float>(AnkleZ - SoleZ);
+	const double SoleZ = FMath::Min(Feet.FootZ, LowestPreviewMeshZ(*TargetSkeleton));
+	AnkleToSoleDistance = static_cast<float>(Feet.AnkleZ - SoleZ);
 	bHipCorrectionValid = false;
 	bHipHeightValid = true;
 }
