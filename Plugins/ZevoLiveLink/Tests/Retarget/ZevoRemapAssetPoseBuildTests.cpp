@@ -417,6 +417,12 @@ TEST(ZevoRemapAssetPoseBuild, OneAssetEvaluatesOnTwoThreadsAtOnce)
 	};
 	std::thread First(Evaluate);
 	std::thread Second(Evaluate);
+	// Meanwhile the editor drops the table and the deltas, as a new T-pose reference does; the
+	// next build compiles them again, to the same pose.
+	for (int32 Edit = 0; Edit < 50; ++Edit)
+	{
+		ZevoRemapAssetEdits::NotifyChanged(Driven.Asset, "TPoseReferenceSkeleton");
+	}
 	First.join();
 	Second.join();
 	EXPECT_EQ(Mismatches.load(), 0);
