@@ -4,8 +4,10 @@
 // ZEVO_ENGINE_SURFACE=1 and ZEVO_HOST_EXTENSIONS=0, so that:
 //  - the host's extensions (the declarations marked "Host only") do not exist;
 //  - UE_LOG and FString::Printf refuse, as the engine's do, a format that is not TEXT("...") and
-//    narrow text among their arguments (the host's TCHAR is char, so this is read from the
-//    arguments' source text: a narrow literal anywhere outside TEXT(...) is refused);
+//    narrow text among their arguments. The host's TCHAR is char, so this is read from the
+//    arguments' source text: a narrow literal anywhere outside TEXT(...) is refused. TEXT leaves
+//    its mark in that text also when a macro of the plugin's hands the format on, having expanded
+//    it: TEXT(x) is ZevoEngineSurface::Text(x), which gives back x itself;
 //  - the standard library's strings, containers, locks and threads cannot be named: every header
 //    the plugin may include is read first, then their names are poisoned;
 //  - the host's reflection macros cannot be named either: the plugin declares its reflection with
@@ -19,16 +21,44 @@
 
 namespace ZevoEngineSurface
 {
+/** TEXT's literal itself, of the very same type, so that it goes wherever the literal goes. */
+template <SIZE_T Count>
+constexpr const TCHAR (&Text(const TCHAR (&Literal)[Count]))[Count]
+{
+	return Literal;
+}
+constexpr TCHAR Text(TCHAR Character)
+{
+	return Character;
+}
+
 constexpr bool IsIdentifierCharacter(char Character)
 {
 	return (Character >= 'a' && Character <= 'z') || (Character >= 'A' && Character <= 'Z') || (Character >= '0' && Character <= '9') ||
 		Character == '_';
 }
 
+/** The length of the TEXT( mark that starts at At (as written, or as a macro handed it on), else 0. */
+constexpr size_t TextMarkAt(std::string_view Spelling, size_t At)
+{
+	if (At > 0 && (IsIdentifierCharacter(Spelling[At - 1]) || Spelling[At - 1] == ':'))
+	{
+		return 0;
+	}
+	for (const std::string_view Mark : {std::string_view("TEXT("), std::string_view("ZevoEngineSurface::Text(")})
+	{
+		if (Spelling.substr(At).starts_with(Mark))
+		{
+			return Mark.size();
+		}
+	}
+	return 0;
+}
+
 /** Whether the source text of a macro argument is one TEXT(...) literal. */
 consteval bool IsTextLiteral(std::string_view Spelling)
 {
-	return Spelling.starts_with("TEXT(") && Spelling.ends_with(")");
+	return TextMarkAt(Spelling, 0) != 0 && Spelling.ends_with(")");
 }
 
 /** Whether the source text of macro arguments holds a string literal outside every TEXT(...). */
@@ -59,10 +89,10 @@ consteval bool HasNarrowLiteral(std::string_view Spelling)
 			TextDepth = Depth == TextDepth ? -1 : TextDepth;
 			--Depth;
 		}
-		else if (TextDepth < 0 && Spelling.substr(At).starts_with("TEXT(") && (At == 0 || !IsIdentifierCharacter(Spelling[At - 1])))
+		else if (const size_t Mark = TextDepth < 0 ? TextMarkAt(Spelling, At) : 0)
 		{
 			TextDepth = Depth + 1;
-			At += 3; // on to the parenthesis
+			At += Mark - 2; // on to the parenthesis
 		}
 	}
 	return false;
@@ -79,6 +109,8 @@ constexpr void CheckFormat()
 #define ZEVO_ENGINE_SURFACE_CHECK_FORMAT(Format, Arguments) \
 	ZevoEngineSurface::CheckFormat<ZevoEngineSurface::IsTextLiteral(Format), !ZevoEngineSurface::HasNarrowLiteral(Arguments)>()
 
+#undef TEXT
+#define TEXT(x) ZevoEngineSurface::Text(x)
 #undef UE_LOG
 #define UE_LOG(CategoryName, Verbosity, Format, ...) \
 	do \
