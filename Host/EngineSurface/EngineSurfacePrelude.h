@@ -4,10 +4,10 @@
 // ZEVO_ENGINE_SURFACE=1 and ZEVO_HOST_EXTENSIONS=0, so that:
 //  - the host's extensions (the declarations marked "Host only") do not exist;
 //  - UE_LOG and FString::Printf refuse, as the engine's do, a format that is not TEXT("...") and
-//    narrow text among their arguments. The host's TCHAR is char, so this is read from the
-//    arguments' source text: a narrow literal anywhere outside TEXT(...) is refused. TEXT leaves
-//    its mark in that text also when a macro of the plugin's hands the format on, having expanded
-//    it: TEXT(x) is ZevoEngineSurface::Text(x), which gives back x itself;
+//    narrow text among their arguments. The host's TCHAR is char, so this is read from the source
+//    text of the format (its macros expanded, so that a format a macro names or hands on is read
+//    too) and of the arguments: a narrow literal anywhere outside TEXT(...) is refused. TEXT
+//    leaves its mark in expanded text: TEXT(x) is ZevoEngineSurface::Text(x), which gives back x;
 //  - the standard library's strings, containers, locks and threads cannot be named: every header
 //    the plugin may include is read first, then their names are poisoned;
 //  - the host's reflection macros cannot be named either: the plugin declares its reflection with
@@ -106,8 +106,13 @@ constexpr void CheckFormat()
 }
 }
 
-#define ZEVO_ENGINE_SURFACE_CHECK_FORMAT(Format, Arguments) \
-	ZevoEngineSurface::CheckFormat<ZevoEngineSurface::IsTextLiteral(Format), !ZevoEngineSurface::HasNarrowLiteral(Arguments)>()
+// The format's text once its macros are expanded. The arguments' text is read as written: expanded,
+// a nested FString::Printf would bring its own check's text along.
+#define ZEVO_ENGINE_SURFACE_SPELLING(Format) #Format
+#define ZEVO_ENGINE_SURFACE_EXPANDED_SPELLING(Format) ZEVO_ENGINE_SURFACE_SPELLING(Format)
+#define ZEVO_ENGINE_SURFACE_CHECK_FORMAT(Format, ...) \
+	ZevoEngineSurface::CheckFormat<ZevoEngineSurface::IsTextLiteral(ZEVO_ENGINE_SURFACE_EXPANDED_SPELLING(Format)), \
+		!ZevoEngineSurface::HasNarrowLiteral(#__VA_ARGS__)>()
 
 #undef TEXT
 #define TEXT(x) ZevoEngineSurface::Text(x)
@@ -115,11 +120,11 @@ constexpr void CheckFormat()
 #define UE_LOG(CategoryName, Verbosity, Format, ...) \
 	do \
 	{ \
-		ZEVO_ENGINE_SURFACE_CHECK_FORMAT(#Format, #__VA_ARGS__); \
+		ZEVO_ENGINE_SURFACE_CHECK_FORMAT(Format, ##__VA_ARGS__); \
 		FLogDispatcher::Log(CategoryName, ELogVerbosity::Verbosity, Format, ##__VA_ARGS__); \
 	} while (false)
 // FString::Printf, the one Printf the plugin calls.
-#define Printf(Format, ...) Printf((ZEVO_ENGINE_SURFACE_CHECK_FORMAT(#Format, #__VA_ARGS__), Format), ##__VA_ARGS__)
+#define Printf(Format, ...) Printf((ZEVO_ENGINE_SURFACE_CHECK_FORMAT(Format, ##__VA_ARGS__), Format), ##__VA_ARGS__)
 
 // The engine's types stand for these: FString, FStringView, TArray, TMap, TSet, TSharedPtr,
 // TUniquePtr, TFunction, TOptional, FCriticalSection, FScopeLock, FRunnableThread, ...

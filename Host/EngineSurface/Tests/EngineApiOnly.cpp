@@ -11,6 +11,10 @@
 #include <atomic>
 #include <initializer_list>
 
+// A format named by a macro, and one handed on by a macro of the plugin's own.
+#define ZEVO_SURFACE_BONES_LINE TEXT("%d \"bones\" (%c)")
+#define ZEVO_SURFACE_LOG(Format, ...) UE_LOG(LogTemp, Log, Format, ##__VA_ARGS__)
+
 namespace
 {
 inline constexpr const TCHAR* PropertyName = TEXT("PropType");
@@ -25,7 +29,9 @@ FString Describe(const FString& Name, bool bValid, FAnsiStringView Address, cons
 	FScopeLock Guard(&Lock);
 	++Received;
 	UE_LOG(LogTemp, Log, TEXT("Socket '%s' (%s): %s"), *Name, bValid ? TEXT("Valid") : TEXT("Null"),
-		*FString::Printf(TEXT("%d \"bones\" (%c)"), Pose.GetNumBones(), TEXT(')')));
+		*FString::Printf(ZEVO_SURFACE_BONES_LINE, Pose.GetNumBones(), TEXT(')')));
+	ZEVO_SURFACE_LOG(ZEVO_SURFACE_BONES_LINE, Pose.GetNumBones(), TEXT('('));
+	ZEVO_SURFACE_LOG(TEXT("%s"), *FString::Printf(TEXT("%s"), *Name));
 	UE_LOG(LogTemp, Verbose, TEXT("Aliases: %d, %s"), static_cast<int32>(Aliases[0].size()), PropertyName);
 	const bool bStream = Address.Equals(FAnsiStringView("/ZEVO/Stream"), ESearchCase::IgnoreCase);
 	TArray<FString> Parts = {Name, FString(TEXT("x")), FName(TEXT("Hips")).ToString()};
