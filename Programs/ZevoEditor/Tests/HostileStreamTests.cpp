@@ -10,18 +10,6 @@
 
 namespace
 {
-const char* const StatusHeading = "--- zevo-editor status at";
-
-int CountOf(const std::string& Text, const std::string& Fragment)
-{
-	int Count = 0;
-	for (size_t At = Text.find(Fragment); At != std::string::npos; At = Text.find(Fragment, At + 1))
-	{
-		++Count;
-	}
-	return Count;
-}
-
 /** Sends datagrams to the editor from one socket, in bursts small enough that the system drops none. */
 class FFloodSender
 {
@@ -108,14 +96,7 @@ FRunResult RunFlooded(FloodFunction Flood)
 		FFloodSender Sender(Port);
 		Flood(Sender);
 	}
-	const int Tables = CountOf(Editor.Out(), StatusHeading);
-	const auto Deadline = FClock::now() + std::chrono::seconds(20);
-	while (CountOf(Editor.Out(), StatusHeading) < Tables + 2 && FClock::now() < Deadline)
-	{
-		std::this_thread::sleep_for(std::chrono::milliseconds(20));
-	}
-	Editor.Signal(SIGINT);
-	EXPECT_EQ(Editor.Wait(20.0), 0) << Editor.Err();
+	StopEditorAfterNextStatus(Editor);
 
 	FRunResult Result{Editor.Out(), Editor.Err()};
 	std::istringstream Lines(Project.ReadFile("take.jsonl").ToStdString());

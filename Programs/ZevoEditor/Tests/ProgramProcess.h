@@ -52,3 +52,28 @@ inline int RunEditor(const FTempProject& Project, const std::vector<std::string>
 }
 
 inline const char* const IniPath = "Saved/Config/ZevoLiveLink.ini";
+
+inline const char* const StatusHeading = "--- zevo-editor status at";
+
+inline int CountOf(const std::string& Text, const std::string& Fragment)
+{
+	int Count = 0;
+	for (size_t At = Text.find(Fragment); At != std::string::npos; At = Text.find(Fragment, At + 1))
+	{
+		++Count;
+	}
+	return Count;
+}
+
+/** Ends a run once everything sent so far was surely decoded: a whole status interval later. */
+inline void StopEditorAfterNextStatus(FEditorProcess& Editor)
+{
+	const int Tables = CountOf(Editor.Out(), StatusHeading);
+	const auto Deadline = FClock::now() + std::chrono::seconds(20);
+	while (CountOf(Editor.Out(), StatusHeading) < Tables + 2 && FClock::now() < Deadline)
+	{
+		std::this_thread::sleep_for(std::chrono::milliseconds(20));
+	}
+	Editor.Signal(SIGINT);
+	EXPECT_EQ(Editor.Wait(20.0), 0) << Editor.Err();
+}

@@ -12,16 +12,6 @@ std::string ConnectionLine(const std::string& Address, int Port, bool bEnabled)
 	return "+SavedConnections=(IPAddress=\"" + Address + "\",Port=" + std::to_string(Port) + ",bEnabled=" + (bEnabled ? "True" : "False") + ")\n";
 }
 
-int CountOf(const std::string& Text, const std::string& Part)
-{
-	int Count = 0;
-	for (size_t At = Text.find(Part); At != std::string::npos; At = Text.find(Part, At + 1))
-	{
-		++Count;
-	}
-	return Count;
-}
-
 /** The last status table the run printed. */
 std::string LastStatus(const std::string& Out)
 {

@@ -12,8 +12,6 @@
 
 namespace
 {
-const char* const StatusHeading = "--- zevo-editor status at";
-
 std::vector<nlohmann::json> ReadRecording(const FTempProject& Project)
 {
 	std::vector<nlohmann::json> Lines;
@@ -23,16 +21,6 @@ std::vector<nlohmann::json> ReadRecording(const FTempProject& Project)
 		Lines.push_back(nlohmann::json::parse(Line));
 	}
 	return Lines;
-}
-
-int CountOf(const std::string& Text, const std::string& Fragment)
-{
-	int Count = 0;
-	for (size_t At = Text.find(Fragment); At != std::string::npos; At = Text.find(Fragment, At + 1))
-	{
-		++Count;
-	}
-	return Count;
 }
 
 /** The line of Text that starts with Start, or empty. */
@@ -60,19 +48,6 @@ long long StreamAndCountSent(const FTempProject& Project, const std::string& End
 	}
 	EXPECT_GE(Sent, 0) << Stream.Out();
 	return Sent;
-}
-
-/** Ends a run once everything sent so far was surely decoded: a whole status interval later. */
-void StopEditorAfterNextStatus(FEditorProcess& Editor)
-{
-	const int Tables = CountOf(Editor.Out(), StatusHeading);
-	const auto Deadline = FClock::now() + std::chrono::seconds(20);
-	while (CountOf(Editor.Out(), StatusHeading) < Tables + 2 && FClock::now() < Deadline)
-	{
-		std::this_thread::sleep_for(std::chrono::milliseconds(20));
-	}
-	Editor.Signal(SIGINT);
-	EXPECT_EQ(Editor.Wait(20.0), 0) << Editor.Err();
 }
 
 FVector Vector(const nlohmann::json& Values)

@@ -17,23 +17,6 @@
 
 namespace
 {
-/** Pumps the game thread until Done holds or five real seconds pass. */
-template <typename Predicate>
-bool PumpUntil(Predicate Done)
-{
-	const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-	while (!Done())
-	{
-		if (std::chrono::steady_clock::now() > Deadline)
-		{
-			return false;
-		}
-		FGameThread::WaitForTasks(0.01);
-		FGameThread::PumpTasks();
-	}
-	return true;
-}
-
 /** Waits, without running the game thread's tasks, until Done holds or five real seconds pass. */
 template <typename Predicate>
 bool WaitUntil(Predicate Done)

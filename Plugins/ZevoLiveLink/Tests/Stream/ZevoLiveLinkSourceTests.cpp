@@ -21,23 +21,6 @@ uint16 FindFreePort()
 	return Port;
 }
 
-/** Pumps the game thread until Done holds or five real seconds pass. */
-template <typename Predicate>
-bool PumpUntil(Predicate Done)
-{
-	const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-	while (!Done())
-	{
-		if (std::chrono::steady_clock::now() > Deadline)
-		{
-			return false;
-		}
-		FGameThread::WaitForTasks(0.01);
-		FGameThread::PumpTasks();
-	}
-	return true;
-}
-
 void SendWithLiblo(uint16 Port, const TArray<uint8>& Datagram)
 {
 	// Sent as raw bytes so the test controls them exactly; liblo made them.

@@ -6,8 +6,26 @@
 #include "Logging/LogCapture.h"
 #include "Stream/ZevoLiveLinkSource.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 #include <memory>
+
+/** Pumps the game thread until Done holds or five real seconds pass. */
+template <typename Predicate>
+bool PumpUntil(Predicate Done)
+{
+	const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+	while (!Done())
+	{
+		if (std::chrono::steady_clock::now() > Deadline)
+		{
+			return false;
+		}
+		FGameThread::WaitForTasks(0.01);
+		FGameThread::PumpTasks();
+	}
+	return true;
+}
 
 class FStreamSourceTest : public testing::Test
 {

@@ -76,8 +76,6 @@ public:
 
 	// Receiver thread: removes the subjects silent for more than 5 seconds.
 	void CleanupInactiveSubjects();
-	/** The drops since the source started (any thread). */
-	FZevoSourceDropCounts GetDropCounts() const { return Drops.Read(); }
 
 private:
 	enum class ESubjectKind
