@@ -104,6 +104,43 @@ void BM_BuildPose(benchmark::State& State)
 	}
 }
 BENCHMARK(BM_BuildPose)->ArgName("cold")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A stage of 40 performers, each driving a character of its own, evaluated at 240 Hz on one core:
+// one iteration is one frame of every subject; "core_share" is the fraction of a core that the
+// pose builds of a second of this take.
+void BM_BuildPoseManySubjects(benchmark::State& State)
+{
+	FLogDispatcher::SetConsoleEnabled(false);
+	constexpr int32 Subjects = 40;
+	constexpr double FramesPerSecond = 240.0;
+	struct FSubject
+	{
+		std::unique_ptr<USkeleton> Skeleton = RigWithBones(70);
+		UZevoRemapAsset Asset;
+		FBoneContainer Bones{Skeleton.get()};
+		FCompactPose Pose{Bones};
+		FLiveLinkAnimationFrameData Frame = WalkingFrame();
+	};
+	TArray<std::unique_ptr<FSubject>> Stage;
+	for (int32 Subject = 0; Subject < Subjects; ++Subject)
+	{
+		auto& Added = Stage.Emplace_GetRef(std::make_unique<FSubject>());
+		Added->Asset.TargetSkeleton = Added->Skeleton.get();
+		Added->Asset.AutoMapFromTargetSkeleton();
+		Added->Frame.Transforms[0].SetTranslation(FVector(0.5 * Subject, 0.95, 0.3));
+	}
+	const FLiveLinkSkeletonStaticData Static = MakeZevoCharacterStaticData();
+	for (auto _ : State)
+	{
+		for (const auto& Subject : Stage)
+		{
+			Subject->Asset.BuildPoseFromAnimationData(0.f, &Static, &Subject->Frame, Subject->Pose);
+			benchmark::DoNotOptimize(Subject->Pose[0]);
+		}
+	}
+	State.counters["core_share"] = benchmark::Counter(1.0 / FramesPerSecond, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_BuildPoseManySubjects)->Unit(benchmark::kMicrosecond);
 }
 
 int main(int argc, char** argv)

@@ -23,8 +23,11 @@ struct FMath
 	static constexpr T Square(T A) { return A * A; }
 	static bool IsNaN(float A) { return std::isnan(A); }
 	static bool IsNaN(double A) { return std::isnan(A); }
+	static bool IsFinite(float A) { return std::isfinite(A); }
+	static bool IsFinite(double A) { return std::isfinite(A); }
 	static double Sqrt(double A) { return std::sqrt(A); }
 	static double InvSqrt(double A) { return 1.0 / std::sqrt(A); }
+	static double Atan2(double Y, double X) { return std::atan2(Y, X); }
 	static bool IsNearlyEqual(double A, double B, double Tolerance = UE_SMALL_NUMBER) { return std::abs(A - B) <= Tolerance; }
 	static bool IsNearlyZero(double A, double Tolerance = UE_SMALL_NUMBER) { return std::abs(A) <= Tolerance; }
 	static double DegreesToRadians(double Degrees) { return Degrees * (UE_PI / 180.0); }

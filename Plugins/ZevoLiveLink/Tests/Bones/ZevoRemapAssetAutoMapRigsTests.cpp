@@ -2,7 +2,7 @@
 // mapping a rigger expects for each (TestData/Rigs/*.mapping.json).
 #include "Logging/LogCapture.h"
 #include "SkeletonImporter.h"
-#include "ZevoRemapAssetTestAccess.h"
+#include "ZevoRemapAssetEdits.h"
 
 #include <filesystem>
 #include <fstream>
@@ -40,7 +40,7 @@ FRigScore ScoreRig(const std::filesystem::path& MappingFile)
 	UZevoRemapAsset Asset;
 	Asset.TargetSkeleton = Imported.Skeleton.get();
 	Asset.AutoMapFromTargetSkeleton();
-	const TMap<FName, FName> Actual = FZevoRemapAssetTestAccess::Targets(Asset);
+	const TMap<FName, FName> Actual = ZevoRemapAssetEdits::Targets(Asset);
 	for (const auto& [Stream, Target] : Expected["mapping"].items())
 	{
 		const FName Want = Target.is_null() ? NAME_None : FName(Target.get<std::string>().c_str());

@@ -1,5 +1,5 @@
 #include "Logging/LogCapture.h"
-#include "ZevoRemapAssetTestAccess.h"
+#include "ZevoRemapAssetEdits.h"
 #include "ZevoTestRigs.h"
 
 #include <gtest/gtest.h>
@@ -53,7 +53,7 @@ TEST(ZevoRemapAssetAutoMap, MapsEveryBoneOfASkeletonNamedLikeTheStreamOntoItself
 	UZevoRemapAsset Asset;
 	Asset.TargetSkeleton = Skeleton.get();
 	Asset.AutoMapFromTargetSkeleton();
-	const TMap<FName, FName> Targets = FZevoRemapAssetTestAccess::Targets(Asset);
+	const TMap<FName, FName> Targets = ZevoRemapAssetEdits::Targets(Asset);
 	for (const auto& Entry : Targets)
 	{
 		EXPECT_EQ(Entry.Value, Entry.Key) << *Entry.Key.ToString();
@@ -70,8 +70,8 @@ TEST(ZevoRemapAssetAutoMap, MapsAMannequinStyleRigCompletely)
 	const auto Skeleton = ZevoTestRigs::MakeSkeleton(MannequinBody(Expected), "Mannequin");
 	UZevoRemapAsset Asset;
 	Asset.TargetSkeleton = Skeleton.get();
-	FZevoRemapAssetTestAccess::NotifyChanged(Asset, "TargetSkeleton");
-	const TMap<FName, FName> Targets = FZevoRemapAssetTestAccess::Targets(Asset);
+	ZevoRemapAssetEdits::NotifyChanged(Asset, "TargetSkeleton");
+	const TMap<FName, FName> Targets = ZevoRemapAssetEdits::Targets(Asset);
 	EXPECT_EQ(CountMatching(Targets, Expected), 52);
 	for (const auto& Entry : Expected)
 	{
@@ -89,7 +89,7 @@ TEST(ZevoRemapAssetAutoMap, KeepsNeckAndHeadApartAndThumbsOffOtherFingers)
 	UZevoRemapAsset Asset;
 	Asset.TargetSkeleton = Skeleton.get();
 	Asset.AutoMapFromTargetSkeleton();
-	const TMap<FName, FName> Targets = FZevoRemapAssetTestAccess::Targets(Asset);
+	const TMap<FName, FName> Targets = ZevoRemapAssetEdits::Targets(Asset);
 	EXPECT_EQ(Targets.FindRef(FName("Neck")), FName("neck_01"));
 	EXPECT_EQ(Targets.FindRef(FName("Neck1")), FName("head"));
 	for (const char* Thumb : {"LeftFinger0", "LeftFinger01", "LeftFinger02"})
@@ -113,7 +113,7 @@ TEST(ZevoRemapAssetAutoMap, PrefersTheSidedBoneThatHangsUnderItsParentsTarget)
 	UZevoRemapAsset Asset;
 	Asset.TargetSkeleton = Skeleton.get();
 	Asset.AutoMapFromTargetSkeleton();
-	const TMap<FName, FName> Targets = FZevoRemapAssetTestAccess::Targets(Asset);
+	const TMap<FName, FName> Targets = ZevoRemapAssetEdits::Targets(Asset);
 	EXPECT_STREQ(*Targets.FindRef(FName("LeftCollar")).ToString(), "clavicle_l");
 	EXPECT_STREQ(*Targets.FindRef(FName("LeftKnee")).ToString(), "calf_l");
 }
@@ -126,7 +126,7 @@ TEST(ZevoRemapAssetAutoMap, WritesTheLowerIndexedOfTwoBonesWithOneNormalisedName
 	UZevoRemapAsset Asset;
 	Asset.TargetSkeleton = Skeleton.get();
 	Asset.AutoMapFromTargetSkeleton();
-	EXPECT_EQ(FZevoRemapAssetTestAccess::Targets(Asset).FindRef(FName("Chest")), FName("Spine_01"));
+	EXPECT_EQ(ZevoRemapAssetEdits::Targets(Asset).FindRef(FName("Chest")), FName("Spine_01"));
 }
 
 TEST(ZevoRemapAssetAutoMap, LeavesTheLimbsOfABodyOnlySkeletonUnmappedAndSaysSo)
@@ -142,7 +142,7 @@ TEST(ZevoRemapAssetAutoMap, LeavesTheLimbsOfABodyOnlySkeletonUnmappedAndSaysSo)
 	EXPECT_STREQ(*Asset.MissingStatusText, "46 unmapped [Leg:8, Arm:8, Finger:30]");
 	EXPECT_EQ(Log.Count("[Zevo Remap] 46 bones were not found in the target skeleton. You may need to map them manually.", ELogVerbosity::Warning), 1);
 	EXPECT_EQ(Log.Count("[Zevo Remap] No candidates found for source bone: LeftHip", ELogVerbosity::Warning), 1);
-	const TMap<FName, FName> Targets = FZevoRemapAssetTestAccess::Targets(Asset);
+	const TMap<FName, FName> Targets = ZevoRemapAssetEdits::Targets(Asset);
 	EXPECT_EQ(Targets.FindRef(FName("Hips")), FName("pelvis"));
 	EXPECT_EQ(Targets.FindRef(FName("Chest2")), FName("spine_03"));
 }

@@ -1,7 +1,7 @@
 // Automatic mapping that reads the whole skeleton before choosing: each way a rig's names or
 // shape defeat matching bone by bone, on the smallest skeleton that shows it.
 #include "Logging/LogCapture.h"
-#include "ZevoRemapAssetTestAccess.h"
+#include "ZevoRemapAssetEdits.h"
 #include "ZevoTestRigs.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +47,7 @@ FString MappedRows(const USkeleton& Target, std::initializer_list<const char*> R
 	UZevoRemapAsset Asset;
 	Asset.TargetSkeleton = const_cast<USkeleton*>(&Target);
 	Asset.AutoMapFromTargetSkeleton();
-	const TMap<FName, FName> Targets = FZevoRemapAssetTestAccess::Targets(Asset);
+	const TMap<FName, FName> Targets = ZevoRemapAssetEdits::Targets(Asset);
 	TArray<FString> Parts;
 	for (const char* Row : Rows)
 	{
@@ -172,7 +172,7 @@ TEST(ZevoRemapAssetAutoMapWholeSkeleton, NeverGivesATargetToTwoRows)
 	Asset.TargetSkeleton = Target.get();
 	Asset.AutoMapFromTargetSkeleton();
 	TSet<FName> Seen;
-	for (const auto& [Row, Bone] : FZevoRemapAssetTestAccess::Targets(Asset))
+	for (const auto& [Row, Bone] : ZevoRemapAssetEdits::Targets(Asset))
 	{
 		EXPECT_TRUE(Bone.IsNone() || !Seen.Contains(Bone)) << *Row.ToString() << " reuses " << *Bone.ToString();
 		Seen.Add(Bone);

@@ -1,5 +1,5 @@
 #include "Logging/LogCapture.h"
-#include "ZevoRemapAssetTestAccess.h"
+#include "ZevoRemapAssetEdits.h"
 #include "ZevoTestRigs.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +33,7 @@ TEST(ZevoRemapAssetMappingStatus, ReportsDuplicatesByGroupAndUnmappedRowsByCount
 		{
 			Targets.Add(FName(Change.Key), Change.Value ? FName(Change.Value) : NAME_None);
 		}
-		FZevoRemapAssetTestAccess::SetTargets(Asset, Targets);
+		ZevoRemapAssetEdits::SetTargets(Asset, Targets);
 		Asset.UpdateDuplicateDetection();
 		EXPECT_STREQ(*Asset.DuplicateStatusText, Case.Duplicates) << Case.What;
 		EXPECT_STREQ(*Asset.MissingStatusText, Case.Missing) << Case.What;
@@ -66,7 +66,7 @@ TEST(ZevoRemapAssetMappingStatus, WhiteSpaceTargetsAreNeitherDuplicatesNorUnmapp
 	Targets.Add(FName("Neck"), FName(" "));
 	Targets.Add(FName("LeftKnee"), FName(" "));
 	Targets.Add(FName("RightFinger0"), FName("\t"));
-	FZevoRemapAssetTestAccess::SetTargets(Asset, Targets);
+	ZevoRemapAssetEdits::SetTargets(Asset, Targets);
 	Asset.UpdateDuplicateDetection();
 	EXPECT_STREQ(*Asset.DuplicateStatusText, "OK");
 	EXPECT_STREQ(*Asset.MissingStatusText, "OK");

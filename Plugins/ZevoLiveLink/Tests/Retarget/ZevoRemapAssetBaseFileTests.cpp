@@ -5,7 +5,7 @@
 #include "Logging/LogCapture.h"
 #include "Misc/FileHelper.h"
 #include "TempProject.h"
-#include "ZevoRemapAssetTestAccess.h"
+#include "ZevoRemapAssetEdits.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +52,7 @@ TEST(ZevoRemapAssetBaseFile, GoldenAssetKeepsLoadingAndSavesTheSameBytes)
 	EXPECT_EQ(Asset->FingerBones.Num(), 30);
 	const TMap<FName, FName> Expected = {{"Hips", "pelvis"}, {"Chest", "spine_01"}, {"Chest1", "spine_01"}, {"Neck", "neck_01"},
 		{"Neck1", "head"}, {"LeftHip", "thigh_l"}, {"LeftKnee", "calf_l"}, {"RightHip", "thigh_r"}, {"RightKnee", "calf_l"}};
-	for (const auto& [Stream, Target] : FZevoRemapAssetTestAccess::Targets(*Asset))
+	for (const auto& [Stream, Target] : ZevoRemapAssetEdits::Targets(*Asset))
 	{
 		EXPECT_EQ(Target, Expected.FindRef(Stream)) << *Stream.ToString();
 	}

@@ -2,7 +2,8 @@
 #include "Logging/LogCapture.h"
 #include "Misc/TransactionBuffer.h"
 #include "ScopedTransaction.h"
-#include "ZevoRemapAssetTestAccess.h"
+#include "Retarget/ZevoTposeCalculator.h"
+#include "ZevoRemapAssetEdits.h"
 #include "Stream/ZevoStreamSkeleton.h"
 #include "ZevoTestRigs.h"
 
@@ -48,7 +49,7 @@ struct TDriven
 		{
 			Targets.Add(FZevoBoneNameUtils::EnumToFName(Row.SourceBone), Row.TargetBone);
 		}
-		FZevoRemapAssetTestAccess::SetTargets(Asset, Targets);
+		ZevoRemapAssetEdits::SetTargets(Asset, Targets);
 	}
 
 	FCompactPose Build(const FLiveLinkAnimationFrameData& Frame)
@@ -90,43 +91,28 @@ TArray<FZevoTestBone> LegLengthBody()
 }
 }
 
-TEST(ZevoRemapAssetPoseBuild, ScalesTheHipsMotionToTheTargetsLegs)
+TEST(ZevoRemapAssetPoseBuild, LogsThePositionScaleOnceAndRemeasuresOnlyBeyondAHundredthOfACentimetre)
 {
 	FLogCapture Log;
 	FDriven Driven(LegLengthBody());
-	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.40f, 0.42f, 0.10f)));
-	const FVector Scale = FZevoRemapAssetTestAccess::PositionScale(Driven.Asset);
-	EXPECT_NEAR(Scale.X, 98.0 / 92.0, 1e-5);
-	EXPECT_NEAR(Scale.Y, 98.0 / 92.0, 1e-5);
-	EXPECT_NEAR(Scale.Z, 45.0 / 40.0, 1e-5);
+	const double StandingZ = Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.40f, 0.42f, 0.10f)))[Driven.Index("Hips")].GetTranslation().Z;
 	EXPECT_EQ(Log.Count("[Zevo Remap] Position Scale: X=1.065 Y=1.065 Z=1.125, Target Skeleton: Target", ELogVerbosity::Warning), 1);
-
-	Driven.Asset.bPreserveActorDistances = true;
-	FZevoRemapAssetTestAccess::NotifyChanged(Driven.Asset, "bPreserveActorDistances");
-	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.40f, 0.42f, 0.10f)));
-	EXPECT_TRUE(FZevoRemapAssetTestAccess::PositionScale(Driven.Asset).Equals(FVector(1.0, 1.0, 45.0 / 40.0), 1e-5));
-}
-
-TEST(ZevoRemapAssetPoseBuild, RemeasuresOnlyWhenALegLengthMovesByMoreThanAHundredthOfACentimetre)
-{
-	FLogCapture Log;
-	FDriven Driven(LegLengthBody());
-	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.40f, 0.42f, 0.10f)));
-	ASSERT_TRUE(FZevoRemapAssetTestAccess::IsHipCorrectionValid(Driven.Asset));
-	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.40005f, 0.42f, 0.10f)));
+	// Within a hundredth the scale and the ground correction hold: rising hips rise.
+	const double RisenZ = Driven.Build(StreamFrame(FVector(0, 1.2, 0), {}, Legs(0.40005f, 0.42f, 0.10f)))[Driven.Index("Hips")].GetTranslation().Z;
 	EXPECT_EQ(Log.CountContaining("[Zevo Remap] Position Scale:"), 1);
-	EXPECT_TRUE(FZevoRemapAssetTestAccess::IsHipCorrectionValid(Driven.Asset));
-	const float CorrectionBefore = FZevoRemapAssetTestAccess::HipCorrectionOffset(Driven.Asset);
-	Driven.Build(StreamFrame(FVector(0, 1.2, 0), {}, Legs(0.4002f, 0.42f, 0.10f)));
+	EXPECT_NEAR(RisenZ - StandingZ, 20.0 * 45.0 / 40.0, 1e-3);
+	// Beyond it both are measured again, on this frame: the hips stand where a calibration puts them.
+	const double RemeasuredZ = Driven.Build(StreamFrame(FVector(0, 1.2, 0), {}, Legs(0.4002f, 0.42f, 0.10f)))[Driven.Index("Hips")].GetTranslation().Z;
 	EXPECT_EQ(Log.CountContaining("[Zevo Remap] Position Scale:"), 2);
-	EXPECT_NE(FZevoRemapAssetTestAccess::HipCorrectionOffset(Driven.Asset), CorrectionBefore);
+	EXPECT_NEAR(RemeasuredZ, StandingZ, 1e-3);
 }
 
 TEST(ZevoRemapAssetPoseBuild, IdentityStreamRotationsGiveEveryDrivenBoneItsTPosedRotation)
 {
 	FDriven Driven(ZevoTestRigs::StreamBodyAPose());
 	const FCompactPose Pose = Driven.Build(StreamFrame(FVector(0, 0.95, 0), {}, Legs(0.42f, 0.40f, 0.09f)));
-	const TMap<FName, FQuat>& Deltas = FZevoRemapAssetTestAccess::Deltas(Driven.Asset);
+	const TMap<FName, FQuat> Deltas =
+		FZevoTposeCalculator::CalculateTPoseDeltas(Driven.Target.get(), Driven.Reference.get(), Driven.Asset.GetAllBones());
 	ASSERT_FALSE(Deltas.IsEmpty());
 	const FReferenceSkeleton& Skeleton = Driven.Target->GetReferenceSkeleton();
 	for (int32 Index = 0; Index < Skeleton.GetNum(); ++Index)
@@ -145,45 +131,107 @@ TEST(ZevoRemapAssetPoseBuild, ARemappedRowIsStraightenedFromTheNextFrameOn)
 {
 	FDriven Driven(ZevoTestRigs::StreamBodyAPose());
 	const FName Shoulder("LeftShoulder");
-	Driven.Build(StreamFrame(FVector(0, 0.95, 0), {}, Legs(0.42f, 0.40f, 0.09f)));
-	ASSERT_TRUE(FZevoRemapAssetTestAccess::Deltas(Driven.Asset).Contains(Shoulder));
+	const int32 Index = Driven.Index("LeftShoulder");
+	const FQuat Rest = Driven.Target->GetReferenceSkeleton().GetRefBonePose()[Index].GetRotation();
+	ASSERT_GT(AngleDegrees(Driven.Build(StreamFrame(FVector(0, 0.95, 0), {}, Legs(0.42f, 0.40f, 0.09f)))[Index].GetRotation(), Rest), 1.0);
 
 	// The arm is unmapped in the panel while the character plays: its straightening must go with it.
 	for (FZevoBoneMappingRow& Row : Driven.Asset.ArmBones)
 	{
 		Row.TargetBone = Row.TargetBone == Shoulder ? NAME_None : Row.TargetBone;
 	}
-	FZevoRemapAssetTestAccess::NotifyChanged(Driven.Asset, "ArmBones", "TargetBone");
+	ZevoRemapAssetEdits::NotifyChanged(Driven.Asset, "ArmBones", "TargetBone");
 	const FCompactPose Pose = Driven.Build(StreamFrame(FVector(0, 0.95, 0), {}, Legs(0.42f, 0.40f, 0.09f)));
-	EXPECT_FALSE(FZevoRemapAssetTestAccess::Deltas(Driven.Asset).Contains(Shoulder));
-	const int32 Index = Driven.Index("LeftShoulder");
-	EXPECT_LT(AngleDegrees(Pose[Index].GetRotation(),
-				  Driven.Target->GetReferenceSkeleton().GetRefBonePose()[Index].GetRotation()),
-		1e-3);
+	EXPECT_LT(AngleDegrees(Pose[Index].GetRotation(), Rest), 1e-3);
 }
 
-TEST(ZevoRemapAssetPoseBuild, UndoBringsBackTheDuplicateBadgesAndRemeasures)
+TEST(ZevoRemapAssetPoseBuild, ClearingTheMappingDropsTheStraighteningMeasuredThroughIt)
 {
-	FDriven Driven(LegLengthBody());
+	FDriven Driven(ZevoTestRigs::StreamBodyAPose());
+	const int32 Index = Driven.Index("LeftShoulder");
+	const FQuat Rest = Driven.Target->GetReferenceSkeleton().GetRefBonePose()[Index].GetRotation();
+	ASSERT_GT(AngleDegrees(Driven.Build(StreamFrame(FVector(0, 0.95, 0), {}, Legs(0.42f, 0.40f, 0.09f)))[Index].GetRotation(), Rest), 1.0);
+	Driven.Asset.ClearBoneMapping();
+	// The stream's shoulder still reaches the bone of its own name, now without a delta.
+	EXPECT_LT(AngleDegrees(Driven.Build(StreamFrame(FVector(0, 0.95, 0), {}, Legs(0.42f, 0.40f, 0.09f)))[Index].GetRotation(), Rest), 1e-3);
+}
+
+TEST(ZevoRemapAssetPoseBuild, EveryEditThatChangesTheTableRebuildsIt)
+{
+	// Each edit is made on an asset that has built a pose; the next pose must be the one an
+	// asset made with the edit from the start builds.
+	struct FEdit
+	{
+		const char* What;
+		void (*Apply)(FDriven& Driven, USkeleton& Other);
+	};
+	const FEdit Edits[] = {
+		{"a row's target", [](FDriven& Driven, USkeleton&) {
+			 Driven.Asset.ArmBones[2].TargetBone = FName("LeftWrist"); // the left elbow's row
+			 ZevoRemapAssetEdits::NotifyChanged(Driven.Asset, "ArmBones", "TargetBone");
+		 }},
+		{"the target skeleton", [](FDriven& Driven, USkeleton& Other) {
+			 Driven.Asset.TargetSkeleton = &Other;
+			 ZevoRemapAssetEdits::NotifyChanged(Driven.Asset, "TargetSkeleton");
+		 }},
+		{"the T-pose reference", [](FDriven& Driven, USkeleton& Other) {
+			 Driven.Asset.TPoseReferenceSkeleton = &Other;
+			 ZevoRemapAssetEdits::NotifyChanged(Driven.Asset, "TPoseReferenceSkeleton");
+		 }},
+	};
+	const FLiveLinkAnimationFrameData Frame = StreamFrame(FVector(0.1, 0.95, 0), {{FName("LeftElbow"), FQuat(FVector(0, 0, 1), 0.6)}}, Legs(0.42f, 0.40f, 0.09f));
+	for (const FEdit& Edit : Edits)
+	{
+		// The pose is the A-posed body's; the asset starts out measuring the T-posed one.
+		FDriven Edited(ZevoTestRigs::StreamBodyAPose());
+		const auto TPosed = ZevoTestRigs::MakeSkeleton(ZevoTestRigs::StreamBodyTPose(), "TPosed");
+		const auto APosed = ZevoTestRigs::MakeSkeleton(ZevoTestRigs::StreamBodyAPose(), "APosed");
+		Edited.Asset.TargetSkeleton = TPosed.get();
+		const FCompactPose Before = Edited.Build(Frame);
+		Edit.Apply(Edited, *APosed);
+
+		FDriven Fresh(ZevoTestRigs::StreamBodyAPose());
+		Fresh.Asset.TargetSkeleton = TPosed.get();
+		Edit.Apply(Fresh, *APosed);
+		const FCompactPose Expected = Fresh.Build(Frame);
+		const FCompactPose After = Edited.Build(Frame);
+		bool bChanged = false;
+		for (int32 Bone = 0; Bone < Expected.GetNumBones(); ++Bone)
+		{
+			EXPECT_LT(AngleDegrees(After[Bone].GetRotation(), Expected[Bone].GetRotation()), 1e-4) << Edit.What << ", bone " << Bone;
+			bChanged = bChanged || AngleDegrees(After[Bone].GetRotation(), Before[Bone].GetRotation()) > 0.1;
+		}
+		EXPECT_TRUE(bChanged) << Edit.What << " should change the pose";
+	}
+}
+
+TEST(ZevoRemapAssetPoseBuild, UndoBringsBackTheDuplicateBadgesAndThePose)
+{
+	FDriven Driven(ZevoTestRigs::StreamBodyAPose());
 	Driven.Asset.BodySpineBones[0].TargetBone = Driven.Asset.BodySpineBones[1].TargetBone;
 	Driven.Asset.UpdateDuplicateDetection();
 	ASSERT_EQ(Driven.Asset.GetDuplicateTargetBones().Num(), 1);
-	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.40f, 0.42f, 0.10f)));
-	ASSERT_TRUE(FZevoRemapAssetTestAccess::IsPositionScaleValid(Driven.Asset));
+	const FLiveLinkAnimationFrameData Frame = StreamFrame(FVector(0, 1, 0), {{FName("LeftShoulder"), FQuat(FVector(0, 1, 0), 0.5)}}, Legs(0.40f, 0.42f, 0.10f));
+	const FCompactPose Before = Driven.Build(Frame);
 
 	{
-		FScopedTransaction Transaction(FText::FromString("Edit row"));
+		FScopedTransaction Transaction(FText::FromString("Edit rows"));
 		Driven.Asset.Modify();
 		Driven.Asset.BodySpineBones[0].TargetBone = FName("Hips");
-		FZevoRemapAssetTestAccess::NotifyChanged(Driven.Asset, "BodySpineBones", "TargetBone");
+		Driven.Asset.ArmBones[1].TargetBone = NAME_None; // the left shoulder loses its straightening
+		ZevoRemapAssetEdits::NotifyChanged(Driven.Asset, "BodySpineBones", "TargetBone");
 	}
 	EXPECT_TRUE(Driven.Asset.GetDuplicateTargetBones().IsEmpty());
-	Driven.Build(StreamFrame(FVector(0, 1, 0), {}, Legs(0.40f, 0.42f, 0.10f)));
+	const FCompactPose Edited = Driven.Build(Frame);
+	ASSERT_GT(AngleDegrees(Edited[Driven.Index("LeftShoulder")].GetRotation(), Before[Driven.Index("LeftShoulder")].GetRotation()), 1.0);
 
 	ASSERT_TRUE(FTransactionBuffer::Get().Undo());
 	EXPECT_EQ(Driven.Asset.GetDuplicateTargetBones().Num(), 1);
-	EXPECT_FALSE(FZevoRemapAssetTestAccess::IsPositionScaleValid(Driven.Asset));
-	EXPECT_TRUE(FZevoRemapAssetTestAccess::Deltas(Driven.Asset).IsEmpty());
+	const FCompactPose Undone = Driven.Build(Frame);
+	for (int32 Bone = 0; Bone < Before.GetNumBones(); ++Bone)
+	{
+		EXPECT_TRUE(Undone[Bone].Equals(Before[Bone], 1e-9)) << "bone " << Bone;
+	}
 }
 
 TEST(ZevoRemapAssetPoseBuild, PutsTheSolesOnTheGroundOnTheCalibrationFrame)
@@ -195,33 +243,96 @@ TEST(ZevoRemapAssetPoseBuild, PutsTheSolesOnTheGroundOnTheCalibrationFrame)
 	EXPECT_NEAR(AnkleZ - 8.0, 0.0, 0.5);
 }
 
-TEST(ZevoRemapAssetPoseBuild, PlacesTheBodyAlikeUnderARootBoneTurnedIntoTheRigsOwnAxes)
+TEST(ZevoRemapAssetPoseBuild, PlacesTheBodyAlikeUnderARootBoneTurnedIntoTheRigsOwnAxesOrStandingAtHipHeight)
 {
-	// Many rigs hang the hips under a root bone turned into their own axis convention; the body
-	// must stand, walk and bend in the component exactly as without it.
+	// Many rigs hang the hips under a root bone turned into their own axis convention, some under
+	// a centre of mass that stands at hip height; the body must stand, walk and bend in the
+	// component exactly as without it, with and without the hip correction.
 	const FQuat Turn(FVector(0, 1, 0), FMath::DegreesToRadians(-90.0));
-	TArray<FZevoTestBone> Bones = ZevoTestRigs::StreamBodyTPose();
-	for (FZevoTestBone& Bone : Bones)
-	{
-		if (Bone.Parent.IsNone())
-		{
-			Bone.Parent = FName("root");
-			Bone.Translation = Turn.UnrotateVector(Bone.Translation);
-			Bone.Rotation = Turn.Inverse() * Bone.Rotation;
-		}
-	}
-	Bones.Insert({FName("root"), NAME_None, FVector::ZeroVector, Turn}, 0);
-	FDriven Rooted(Bones);
-	FDriven Plain(ZevoTestRigs::StreamBodyTPose());
-
 	const FLiveLinkAnimationFrameData Frame = StreamFrame(FVector(0.3, 0.97, -0.2),
 		{{FName("LeftHip"), FQuat(FVector(1, 0, 0), -0.4)}, {FName("RightShoulder"), FQuat(FVector(0, 0, 1), 0.9)}}, Legs(0.44f, 0.41f, 0.09f));
-	const FCompactPose RootedPose = Rooted.Build(Frame);
-	const FCompactPose PlainPose = Plain.Build(Frame);
-	for (const char* Bone : {"Hips", "LeftKnee", "LeftAnkle", "RightAnkle", "RightElbow", "RightWrist", "Neck1"})
+	for (const FVector& RootAt : {FVector::ZeroVector, FVector(0, 0, 98)})
 	{
-		const FVector Expected = PlainPose.GetComponentSpaceTransform(Plain.Index(Bone)).GetTranslation();
-		EXPECT_TRUE(RootedPose.GetComponentSpaceTransform(Rooted.Index(Bone)).GetTranslation().Equals(Expected, 1e-6)) << Bone;
+		TArray<FZevoTestBone> Bones = ZevoTestRigs::StreamBodyTPose();
+		for (FZevoTestBone& Bone : Bones)
+		{
+			if (Bone.Parent.IsNone())
+			{
+				Bone.Parent = FName("root");
+				Bone.Translation = Turn.UnrotateVector(Bone.Translation - RootAt);
+				Bone.Rotation = Turn.Inverse() * Bone.Rotation;
+			}
+		}
+		Bones.Insert({FName("root"), NAME_None, RootAt, Turn}, 0);
+		for (const bool bHipCorrection : {true, false})
+		{
+			FDriven Rooted(Bones);
+			FDriven Plain(ZevoTestRigs::StreamBodyTPose());
+			Rooted.Asset.bUseHipCorrection = Plain.Asset.bUseHipCorrection = bHipCorrection;
+			const FCompactPose RootedPose = Rooted.Build(Frame);
+			const FCompactPose PlainPose = Plain.Build(Frame);
+			for (const char* Bone : {"Hips", "LeftKnee", "LeftAnkle", "RightAnkle", "RightElbow", "RightWrist", "Neck1"})
+			{
+				const FVector Expected = PlainPose.GetComponentSpaceTransform(Plain.Index(Bone)).GetTranslation();
+				EXPECT_TRUE(RootedPose.GetComponentSpaceTransform(Rooted.Index(Bone)).GetTranslation().Equals(Expected, 1e-6))
+					<< Bone << " under a root at " << *RootAt.ToString() << ", hip correction " << bHipCorrection;
+			}
+		}
+	}
+}
+
+TEST(ZevoRemapAssetPoseBuild, BonesTheTargetHangsElsewhereMoveAsTheStreamsBodyMovesThem)
+{
+	// Rig families hang the thighs from the first spine bone, the clavicles from the neck, or the
+	// chest beside the hips under a waist; each bone must still stand where the stream puts it.
+	struct FCase
+	{
+		const char* What;
+		TMap<FName, FName> NewParents;
+		bool bWaist;
+	};
+	const FCase Cases[] = {
+		{"thighs under the spine, clavicles under the neck",
+			{{FName("LeftHip"), FName("Chest")}, {FName("RightHip"), FName("Chest")}, {FName("LeftCollar"), FName("Neck")}}, false},
+		{"the chest beside the hips under a waist", {{FName("Hips"), FName("Waist")}, {FName("Chest"), FName("Waist")}}, true},
+	};
+	const FLiveLinkAnimationFrameData Frame = StreamFrame(FVector(0.1, 0.95, 0.2),
+		{{FName("Hips"), FQuat(FVector(0, 1, 0), 0.5)}, {FName("Chest"), FQuat(FVector(1, 0, 0), 0.4)}, {FName("Neck"), FQuat(FVector(0, 0, 1), -0.3)},
+			{FName("LeftHip"), FQuat(FVector(1, 0, 0), -0.6)}, {FName("LeftCollar"), FQuat(FVector(0, 1, 0), 0.2)}},
+		Legs(0.42f, 0.40f, 0.09f));
+	FDriven Plain(ZevoTestRigs::StreamBodyTPose());
+	const FCompactPose Expected = Plain.Build(Frame);
+	for (const FCase& Case : Cases)
+	{
+		// The T-posed body's bones carry no rotation: a bone's place is the sum of the offsets above it.
+		TArray<FZevoTestBone> Bones = ZevoTestRigs::StreamBodyTPose();
+		TMap<FName, FVector> Places;
+		for (const FZevoTestBone& Bone : Bones)
+		{
+			Places.Add(Bone.Name, Bone.Translation + (Bone.Parent.IsNone() ? FVector::ZeroVector : Places[Bone.Parent]));
+		}
+		if (Case.bWaist)
+		{
+			Bones.Insert({FName("Waist"), NAME_None, Places[FName("Hips")]}, 0);
+			Places.Add(FName("Waist"), Places[FName("Hips")]);
+		}
+		for (FZevoTestBone& Bone : Bones)
+		{
+			if (const FName* Parent = Case.NewParents.Find(Bone.Name))
+			{
+				Bone.Parent = *Parent;
+				Bone.Translation = Places[Bone.Name] - Places[*Parent];
+			}
+		}
+		FDriven Rehung(Bones);
+		const FCompactPose Pose = Rehung.Build(Frame);
+		// Where a joint sits follows its new parent (a thigh joint on the spine moves as the spine
+		// bends); how each bone is turned in the component must not.
+		for (const char* Bone : {"Hips", "Chest", "Chest2", "Neck1", "LeftHip", "LeftKnee", "RightAnkle", "LeftCollar", "LeftElbow", "RightWrist"})
+		{
+			const FQuat Want = Expected.GetComponentSpaceTransform(Plain.Index(Bone)).GetRotation();
+			EXPECT_LT(AngleDegrees(Pose.GetComponentSpaceTransform(Rehung.Index(Bone)).GetRotation(), Want), 1e-4) << Case.What << ": " << Bone;
+		}
 	}
 }
 
@@ -236,6 +347,19 @@ TEST(ZevoRemapAssetPoseBuild, WithoutHipCorrectionAddsOnlyTheOffsets)
 	EXPECT_NEAR(Hips.Z, 100.0 * 45.0 / 40.0 + 7.0 + 5.0 + 2.0, 1e-3);
 	EXPECT_NEAR(Hips.X, -10.0 * Horizontal - 1.0, 1e-3);
 	EXPECT_NEAR(Hips.Y, 20.0 * Horizontal + 3.0, 1e-3);
+}
+
+TEST(ZevoRemapAssetPoseBuild, TheGroundOffsetRaisesTheBodyWithOrWithoutHipCorrection)
+{
+	for (const bool bHipCorrection : {true, false})
+	{
+		FDriven Driven(LegLengthBody());
+		Driven.Asset.bUseHipCorrection = bHipCorrection;
+		const FLiveLinkAnimationFrameData Frame = StreamFrame(FVector(0.1, 1.0, 0.2), {}, Legs(0.40f, 0.42f, 0.10f));
+		const double Grounded = Driven.Build(Frame)[Driven.Index("Hips")].GetTranslation().Z;
+		Driven.Asset.GroundOffset = -7.5f;
+		EXPECT_NEAR(Driven.Build(Frame)[Driven.Index("Hips")].GetTranslation().Z, Grounded - 7.5, 1e-4) << "hip correction " << bHipCorrection;
+	}
 }
 
 TEST(ZevoRemapAssetPoseBuild, WarnsOnEveryFrameWhileTheHipsAreUnmapped)
@@ -282,7 +406,7 @@ TEST(ZevoRemapAssetPoseBuild, OneAssetEvaluatesOnTwoThreadsAtOnce)
 	FDriven Driven(ZevoTestRigs::StreamBodyAPose());
 	const FLiveLinkAnimationFrameData Frame = StreamFrame(FVector(0, 1, 0), {}, Legs(0.4f, 0.4f, 0.1f));
 	const FCompactPose Expected = Driven.Build(Frame);
-	FZevoRemapAssetTestAccess::NotifyChanged(Driven.Asset, "bUseHipCorrection");
+	ZevoRemapAssetEdits::NotifyChanged(Driven.Asset, "bUseHipCorrection");
 	std::atomic<int32> Mismatches{0};
 	const auto Evaluate = [&] {
 		for (int32 Round = 0; Round < 200; ++Round)
@@ -293,6 +417,12 @@ TEST(ZevoRemapAssetPoseBuild, OneAssetEvaluatesOnTwoThreadsAtOnce)
 	};
 	std::thread First(Evaluate);
 	std::thread Second(Evaluate);
+	// Meanwhile the editor drops the table and the deltas, as a new T-pose reference does; the
+	// next build compiles them again, to the same pose.
+	for (int32 Edit = 0; Edit < 50; ++Edit)
+	{
+		ZevoRemapAssetEdits::NotifyChanged(Driven.Asset, "TPoseReferenceSkeleton");
+	}
 	First.join();
 	Second.join();
 	EXPECT_EQ(Mismatches.load(), 0);

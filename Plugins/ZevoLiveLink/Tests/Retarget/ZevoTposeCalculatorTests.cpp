@@ -84,30 +84,93 @@ TEST(ZevoTposeCalculator, StraightensAnAPoseSoEveryLimbPointsLikeTheReference)
 
 TEST(ZevoTposeCalculator, ZeroLengthBonesFallBackToTheParentDirectionThenTheirOwnAxis)
 {
-	TArray<FZevoTestBone> Bones = ZevoTestRigs::StreamBodyTPose();
-	for (FZevoTestBone& Bone : Bones)
+	// Each bone's child sits on it; the direction comes from its own side's parent.
+	struct FCase
 	{
-		if (Bone.Name == FName("LeftWrist"))
+		const char* Bone;
+		const char* Child;
+		EZevoBoneName Identifier;
+		FVector Expected;
+	};
+	const FCase Cases[] = {
+		{"LeftWrist", "LeftFinger2", EZevoBoneName::LeftWrist, FVector(1, 0, 0)},
+		{"RightFinger0", "RightFinger01", EZevoBoneName::RightFinger0, FVector(-3, 3, -1).GetSafeNormal()},
+		{"LeftFinger0", "LeftFinger01", EZevoBoneName::LeftFinger0, FVector(3, 3, -1).GetSafeNormal()},
+	};
+	for (const FCase& Case : Cases)
+	{
+		TArray<FZevoTestBone> Bones = ZevoTestRigs::StreamBodyTPose();
+		for (FZevoTestBone& Bone : Bones)
 		{
-			Bone.Translation = FVector(26, 0, 0);
+			Bone.Translation = Bone.Name == FName(Case.Child) ? FVector::ZeroVector : Bone.Translation;
 		}
-		if (Bone.Name == FName("LeftFinger2"))
-		{
-			Bone.Translation = FVector::ZeroVector; // the wrist's child sits on the wrist
-		}
+		const auto Skeleton = ZevoTestRigs::MakeSkeleton(Bones, "Degenerate");
+		const FReferenceSkeleton& S = Skeleton->GetReferenceSkeleton();
+		const FVector Direction =
+			FZevoTposeCalculatorTestAccess::GetBoneDirection(S, S.FindBoneIndex(FName(Case.Bone)), Case.Identifier, ZevoTestRigs::IdentityMapping());
+		EXPECT_TRUE(Direction.Equals(Case.Expected, 1e-12)) << Case.Bone << ": " << *Direction.ToString();
 	}
-	const auto Skeleton = ZevoTestRigs::MakeSkeleton(Bones, "Degenerate");
-	const FReferenceSkeleton& S = Skeleton->GetReferenceSkeleton();
-	const TArray<FZevoBoneMappingRow> Rows = ZevoTestRigs::IdentityMapping();
-	const FVector FromParent = FZevoTposeCalculatorTestAccess::GetBoneDirection(S, S.FindBoneIndex(FName("LeftWrist")), EZevoBoneName::LeftWrist, Rows);
-	EXPECT_TRUE(FromParent.Equals(FVector(1, 0, 0), 1e-12));
 
 	// A lone bone with neither child nor parent found: its own X axis.
 	TArray<FZevoTestBone> Lone{{FName("LeftElbow"), NAME_None, FVector::ZeroVector, FQuat(FVector(0, 0, 1), UE_PI / 2)}};
 	const auto LoneSkeleton = ZevoTestRigs::MakeSkeleton(Lone, "Lone");
 	const FVector OwnAxis = FZevoTposeCalculatorTestAccess::GetBoneDirection(LoneSkeleton->GetReferenceSkeleton(), 0, EZevoBoneName::LeftElbow, {});
 	EXPECT_TRUE(OwnAxis.Equals(FVector(0, 1, 0), 1e-12));
-	EXPECT_TRUE(FZevoTposeCalculatorTestAccess::GetBoneDirection(S, INDEX_NONE, EZevoBoneName::Hips, Rows).Equals(FVector(1, 0, 0)));
+	EXPECT_TRUE(FZevoTposeCalculatorTestAccess::GetBoneDirection(LoneSkeleton->GetReferenceSkeleton(), INDEX_NONE, EZevoBoneName::Hips, {})
+					.Equals(FVector(1, 0, 0)));
+}
+
+TEST(ZevoTposeCalculator, TPoseAndAPoseTwinsStraightenIntoTheSameFullRotationHandsIncluded)
+{
+	// One rig, its arms lowered at the shoulders in the A-pose. The hand points a little off the
+	// arm, toward the middle knuckle: the shortest turn up from the A-pose would leave it rolled.
+	// Without fingers the hand has no direction of its own and must turn with the forearm.
+	const auto Reference = ZevoTestRigs::MakeSkeleton(ZevoTestRigs::StreamBodyTPose(), "Reference");
+	for (const bool bFingers : {true, false})
+	{
+		const auto WithFingers = [bFingers](TArray<FZevoTestBone> Bones) {
+			Bones.RemoveAll([bFingers](const FZevoTestBone& Bone) { return !bFingers && Bone.Name.ToString().Contains("Finger"); });
+			return Bones;
+		};
+		const auto TPosed = ZevoTestRigs::MakeSkeleton(WithFingers(ZevoTestRigs::StreamBodyTPose()), "TPosed");
+		const auto APosed = ZevoTestRigs::MakeSkeleton(WithFingers(ZevoTestRigs::StreamBodyAPose()), "APosed");
+		const TArray<FZevoBoneMappingRow> Rows = ZevoTestRigs::IdentityMapping();
+		const TArray<FTransform> T = TPosedComponentTransforms(
+			TPosed->GetReferenceSkeleton(), FZevoTposeCalculator::CalculateTPoseDeltas(TPosed.get(), Reference.get(), Rows));
+		const TArray<FTransform> A = TPosedComponentTransforms(
+			APosed->GetReferenceSkeleton(), FZevoTposeCalculator::CalculateTPoseDeltas(APosed.get(), Reference.get(), Rows));
+		for (int32 Bone = 0; Bone < T.Num(); ++Bone)
+		{
+			EXPECT_LT(AngleDegrees(A[Bone].GetRotation(), T[Bone].GetRotation()), 1e-3)
+				<< *TPosed->GetReferenceSkeleton().GetBoneName(Bone).ToString() << (bFingers ? "" : ", without fingers");
+		}
+	}
+}
+
+TEST(ZevoTposeCalculator, ATargetNamingItsBonesLikeOtherStreamBonesIsStraightenedThroughItsMapping)
+{
+	// A clavicle called LeftShoulder and an upper arm called LeftArm, as one common convention has it.
+	const TMap<FName, FName> Rename{{FName("LeftCollar"), FName("LeftShoulder")}, {FName("LeftShoulder"), FName("LeftArm")},
+		{FName("LeftElbow"), FName("LeftForeArm")}, {FName("LeftWrist"), FName("LeftHand")}};
+	const auto Reference = ZevoTestRigs::MakeSkeleton(ZevoTestRigs::StreamBodyTPose(), "Reference");
+	const auto Target = ZevoTestRigs::MakeSkeleton(ZevoTestRigs::Renamed(ZevoTestRigs::StreamBodyAPose(), Rename), "Target");
+	TArray<FZevoBoneMappingRow> Rows = ZevoTestRigs::IdentityMapping();
+	for (FZevoBoneMappingRow& Row : Rows)
+	{
+		Row.TargetBone = Rename.Contains(Row.TargetBone) ? Rename[Row.TargetBone] : Row.TargetBone;
+	}
+	const FReferenceSkeleton& Tg = Target->GetReferenceSkeleton();
+	const TArray<FTransform> Posed = TPosedComponentTransforms(Tg, FZevoTposeCalculator::CalculateTPoseDeltas(Target.get(), Reference.get(), Rows));
+	const TArray<FTransform> ReferencePose = TPosedComponentTransforms(Reference->GetReferenceSkeleton(), {});
+	const char* Chains[][4] = {{"LeftShoulder", "LeftArm", "LeftCollar", "LeftShoulder"}, {"LeftArm", "LeftForeArm", "LeftShoulder", "LeftElbow"},
+		{"LeftForeArm", "LeftHand", "LeftElbow", "LeftWrist"}};
+	for (const auto& Chain : Chains)
+	{
+		EXPECT_LT(AngleBetween(DirectionToChild(Tg, Posed, Chain[0], Chain[1]),
+					  DirectionToChild(Reference->GetReferenceSkeleton(), ReferencePose, Chain[2], Chain[3])),
+			1e-6)
+			<< Chain[0];
+	}
 }
 
 TEST(ZevoTposeCalculator, AnklesGetAnEntryOnlyWhenMappedAndToesStayAsTheyAre)

@@ -11,14 +11,8 @@ class UZevoRemapAsset : public UZevoRemapAssetBase
 	GENERATED_BODY()
 
 protected:
-	FVector ConvertRootPosition(FVector LiveLinkPosition) const override
-	{
-		return FVector(-100.0 * LiveLinkPosition.X, 100.0 * LiveLinkPosition.Z, 100.0 * LiveLinkPosition.Y);
-	}
-	FQuat ConvertRootRotation(FQuat LiveLinkRotation) const override { return ConvertStreamRotation(LiveLinkRotation); }
-	FQuat ConvertBoneRotation(FQuat LiveLinkRotation) const override { return ConvertStreamRotation(LiveLinkRotation); }
-	FName GetTargetRootName() const override { return FName(TEXT("Hips")); }
-
-private:
-	static FQuat ConvertStreamRotation(const FQuat& Q) { return FQuat(-Q.X, Q.Z, Q.Y, Q.W); }
+	FVector ConvertRootPosition(FVector LiveLinkPosition) const override;
+	FQuat ConvertRootRotation(FQuat LiveLinkRotation) const override;
+	FQuat ConvertBoneRotation(FQuat LiveLinkRotation) const override;
+	FName GetTargetRootName() const override;
 };

@@ -6,13 +6,16 @@
 // bone of a stream bone that has no row through GetRemappedBoneName_Implementation.
 #include "HAL/CriticalSection.h"
 #include "LiveLinkRemapAsset.h"
+#include "Templates/SharedPointer.h"
 #include "ZevoBoneMapping.h"
 
 #include "ZevoRemapAssetBase.generated.h"
 
 class USkeleton;
 struct FBoneContainer;
-class FReferenceSkeleton;
+struct FZevoRetargetBone;
+struct FZevoRetargetTable;
+struct FZevoStreamCalibration;
 
 UCLASS(Abstract, BlueprintType, Blueprintable, EditInlineNew)
 class UZevoRemapAssetBase : public ULiveLinkRemapAsset
@@ -94,8 +97,6 @@ protected:
 	void CalculateHipHeightOffset();
 
 private:
-	friend class FZevoRemapAssetTestAccess;
-
 	void InitializeAllBones();
 	/**
 	 * Fills DuplicateTargetBones from the rows, quietly; returns the group labels of the rows that
@@ -104,13 +105,17 @@ private:
 	TArray<FString> RebuildDuplicateTargetBones();
 	/** Forgets every pose-build cache; the next frame measures again. */
 	void InvalidatePoseCaches();
-	/** A pose bone's rest rotation with its T-pose delta applied. */
-	FQuat GetTPosedLocalRotation(const FReferenceSkeleton& PoseSkeleton, int32 PoseIndex) const;
-	/** The component rotation of a pose bone's parent in the T-posed reference pose. */
-	FQuat GetTPosedParentRotation(const FReferenceSkeleton& PoseSkeleton, int32 PoseIndex) const;
+	/** The retarget table for this pose and subject, compiled again after an edit dropped it. */
+	const FZevoRetargetTable& UpdateRetargetTable(const FBoneContainer& BoneContainer, const FLiveLinkSkeletonStaticData& Subject);
 	/** Re-measures the position scale when the stream's leg lengths changed by more than 0.01 cm. */
-	void UpdatePositionScale(float StreamUpperLeg, float StreamLowerLeg, float StreamHipToUpperLeg, const FReferenceSkeleton& PoseSkeleton,
-		const TArray<FZevoBoneMappingRow>& Rows);
+	void UpdatePositionScale(const FZevoStreamCalibration& Stream, const FZevoRetargetTable& Table);
+	/** The hips' translation: scaled, corrected to the ground (measured once per invalidation) and offset. */
+	FVector PlaceRoot(const FZevoRetargetBone& Root, const FVector& StreamPosition, const FZevoStreamCalibration& Stream, const FZevoRetargetTable& Table);
+	/**
+	 * Each table bone's turn on this frame, by entry: the stream's rotation in the engine's axes,
+	 * times its share of the spine segments the target lacks where it takes one.
+	 */
+	void CalculateStreamTurns(const FZevoRetargetTable& Table, const TArray<FTransform>& Transforms, TArray<FQuat>& OutTurns) const;
 	FName FindBestMatchWithHierarchyValidation(FName SourceBoneName, const TMap<FString, FName>& FirstBoneByNormalizedName,
 		const TMap<FString, TArray<FName>>& BonesByNormalizedName, const TMap<FName, FName>& TargetParents,
 		const TMap<FString, FName>& MappedSoFar, const TMap<FString, FZevoBoneHierarchyInfo>& ExpectedHierarchy) const;
@@ -119,10 +124,15 @@ private:
 		const TMap<FString, FName>& MappedSoFar, const TMap<FString, FZevoBoneHierarchyInfo>& ExpectedHierarchy) const;
 
 	// Transient caches. The pose build may run on several animation threads at once for meshes
-	// that share this asset; PoseCacheMutex guards every cache below, for the build and for the
-	// editor-thread invalidations.
+	// that share this asset; PoseCacheLock guards every cache below, for the whole build and for
+	// the editor-thread invalidations.
 	TMap<FName, TArray<FName>> DuplicateTargetBones;
-	mutable FCriticalSection PoseCacheMutex;
+	mutable FCriticalSection PoseCacheLock;
+	/** Compiled from the rows, the subject, the pose and the deltas; dropped with the deltas. */
+	TSharedPtr<FZevoRetargetTable> RetargetTable;
+	/** A frame's turns by table entry and the stream's chain of them, kept to spare an allocation per frame. */
+	TArray<FQuat> StreamTurns;
+	TArray<FQuat> StreamChain;
 	TMap<FName, FQuat> TPoseRotationDeltas;
 	FName CachedSkeletonName;
 	float CachedStreamLegLengths[3] = {0.f, 0.f, 0.f};

@@ -6,6 +6,7 @@
 #include "Features/IModularFeatures.h"
 #include "GameFramework/Actor.h"
 #include "ILiveLinkClient.h"
+#include "Retarget/ZevoStreamConventions.h"
 #include "Roles/LiveLinkTransformTypes.h"
 #include "UObject/ConstructorHelpers.h"
 
@@ -229,17 +230,17 @@ void UZevoLiveLinkPropComponent::UpdateVisualizationMesh()
 
 FVector UZevoLiveLinkPropComponent::ConvertPosition(const FVector& StreamPosition) const
 {
-	return FVector(-100.0 * StreamPosition.X, 100.0 * StreamPosition.Z, 100.0 * StreamPosition.Y);
+	return FZevoStreamConventions::PositionToEngine(StreamPosition);
 }
 
 FQuat UZevoLiveLinkPropComponent::ConvertRotation(const FQuat& StreamRotation) const
 {
-	return FQuat(-StreamRotation.X, StreamRotation.Z, StreamRotation.Y, StreamRotation.W);
+	return FZevoStreamConventions::RotationToEngine(StreamRotation);
 }
 
 FVector UZevoLiveLinkPropComponent::ConvertScaleToSize(const FVector& StreamScale) const
 {
-	return bConvertCoordinates ? FVector(100.0 * StreamScale.X, 100.0 * StreamScale.Z, 100.0 * StreamScale.Y) : StreamScale * 100.0;
+	return bConvertCoordinates ? FZevoStreamConventions::SizeToEngine(StreamScale) : StreamScale * 100.0;
 }
 
 void UZevoLiveLinkPropComponent::CreateCubeMesh()

@@ -2,6 +2,7 @@
 
 #include "Animation/Skeleton.h"
 #include "Misc/ScopeLock.h"
+#include "ZevoRetargetTable.h"
 #include "UObject/ConstructorHelpers.h"
 
 UZevoRemapAssetBase::UZevoRemapAssetBase()
@@ -52,8 +53,9 @@ void UZevoRemapAssetBase::ClearBoneMapping()
 	DuplicateTargetBones.Empty();
 	DuplicateStatusText = TEXT("OK");
 	MissingStatusText = FString::Printf(TEXT("%d unmapped"), static_cast<int32>(EZevoBoneName::Count));
-	FScopeLock Lock(&PoseCacheMutex);
-	bPositionScaleValid = false;
+	// Everything the pose build measured went through the rows just cleared.
+	InvalidatePoseCaches();
+	FScopeLock Lock(&PoseCacheLock);
 	for (int32 Index = 0; Index < 3; ++Index)
 	{
 		CachedStreamLegLengths[Index] = 0.f;
@@ -63,7 +65,8 @@ void UZevoRemapAssetBase::ClearBoneMapping()
 
 void UZevoRemapAssetBase::InvalidatePoseCaches()
 {
-	FScopeLock Lock(&PoseCacheMutex);
+	FScopeLock Lock(&PoseCacheLock);
+	RetargetTable.Reset();
 	TPoseRotationDeltas.Empty();
 	CachedSkeletonName = NAME_None;
 	bPositionScaleValid = false;
@@ -111,7 +114,8 @@ void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& Property
 	}
 	else if (Member == FName(TEXT("TPoseReferenceSkeleton")))
 	{
-		FScopeLock Lock(&PoseCacheMutex);
+		FScopeLock Lock(&PoseCacheLock);
+		RetargetTable.Reset();
 		TPoseRotationDeltas.Empty();
 		CachedSkeletonName = NAME_None;
 		// The hip height is measured on the target as these deltas straighten it.
@@ -119,7 +123,7 @@ void UZevoRemapAssetBase::PostEditChangeProperty(FPropertyChangedEvent& Property
 	}
 	else if (Member == FName(TEXT("bPreserveActorDistances")) || Member == FName(TEXT("bUseHipCorrection")))
 	{
-		FScopeLock Lock(&PoseCacheMutex);
+		FScopeLock Lock(&PoseCacheLock);
 		bPositionScaleValid = false;
 		bHipCorrectionValid = false;
 	}

@@ -6,61 +6,60 @@
 #include "Async/Async.h"
 #include "Misc/ScopeLock.h"
 #include "Rendering/SkeletalMeshRenderData.h"
+#include "ZevoHierarchyWalk.h"
+#include "ZevoPoseBuildSteps.h"
+#include "ZevoRetargetTableBuilder.h"
 #include "ZevoTposeCalculator.h"
 
 namespace
 {
-// The stream's leg lengths and offsets, read from the frame's properties in centimetres.
-struct FStreamCalibration
+/** The lowest vertex of a skeleton's preview mesh; render data is only read on the game thread. */
+double LowestPreviewMeshZ(const USkeleton& Skeleton)
 {
-	float UpperLeg = 0.f;
-	float LowerLeg = 0.f;
-	float HipToUpperLeg = 0.f;
-	FVector PositionOffset = FVector::ZeroVector;
-	float HeightOffset = 0.f;
-
-	explicit FStreamCalibration(const TArray<float>& Values)
+	double Lowest = UE_MAX_FLT;
+	const USkeletalMesh* PreviewMesh = IsInGameThread() ? Skeleton.GetPreviewMesh() : nullptr;
+	const FSkeletalMeshRenderData* RenderData = PreviewMesh ? PreviewMesh->GetResourceForRendering() : nullptr;
+	if (RenderData && RenderData->LODRenderData.Num() > 0)
 	{
-		if (Values.Num() > 2)
+		const FPositionVertexBuffer& Positions = RenderData->LODRenderData[0].StaticVertexBuffers.PositionVertexBuffer;
+		for (uint32 Vertex = 0; Vertex < Positions.GetNumVertices(); ++Vertex)
 		{
-			UpperLeg = Values[0] * 100.f;
-			LowerLeg = Values[1] * 100.f;
-			HipToUpperLeg = Values[2] * 100.f;
-		}
-		if (Values.Num() > 5)
-		{
-			PositionOffset = FVector(Values[3] * 100.0, Values[4] * 100.0, Values[5] * 100.0);
-		}
-		if (Values.Num() > 6)
-		{
-			HeightOffset = Values[6];
+			Lowest = FMath::Min(Lowest, static_cast<double>(Positions.VertexPosition(Vertex).Z));
 		}
 	}
+	return Lowest;
+}
 
-	float LegLength() const { return UpperLeg + LowerLeg + HipToUpperLeg; }
+/** How low a target's feet reach: the lower ankle at rest and straightened, and the lowest ankle or toe joint at rest. */
+struct FFeetHeights
+{
+	double AnkleZ = UE_MAX_FLT;
+	double TPosedAnkleZ = UE_MAX_FLT;
+	double FootZ = UE_MAX_FLT;
 };
 
-bool IsIdentityWithin(const FQuat& Q, double Tolerance)
+template <typename FTPosedHeight>
+FFeetHeights MeasureFeet(const FReferenceSkeleton& RefSkeleton, const TArray<FName>& Ankles, const TArray<FName>& Toes, FTPosedHeight&& TPosedHeight)
 {
-	return FMath::Abs(Q.X) <= Tolerance && FMath::Abs(Q.Y) <= Tolerance && FMath::Abs(Q.Z) <= Tolerance && FMath::Abs(Q.W - 1.0) <= Tolerance;
-}
-
-const FName& StreamHipsName()
-{
-	static const FName Name(TEXT("Hips"));
-	return Name;
-}
-
-/** Which stream spelling of a bone a mapping row feeds besides its identifier's own name. */
-FName StreamAlias(EZevoBoneName Bone)
-{
-	// The stream skeleton spells its toes "LeftToes" and "RightToes".
-	switch (Bone)
+	FFeetHeights Feet;
+	const auto IndexOf = [&RefSkeleton](FName Name) { return Name.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(Name); };
+	for (const FName Toe : Toes)
 	{
-	case EZevoBoneName::LeftToe: return FName(TEXT("LeftToes"));
-	case EZevoBoneName::RightToe: return FName(TEXT("RightToes"));
-	default: return NAME_None;
+		const int32 Index = IndexOf(Toe);
+		Feet.FootZ = Index == INDEX_NONE ? Feet.FootZ : FMath::Min(Feet.FootZ, FZevoTposeCalculator::CalculateWorldPosition(RefSkeleton, Index).Z);
 	}
+	for (const FName Ankle : Ankles)
+	{
+		const int32 Index = IndexOf(Ankle);
+		if (Index != INDEX_NONE)
+		{
+			const double RestZ = FZevoTposeCalculator::CalculateWorldPosition(RefSkeleton, Index).Z;
+			Feet.FootZ = FMath::Min(Feet.FootZ, RestZ);
+			Feet.AnkleZ = FMath::Min(Feet.AnkleZ, RestZ);
+			Feet.TPosedAnkleZ = FMath::Min(Feet.TPosedAnkleZ, TPosedHeight(Index));
+		}
+	}
+	return Feet;
 }
 }
 
@@ -77,6 +76,9 @@ void UZevoRemapAssetBase::UpdateTPoseRotationDeltas(const FBoneContainer& BoneCo
 	{
 		return;
 	}
+	// An asset without deltas comes here on every frame; its table stays as long as they stay none.
+	const bool bHadDeltas = TPoseRotationDeltas.Num() > 0;
+	const bool bOtherSkeleton = Skeleton->GetFName() != CachedSkeletonName;
 	CachedSkeletonName = Skeleton->GetFName();
 	if (TPoseReferenceSkeleton)
 	{
@@ -85,6 +87,10 @@ void UZevoRemapAssetBase::UpdateTPoseRotationDeltas(const FBoneContainer& BoneCo
 	else
 	{
 		TPoseRotationDeltas.Empty();
+	}
+	if (bHadDeltas || bOtherSkeleton || TPoseRotationDeltas.Num() > 0)
+	{
+		RetargetTable.Reset();
 	}
 }
 
@@ -108,14 +114,17 @@ void UZevoRemapAssetBase::CalculateHipHeightOffset()
 		bHipHeightValid = bHipCorrectionValid = false;
 		return;
 	}
-	FName HipsName = NAME_None, LeftAnkleName = NAME_None, RightAnkleName = NAME_None;
+	FName HipsName = NAME_None;
+	TArray<FName> Ankles, Toes;
 	for (const FZevoBoneMappingRow& Row : GetAllBones())
 	{
 		switch (Row.SourceBone)
 		{
 		case EZevoBoneName::Hips: HipsName = Row.TargetBone; break;
-		case EZevoBoneName::LeftAnkle: LeftAnkleName = Row.TargetBone; break;
-		case EZevoBoneName::RightAnkle: RightAnkleName = Row.TargetBone; break;
+		case EZevoBoneName::LeftAnkle:
+		case EZevoBoneName::RightAnkle: Ankles.Add(Row.TargetBone); break;
+		case EZevoBoneName::LeftToe:
+		case EZevoBoneName::RightToe: Toes.Add(Row.TargetBone); break;
 		default: break;
 		}
 	}
@@ -131,123 +140,115 @@ void UZevoRemapAssetBase::CalculateHipHeightOffset()
 	// straightened by the T-pose deltas. Measured on the rest pose instead, legs that are spread
 	// or bent at rest would reach less far down than they do once straightened, and the feet
 	// would sink into the ground by the difference.
-	const TArray<FTransform>& RestPose = RefSkeleton.GetRefBonePose();
 	const auto TPosedHeight = [&](int32 Bone) {
-		FTransform Component = FTransform::Identity;
-		for (int32 Index = Bone; Index != INDEX_NONE; Index = RefSkeleton.GetParentIndex(Index))
-		{
-			Component = Component * FTransform(GetTPosedLocalRotation(RefSkeleton, Index), RestPose[Index].GetTranslation(), RestPose[Index].GetScale3D());
-		}
-		return Component.GetTranslation().Z;
+		return FZevoHierarchyWalk::TPosedComponentTransform(RefSkeleton, Bone, [&](int32 Index) {
+			return FZevoHierarchyWalk::TPosedLocalRotation(RefSkeleton, Index, TPoseRotationDeltas);
+		}).GetTranslation().Z;
 	};
-	const double HipZ = TPosedHeight(HipsIndex);
 	// The feet keep their rest orientation, so the sole stays as far below the ankle as at rest.
-	double AnkleZ = UE_MAX_FLT;
-	double TPosedAnkleZ = UE_MAX_FLT;
-	for (const FName AnkleName : {LeftAnkleName, RightAnkleName})
-	{
-		const int32 AnkleIndex = AnkleName.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(AnkleName);
-		if (AnkleIndex != INDEX_NONE)
-		{
-			AnkleZ = FMath::Min(AnkleZ, FZevoTposeCalculator::CalculateWorldPosition(RefSkeleton, AnkleIndex).Z);
-			TPosedAnkleZ = FMath::Min(TPosedAnkleZ, TPosedHeight(AnkleIndex));
-		}
-	}
-	if (AnkleZ == UE_MAX_FLT)
+	const FFeetHeights Feet = MeasureFeet(RefSkeleton, Ankles, Toes, TPosedHeight);
+	if (Feet.AnkleZ == UE_MAX_FLT)
 	{
 		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap][%s] Ankle bones not found!"), *TargetSkeleton->GetName());
 		bHipHeightValid = false;
 		return;
 	}
-	TargetHipHeight = static_cast<float>(HipZ - TPosedAnkleZ);
+	TargetHipHeight = static_cast<float>(TPosedHeight(HipsIndex) - Feet.TPosedAnkleZ);
 
-	// The sole is the lowest vertex of the preview mesh; render data is only read on the game thread.
-	double SoleZ = UE_MAX_FLT;
-	const USkeletalMesh* PreviewMesh = IsInGameThread() ? TargetSkeleton->GetPreviewMesh() : nullptr;
-	const FSkeletalMeshRenderData* RenderData = PreviewMesh ? PreviewMesh->GetResourceForRendering() : nullptr;
-	if (RenderData && RenderData->LODRenderData.Num() > 0)
-	{
-		const FPositionVertexBuffer& Positions = RenderData->LODRenderData[0].StaticVertexBuffers.PositionVertexBuffer;
-		for (uint32 Vertex = 0; Vertex < Positions.GetNumVertices(); ++Vertex)
-		{
-			SoleZ = FMath::Min(SoleZ, static_cast<double>(Positions.VertexPosition(Vertex).Z));
-		}
-	}
-	AnkleToSoleDistance = SoleZ < UE_MAX_FLT ? static_cast<float>(AnkleZ - SoleZ) : 0.f;
+	// The sole is the lowest vertex of the preview mesh. Without one, the lowest joint of the feet:
+	// taken as the ankle itself, a rig without a mesh stood with its toes in the ground.
+	const double SoleZ = FMath::Min(Feet.FootZ, LowestPreviewMeshZ(*TargetSkeleton));
+	AnkleToSoleDistance = static_cast<float>(Feet.AnkleZ - SoleZ);
 	bHipCorrectionValid = false;
 	bHipHeightValid = true;
 }
 
-FQuat UZevoRemapAssetBase::GetTPosedLocalRotation(const FReferenceSkeleton& PoseSkeleton, int32 PoseIndex) const
+const FZevoRetargetTable& UZevoRemapAssetBase::UpdateRetargetTable(const FBoneContainer& BoneContainer, const FLiveLinkSkeletonStaticData& Subject)
 {
-	const FQuat& Rest = PoseSkeleton.GetRefBonePose()[PoseIndex].GetRotation();
-	const FQuat* Delta = TPoseRotationDeltas.Find(PoseSkeleton.GetBoneName(PoseIndex));
-	return (Delta && !IsIdentityWithin(*Delta, 1e-8)) ? *Delta * Rest : Rest;
+	UpdateTPoseRotationDeltas(BoneContainer);
+	if (!RetargetTable || !RetargetTable->IsFor(BoneContainer, Subject.BoneNames, Subject.BoneParents))
+	{
+		RetargetTable = MakeShared<FZevoRetargetTable>(FZevoRetargetTableBuilder::Build(
+			GetAllBones(), Subject, BoneContainer, TPoseRotationDeltas, [this](FName StreamName) { return GetRemappedBoneName(StreamName); }));
+	}
+	return *RetargetTable;
 }
 
-FQuat UZevoRemapAssetBase::GetTPosedParentRotation(const FReferenceSkeleton& PoseSkeleton, int32 PoseIndex) const
+void UZevoRemapAssetBase::UpdatePositionScale(const FZevoStreamCalibration& Stream, const FZevoRetargetTable& Table)
 {
-	FQuat ParentComponent = FQuat::Identity;
-	for (int32 Ancestor = PoseSkeleton.GetParentIndex(PoseIndex); Ancestor != INDEX_NONE; Ancestor = PoseSkeleton.GetParentIndex(Ancestor))
-	{
-		ParentComponent = GetTPosedLocalRotation(PoseSkeleton, Ancestor) * ParentComponent;
-	}
-	return ParentComponent;
-}
-
-void UZevoRemapAssetBase::UpdatePositionScale(float StreamUpperLeg, float StreamLowerLeg, float StreamHipToUpperLeg,
-	const FReferenceSkeleton& PoseSkeleton, const TArray<FZevoBoneMappingRow>& Rows)
-{
-	const float StreamLengths[3] = {StreamUpperLeg, StreamLowerLeg, StreamHipToUpperLeg};
-	bool bChanged = !bPositionScaleValid;
-	for (int32 Index = 0; Index < 3; ++Index)
-	{
-		bChanged = bChanged || FMath::Abs(StreamLengths[Index] - CachedStreamLegLengths[Index]) > 0.01f;
-	}
-	if (!bChanged)
+	if (bPositionScaleValid && !Stream.LegsDifferFrom(CachedStreamLegLengths))
 	{
 		return;
 	}
-	for (int32 Index = 0; Index < 3; ++Index)
+	CachedStreamLegLengths[0] = Stream.UpperLeg;
+	CachedStreamLegLengths[1] = Stream.LowerLeg;
+	CachedStreamLegLengths[2] = Stream.HipToUpperLeg;
+	TargetLegLengths[0] = Table.Thigh;
+	TargetLegLengths[1] = Table.Calf;
+	TargetLegLengths[2] = Table.HipToThigh;
+	if (FZevoPoseBuildSteps::CalculatePositionScale(Stream, Table, bPreserveActorDistances, PositionScale))
 	{
-		CachedStreamLegLengths[Index] = StreamLengths[Index];
-	}
-
-	// Segment lengths of the target's left leg: the offset of each joint from its parent.
-	FName LeftHip = NAME_None, LeftKnee = NAME_None, LeftAnkle = NAME_None;
-	for (const FZevoBoneMappingRow& Row : Rows)
-	{
-		switch (Row.SourceBone)
-		{
-		case EZevoBoneName::LeftHip: LeftHip = Row.TargetBone; break;
-		case EZevoBoneName::LeftKnee: LeftKnee = Row.TargetBone; break;
-		case EZevoBoneName::LeftAnkle: LeftAnkle = Row.TargetBone; break;
-		default: break;
-		}
-	}
-	const auto SegmentLength = [&PoseSkeleton](FName Bone) {
-		const int32 Index = Bone.IsNone() ? INDEX_NONE : PoseSkeleton.FindBoneIndex(Bone);
-		return Index == INDEX_NONE ? 0.f : static_cast<float>(PoseSkeleton.GetRefBonePose()[Index].GetTranslation().Size());
-	};
-	const float HipToThigh = SegmentLength(LeftHip);
-	const float Thigh = SegmentLength(LeftKnee);
-	const float Calf = SegmentLength(LeftAnkle);
-	TargetLegLengths[0] = Thigh;
-	TargetLegLengths[1] = Calf;
-	TargetLegLengths[2] = HipToThigh;
-
-	const float TargetLeg = Thigh + HipToThigh + Calf;
-	const float StreamLeg = StreamUpperLeg + StreamLowerLeg + StreamHipToUpperLeg;
-	// A stream without a thigh length cannot scale the height; the last good scale is kept.
-	if (TargetLeg > 0.01f && Thigh > 0.01f && StreamUpperLeg > 0.01f)
-	{
-		const double Horizontal = bPreserveActorDistances ? 1.0 : TargetLeg / StreamLeg;
-		PositionScale = FVector(Horizontal, Horizontal, Thigh * (1.0f / StreamUpperLeg));
 		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] Position Scale: %s, Target Skeleton: %s"), *PositionScale.ToString(),
 			TargetSkeleton ? *TargetSkeleton->GetName() : *NAME_None.ToString());
 	}
 	bPositionScaleValid = true;
 	bHipCorrectionValid = false;
+}
+
+FVector UZevoRemapAssetBase::PlaceRoot(const FZevoRetargetBone& Root, const FVector& StreamPosition, const FZevoStreamCalibration& Stream,
+	const FZevoRetargetTable& Table)
+{
+	FVector Position = ConvertRootPosition(StreamPosition);
+	float VerticalOffset = 0.f;
+	if (Stream.LegLength() > 0.01f)
+	{
+		UpdatePositionScale(Stream, Table);
+		Position *= PositionScale;
+		VerticalOffset = Stream.HeightOffset + GroundOffset;
+		if (bUseHipCorrection)
+		{
+			if (!bHipHeightValid)
+			{
+				CalculateHipHeightOffset();
+			}
+			if (!bHipCorrectionValid && bHipHeightValid)
+			{
+				HipCorrectionOffset = FZevoPoseBuildSteps::MeasureHipCorrection(Position, AnkleToSoleDistance, TargetHipHeight);
+				bHipCorrectionValid = true;
+			}
+			VerticalOffset = HipCorrectionOffset + GroundOffset + Stream.HeightOffset;
+		}
+	}
+	return FZevoPoseBuildSteps::PlaceRoot(Position, VerticalOffset, Stream, Root);
+}
+
+void UZevoRemapAssetBase::CalculateStreamTurns(const FZevoRetargetTable& Table, const TArray<FTransform>& Transforms, TArray<FQuat>& OutTurns) const
+{
+	FQuat Dropped = FQuat::Identity;
+	int32 DroppedCount = 0;
+	for (const int32 Bone : Table.DroppedSpineBones)
+	{
+		if (Transforms.IsValidIndex(Bone))
+		{
+			Dropped = Dropped * ConvertBoneRotation(Transforms[Bone].GetRotation());
+			++DroppedCount;
+		}
+	}
+	FQuat Share;
+	const bool bShare = FZevoPoseBuildSteps::CalculateSpineShare(Dropped, DroppedCount, Table.DrivenSpineBoneCount, Share);
+	OutTurns.SetNum(Table.Bones.Num());
+	for (int32 Entry = 0; Entry < Table.Bones.Num(); ++Entry)
+	{
+		const FZevoRetargetBone& Bone = Table.Bones[Entry];
+		if (!Transforms.IsValidIndex(Bone.StreamIndex))
+		{
+			OutTurns[Entry] = FQuat::Identity;
+			continue;
+		}
+		const FQuat& Rotation = Transforms[Bone.StreamIndex].GetRotation();
+		const FQuat Turn = Bone.bRoot ? ConvertRootRotation(Rotation) : ConvertBoneRotation(Rotation);
+		OutTurns[Entry] = bShare && Bone.bTakesSpineShare ? Turn * Share : Turn;
+	}
 }
 
 void UZevoRemapAssetBase::BuildPoseFromAnimationData(float DeltaTime, const FLiveLinkSkeletonStaticData* InSkeletonData,
@@ -257,229 +258,32 @@ void UZevoRemapAssetBase::BuildPoseFromAnimationData(float DeltaTime, const FLiv
 	{
 		return;
 	}
-	FScopeLock Lock(&PoseCacheMutex);
-	const FBoneContainer& BoneContainer = OutPose.GetBoneContainer();
-	const FReferenceSkeleton& PoseSkeleton = BoneContainer.GetReferenceSkeleton();
-
-	UpdateTPoseRotationDeltas(BoneContainer);
-	const TArray<FZevoBoneMappingRow> Rows = GetAllBones();
-	const FStreamCalibration Stream(InFrameData->PropertyValues);
-
-	TMap<FName, FName> TargetByStreamName;
-	for (const FZevoBoneMappingRow& Row : Rows)
-	{
-		if (!Row.TargetBone.IsNone())
-		{
-			TargetByStreamName.Add(FZevoBoneNameUtils::EnumToFName(Row.SourceBone), Row.TargetBone);
-			const FName Alias = StreamAlias(Row.SourceBone);
-			if (!Alias.IsNone())
-			{
-				TargetByStreamName.Add(Alias, Row.TargetBone);
-			}
-		}
-	}
-
-	const TArray<FName>& StreamNames = InSkeletonData->BoneNames;
-	const TArray<int32>& StreamParents = InSkeletonData->BoneParents;
+	FScopeLock Lock(&PoseCacheLock);
+	const FZevoRetargetTable& Table = UpdateRetargetTable(OutPose.GetBoneContainer(), *InSkeletonData);
+	const FZevoStreamCalibration Stream(InFrameData->PropertyValues);
 	const TArray<FTransform>& Transforms = InFrameData->Transforms;
-	const int32 BoneCount = StreamNames.Num();
-
-	TArray<FName> TargetNames;
-	TargetNames.Reserve(BoneCount);
-	for (const FName StreamName : StreamNames)
+	CalculateStreamTurns(Table, Transforms, StreamTurns);
+	if (Table.bHasReparentedBones)
 	{
-		const FName* Mapped = TargetByStreamName.Find(StreamName);
-		TargetNames.Add(Mapped ? *Mapped : GetRemappedBoneName(StreamName));
+		FZevoPoseBuildSteps::ChainStreamTurns(Table, StreamTurns, StreamChain);
 	}
-
-	TMap<FName, FName> TargetParentOf;
-	for (int32 Bone = 0; Bone < BoneCount; ++Bone)
+	for (int32 Entry = 0; Entry < Table.Bones.Num(); ++Entry)
 	{
-		const int32 Parent = StreamParents.IsValidIndex(Bone) ? StreamParents[Bone] : INDEX_NONE;
-		if (Parent >= 0 && Parent < BoneCount)
+		const FZevoRetargetBone& Bone = Table.Bones[Entry];
+		if (Bone.StreamIndex >= Transforms.Num())
 		{
-			TargetParentOf.Add(TargetNames[Bone], TargetNames[Parent]);
+			continue;
 		}
+		FTransform& Target = OutPose[Bone.PoseIndex];
+		if (Bone.bRoot)
+		{
+			Target.SetTranslation(PlaceRoot(Bone, Transforms[Bone.StreamIndex].GetTranslation(), Stream, Table));
+		}
+		const FQuat Turn = Bone.bReparented ? FZevoPoseBuildSteps::ReparentedTurn(Bone, StreamChain) : StreamTurns[Entry];
+		Target.SetRotation(FZevoPoseBuildSteps::BoneRotation(Bone, Turn));
 	}
-
-	const auto TPosedLocal = [&](int32 PoseIndex) { return GetTPosedLocalRotation(PoseSkeleton, PoseIndex); };
-
-	TMap<FName, FQuat> TPosedRotation;
-	TMap<FName, FQuat> TPosedComponentRotation;
-	for (int32 Bone = 0; Bone < BoneCount; ++Bone)
+	for (int32 Missing = Transforms.Num(); Missing < Table.StreamBoneNames.Num(); ++Missing)
 	{
-		const FName Name = TargetNames[Bone];
-		const int32 PoseIndex = BoneContainer.GetPoseBoneIndexForBoneName(Name);
-		const FName* StreamParentTarget = TargetParentOf.Find(Name);
-		const FQuat* ParentComponent = StreamParentTarget ? TPosedComponentRotation.Find(*StreamParentTarget) : nullptr;
-		if (PoseIndex == INDEX_NONE)
-		{
-			// Not in the target: its children still find their parent's rotation through it.
-			TPosedRotation.Add(Name, FQuat::Identity);
-			TPosedComponentRotation.Add(Name, ParentComponent ? *ParentComponent : FQuat::Identity);
-			continue;
-		}
-		const FQuat Posed = TPosedLocal(PoseIndex);
-		TPosedRotation.Add(Name, Posed);
-		if (!ParentComponent)
-		{
-			TPosedComponentRotation.Add(Name, GetTPosedParentRotation(PoseSkeleton, PoseIndex) * Posed);
-			continue;
-		}
-		// Bones of the target that lie between the stream parent's target and this bone.
-		TArray<int32> Between;
-		bool bParentMet = false;
-		for (int32 Ancestor = PoseSkeleton.GetParentIndex(PoseIndex); Ancestor != INDEX_NONE; Ancestor = PoseSkeleton.GetParentIndex(Ancestor))
-		{
-			if (PoseSkeleton.GetBoneName(Ancestor) == *StreamParentTarget)
-			{
-				bParentMet = true;
-				break;
-			}
-			Between.Add(Ancestor);
-		}
-		FQuat Component = *ParentComponent;
-		if (bParentMet)
-		{
-			for (int32 Step = Between.Num() - 1; Step >= 0; --Step)
-			{
-				Component = Component * TPosedLocal(Between[Step]);
-			}
-		}
-		TPosedComponentRotation.Add(Name, Component * Posed);
-	}
-
-	// A spine segment the target lacks spreads its rotation evenly over the spine bones it has.
-	TMap<FName, FQuat> SpineShares;
-	{
-		TArray<FQuat> Dropped;
-		TArray<FName> Driven;
-		for (const TCHAR* SpineName : {TEXT("Chest"), TEXT("Chest1"), TEXT("Chest2")})
-		{
-			const int32 Bone = StreamNames.Find(FName(SpineName));
-			if (Bone == INDEX_NONE || Bone >= TargetNames.Num())
-			{
-				continue;
-			}
-			if (BoneContainer.GetPoseBoneIndexForBoneName(TargetNames[Bone]) == INDEX_NONE)
-			{
-				if (Transforms.IsValidIndex(Bone))
-				{
-					Dropped.Add(ConvertBoneRotation(Transforms[Bone].GetRotation()));
-				}
-			}
-			else
-			{
-				Driven.Add(TargetNames[Bone]);
-			}
-		}
-		if (Dropped.Num() > 0 && Driven.Num() > 0)
-		{
-			FQuat Product = FQuat::Identity;
-			for (const FQuat& Rotation : Dropped)
-			{
-				Product = Product * Rotation;
-			}
-			FQuat Share = FQuat::Slerp_NotNormalized(FQuat::Identity, Product, 1.0 / Driven.Num());
-			Share.Normalize(1e-8);
-			for (const FName Name : Driven)
-			{
-				SpineShares.Add(Name, Share);
-			}
-		}
-	}
-
-	for (int32 Bone = 0; Bone < BoneCount; ++Bone)
-	{
-		if (Bone >= Transforms.Num())
-		{
-			UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] Transform index %d out of bounds (array size: %d)"), Bone, Transforms.Num());
-			continue;
-		}
-		const FName Name = TargetNames[Bone];
-		const int32 PoseIndex = BoneContainer.GetPoseBoneIndexForBoneName(Name);
-		if (PoseIndex == INDEX_NONE)
-		{
-			continue;
-		}
-		// The reference skeleton counts the mesh's bones; the pose holds only those this
-		// evaluation requires, and a bone that a level of detail leaves out is not written.
-		const FCompactPoseBoneIndex CompactIndex = BoneContainer.MakeCompactPoseIndex(FMeshPoseBoneIndex(PoseIndex));
-		if (!CompactIndex.IsValid())
-		{
-			continue;
-		}
-		const FQuat* RecordedPosed = TPosedRotation.Find(Name);
-		const FQuat Posed = RecordedPosed ? *RecordedPosed : FQuat::Identity;
-		const FTransform& StreamTransform = Transforms[Bone];
-
-		FQuat StreamRotation;
-		if (Bone == 0 || StreamNames[Bone] == StreamHipsName())
-		{
-			const bool bScaled = Stream.LegLength() > 0.01f;
-			if (bScaled)
-			{
-				UpdatePositionScale(Stream.UpperLeg, Stream.LowerLeg, Stream.HipToUpperLeg, PoseSkeleton, Rows);
-			}
-			// The stream places the hips in component space, Z up; the pose holds them in their parent's frame.
-			FVector Position = ConvertRootPosition(StreamTransform.GetTranslation());
-			if (bScaled)
-			{
-				Position *= PositionScale;
-				float VerticalOffset = Stream.HeightOffset + GroundOffset;
-				if (bUseHipCorrection)
-				{
-					if (!bHipHeightValid)
-					{
-						CalculateHipHeightOffset();
-					}
-					if (!bHipCorrectionValid && bHipHeightValid)
-					{
-						HipCorrectionOffset = static_cast<float>(AnkleToSoleDistance - (Position.Z - TargetHipHeight));
-						bHipCorrectionValid = true;
-					}
-					VerticalOffset = HipCorrectionOffset + GroundOffset + Stream.HeightOffset;
-				}
-				Position.Z += VerticalOffset;
-			}
-			// The stream's offset, converted like a root position but not scaled.
-			Position.X -= Stream.PositionOffset.X;
-			Position.Y += Stream.PositionOffset.Z;
-			Position.Z += Stream.PositionOffset.Y;
-			OutPose[CompactIndex].SetTranslation(GetTPosedParentRotation(PoseSkeleton, PoseIndex).UnrotateVector(Position));
-			StreamRotation = ConvertRootRotation(StreamTransform.GetRotation());
-		}
-		else
-		{
-			StreamRotation = ConvertBoneRotation(StreamTransform.GetRotation());
-		}
-
-		// The parent side: the nearest straightened ancestor, then the undriven bones below it.
-		const FName* StreamParentTarget = TargetParentOf.Find(Name);
-		TArray<int32> Undriven;
-		const FQuat* ParentComponent = nullptr;
-		for (int32 Ancestor = PoseSkeleton.GetParentIndex(PoseIndex); Ancestor != INDEX_NONE; Ancestor = PoseSkeleton.GetParentIndex(Ancestor))
-		{
-			const FName AncestorName = PoseSkeleton.GetBoneName(Ancestor);
-			ParentComponent = TPosedComponentRotation.Find(AncestorName);
-			if (ParentComponent || (StreamParentTarget && AncestorName == *StreamParentTarget))
-			{
-				break;
-			}
-			Undriven.Add(Ancestor);
-		}
-		FQuat ParentSide = ParentComponent ? *ParentComponent : FQuat::Identity;
-		for (int32 Step = Undriven.Num() - 1; Step >= 0; --Step)
-		{
-			ParentSide = ParentSide * TPosedLocal(Undriven[Step]);
-		}
-		// The stream turns a bone away from its T-pose in the stream's axes, which are the axes of
-		// the component while the body stands in T-pose. Re-expressed in the parent's T-posed frame,
-		// the turn applies after the bone's own T-posed rotation: applied before it, it would turn
-		// about the bone's rest axes, which differ from rig to rig.
-		const FQuat* Share = SpineShares.Find(Name);
-		const FQuat Turn = Share ? StreamRotation * *Share : StreamRotation;
-		const FQuat Local = IsIdentityWithin(ParentSide, 1e-8) ? Turn : ParentSide.Inverse() * Turn * ParentSide;
-		OutPose[CompactIndex].SetRotation(Local * Posed);
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] Transform index %d out of bounds (array size: %d)"), Missing, Transforms.Num());
 	}
 }

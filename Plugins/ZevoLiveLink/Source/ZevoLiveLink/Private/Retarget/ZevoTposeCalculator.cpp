@@ -1,6 +1,7 @@
 #include "ZevoTposeCalculator.h"
 
 #include "Animation/Skeleton.h"
+#include "ZevoHierarchyWalk.h"
 
 namespace
 {
@@ -38,23 +39,35 @@ bool IsLeftSide(EZevoBoneName Bone)
 /** Component-space transform of a bone in the reference pose: local first, then each parent. */
 FTransform CalculateComponentTransform(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, bool bIgnoreRootRotation)
 {
-	TArray<int32> Chain;
-	for (int32 Index = BoneIndex; Index != INDEX_NONE; Index = RefSkeleton.GetParentIndex(Index))
-	{
-		Chain.Add(Index);
-	}
 	const TArray<FTransform>& Pose = RefSkeleton.GetRefBonePose();
-	FTransform Accumulated = FTransform::Identity;
-	for (int32 Step = Chain.Num() - 1; Step >= 0; --Step)
-	{
-		FTransform Local = Pose[Chain[Step]];
-		if (bIgnoreRootRotation && Step == Chain.Num() - 1)
+	return FZevoHierarchyWalk::ComponentTransform(RefSkeleton, BoneIndex, [&](int32 Index) {
+		FTransform Local = Pose[Index];
+		if (bIgnoreRootRotation && RefSkeleton.GetParentIndex(Index) == INDEX_NONE)
 		{
 			Local.SetRotation(FQuat::Identity);
 		}
-		Accumulated = Local * Accumulated;
-	}
-	return Accumulated;
+		return Local;
+	});
+}
+
+/** The part of V across the unit direction Along, of unit length; zero when V lies (almost) along it. */
+FVector AcrossDirection(const FVector& V, const FVector& Along)
+{
+	const FVector Across = V - Along * (Along | V);
+	return Across.SizeSquared() < MinBoneLengthSquared ? FVector::ZeroVector : Across.GetSafeNormal();
+}
+
+/**
+ * The turn that takes a bone's direction onto the reference's and, about it, the bone's roll
+ * (its up, across the direction) onto the reference's up: a full rotation, unlike the shortest
+ * turn, which leaves whatever roll the rest pose had.
+ */
+FQuat AlignDirectionAndRoll(const FVector& Direction, const FVector& Up, const FVector& ReferenceDirection, const FVector& ReferenceUp)
+{
+	const FQuat Swing = FQuat::FindBetweenVectors(Direction, ReferenceDirection);
+	const FVector SwungUp = Swing.RotateVector(Up);
+	const double Roll = FMath::Atan2((SwungUp ^ ReferenceUp) | ReferenceDirection, SwungUp | ReferenceUp);
+	return FQuat(ReferenceDirection, Roll) * Swing;
 }
 }
 
@@ -80,42 +93,79 @@ FName FZevoTposeCalculator::FindMappedBoneName(EZevoBoneName Bone, const TArray<
 	return NAME_None;
 }
 
-int32 FZevoTposeCalculator::FindStreamBone(const FReferenceSkeleton& RefSkeleton, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping)
+int32 FZevoTposeCalculator::FindStreamBone(
+	const FReferenceSkeleton& RefSkeleton, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, ELookup Lookup)
 {
-	const int32 ByStreamName = RefSkeleton.FindBoneIndex(FZevoBoneNameUtils::EnumToFName(Bone));
-	if (ByStreamName != INDEX_NONE)
+	const auto ByStreamName = [&] { return RefSkeleton.FindBoneIndex(FZevoBoneNameUtils::EnumToFName(Bone)); };
+	const auto ByMappedName = [&] {
+		const FName Mapped = FindMappedBoneName(Bone, BoneMapping);
+		return Mapped.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(Mapped);
+	};
+	const int32 First = Lookup == ELookup::MappedNameFirst ? ByMappedName() : ByStreamName();
+	return First != INDEX_NONE ? First : (Lookup == ELookup::MappedNameFirst ? ByStreamName() : ByMappedName());
+}
+
+FZevoTposeCalculator::FComponentPose::FComponentPose(const FReferenceSkeleton& InSkeleton, bool bIgnoreRootRotation) : Skeleton(InSkeleton)
+{
+	// A reference skeleton lists every parent before its children.
+	Transforms.Reserve(Skeleton.GetNum());
+	for (int32 Bone = 0; Bone < Skeleton.GetNum(); ++Bone)
 	{
-		return ByStreamName;
+		FTransform Local = Skeleton.GetRefBonePose()[Bone];
+		const int32 Parent = Skeleton.GetParentIndex(Bone);
+		if (bIgnoreRootRotation && Parent == INDEX_NONE)
+		{
+			Local.SetRotation(FQuat::Identity);
+		}
+		Transforms.Add(Parent == INDEX_NONE ? Local : Local * Transforms[Parent]);
 	}
-	const FName Mapped = FindMappedBoneName(Bone, BoneMapping);
-	return Mapped.IsNone() ? INDEX_NONE : RefSkeleton.FindBoneIndex(Mapped);
+}
+
+FVector FZevoTposeCalculator::FComponentPose::Position(int32 Bone) const
+{
+	return Bone == INDEX_NONE ? FVector::ZeroVector : Transforms[Bone].GetTranslation();
+}
+
+FQuat FZevoTposeCalculator::FComponentPose::Rotation(int32 Bone) const
+{
+	return Bone == INDEX_NONE ? FQuat::Identity : Transforms[Bone].GetRotation();
 }
 
 FVector FZevoTposeCalculator::GetBoneDirection(const FReferenceSkeleton& RefSkeleton, int32 BoneIndex, EZevoBoneName Bone,
-	const TArray<FZevoBoneMappingRow>& BoneMapping, bool bIgnoreRootRotation)
+	const TArray<FZevoBoneMappingRow>& BoneMapping, bool bIgnoreRootRotation, ELookup Lookup)
+{
+	return GetBoneDirection(FComponentPose(RefSkeleton, bIgnoreRootRotation), BoneIndex, Bone, BoneMapping, Lookup);
+}
+
+FVector FZevoTposeCalculator::GetBoneDirection(const FComponentPose& Pose, int32 BoneIndex, EZevoBoneName Bone,
+	const TArray<FZevoBoneMappingRow>& BoneMapping, ELookup Lookup, bool* bOutOwnDirection)
 {
 	if (BoneIndex == INDEX_NONE)
 	{
 		return FVector(1.0, 0.0, 0.0);
 	}
-	const FVector Position = CalculateWorldPosition(RefSkeleton, BoneIndex, bIgnoreRootRotation);
+	const FVector Position = Pose.Position(BoneIndex);
 
 	const EZevoBoneName Child = GetChildBone(Bone);
-	const int32 ChildIndex = Child == B::Count ? INDEX_NONE : FindStreamBone(RefSkeleton, Child, BoneMapping);
+	const int32 ChildIndex = Child == B::Count ? INDEX_NONE : FindStreamBone(Pose.Skeleton, Child, BoneMapping, Lookup);
 	if (ChildIndex != INDEX_NONE)
 	{
-		const FVector ToChild = CalculateWorldPosition(RefSkeleton, ChildIndex, bIgnoreRootRotation) - Position;
+		const FVector ToChild = Pose.Position(ChildIndex) - Position;
 		if (ToChild.SizeSquared() > MinBoneLengthSquared)
 		{
 			return ToChild.GetSafeNormal();
 		}
 	}
+	if (bOutOwnDirection)
+	{
+		*bOutOwnDirection = false;
+	}
 
 	const EZevoBoneName Parent = GetParentBone(Bone);
-	const int32 ParentIndex = Parent == B::Count ? INDEX_NONE : FindStreamBone(RefSkeleton, Parent, BoneMapping);
+	const int32 ParentIndex = Parent == B::Count ? INDEX_NONE : FindStreamBone(Pose.Skeleton, Parent, BoneMapping, Lookup);
 	if (ParentIndex != INDEX_NONE)
 	{
-		const FVector FromParent = Position - CalculateWorldPosition(RefSkeleton, ParentIndex, bIgnoreRootRotation);
+		const FVector FromParent = Position - Pose.Position(ParentIndex);
 		if (FromParent.SizeSquared() > MinBoneLengthSquared)
 		{
 			return FromParent.GetSafeNormal();
@@ -123,22 +173,47 @@ FVector FZevoTposeCalculator::GetBoneDirection(const FReferenceSkeleton& RefSkel
 	}
 
 	// No length either way: the bone's own X axis.
-	return CalculateWorldRotation(RefSkeleton, BoneIndex, bIgnoreRootRotation).RotateVector(FVector(1.0, 0.0, 0.0));
+	return Pose.Rotation(BoneIndex).RotateVector(FVector(1.0, 0.0, 0.0));
 }
 
-FQuat FZevoTposeCalculator::CalculateBoneTPoseRotation(const FReferenceSkeleton& TargetRefSkeleton, const FReferenceSkeleton& TPoseRefSkeleton,
-	int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping)
+bool FZevoTposeCalculator::FindBoneRoll(const FComponentPose& Target, int32 TargetBoneIndex, const FVector& TargetDirection, const FComponentPose& TPose,
+	int32 TPoseBoneIndex, const FVector& TPoseDirection, EZevoBoneName Bone,
+	const TArray<FZevoBoneMappingRow>& BoneMapping, FVector& OutTargetUp, FVector& OutTPoseUp)
+{
+	const auto UpTowards = [&](const FComponentPose& Pose, int32 Index, const FVector& Direction, EZevoBoneName Other, ELookup Lookup) {
+		const int32 OtherIndex = FindStreamBone(Pose.Skeleton, Other, BoneMapping, Lookup);
+		return OtherIndex == INDEX_NONE ? FVector::ZeroVector : AcrossDirection(Pose.Position(OtherIndex) - Pose.Position(Index), Direction);
+	};
+	for (const EZevoBoneName Other : GetRollBones(Bone))
+	{
+		OutTargetUp = UpTowards(Target, TargetBoneIndex, TargetDirection, Other, ELookup::MappedNameFirst);
+		OutTPoseUp = UpTowards(TPose, TPoseBoneIndex, TPoseDirection, Other, ELookup::StreamNameFirst);
+		if (OutTargetUp.SizeSquared() > 0.0 && OutTPoseUp.SizeSquared() > 0.0)
+		{
+			return true;
+		}
+	}
+	return false;
+}
+
+FQuat FZevoTposeCalculator::CalculateBoneTPoseRotation(const FComponentPose& Target, const FComponentPose& TPose, int32 TargetBoneIndex, EZevoBoneName Bone, const TArray<FZevoBoneMappingRow>& BoneMapping, const FQuat& ParentCorrection, bool& bInOutRolled)
 {
 	if (TargetBoneIndex == INDEX_NONE)
 	{
 		return FQuat::Identity;
 	}
-	const FQuat TargetWorldRotation = CalculateWorldRotation(TargetRefSkeleton, TargetBoneIndex);
+	const FReferenceSkeleton& TargetRefSkeleton = Target.Skeleton;
+	const FReferenceSkeleton& TPoseRefSkeleton = TPose.Skeleton;
+	const FQuat TargetWorldRotation = Target.Rotation(TargetBoneIndex);
 	if (ShouldSkipTPoseCalculation(Bone))
 	{
 		return TargetWorldRotation;
 	}
-	int32 ReferenceIndex = TPoseRefSkeleton.FindBoneIndex(TargetRefSkeleton.GetBoneName(TargetBoneIndex));
+	// A reference made of the target's own names matches by them; but a target name that is the
+	// stream's name of another bone (a clavicle called LeftShoulder) would find that bone instead.
+	const FName TargetName = TargetRefSkeleton.GetBoneName(TargetBoneIndex);
+	const EZevoBoneName NamedAs = FZevoBoneNameUtils::FNameToEnum(TargetName);
+	int32 ReferenceIndex = (NamedAs == B::Count || NamedAs == Bone) ? TPoseRefSkeleton.FindBoneIndex(TargetName) : INDEX_NONE;
 	if (ReferenceIndex == INDEX_NONE)
 	{
 		ReferenceIndex = TPoseRefSkeleton.FindBoneIndex(FZevoBoneNameUtils::EnumToFName(Bone));
@@ -147,9 +222,65 @@ FQuat FZevoTposeCalculator::CalculateBoneTPoseRotation(const FReferenceSkeleton&
 	{
 		return TargetWorldRotation;
 	}
-	const FVector TargetDirection = GetBoneDirection(TargetRefSkeleton, TargetBoneIndex, Bone, BoneMapping, false);
-	const FVector ReferenceDirection = GetBoneDirection(TPoseRefSkeleton, ReferenceIndex, Bone, BoneMapping, false);
-	return FQuat::FindBetweenVectors(TargetDirection, ReferenceDirection) * TargetWorldRotation;
+	bool bOwnDirection = true;
+	const FVector TargetDirection = GetBoneDirection(Target, TargetBoneIndex, Bone, BoneMapping, ELookup::MappedNameFirst, &bOwnDirection);
+	const FVector ReferenceDirection = GetBoneDirection(TPose, ReferenceIndex, Bone, BoneMapping, ELookup::StreamNameFirst);
+	FVector TargetUp, ReferenceUp;
+	if (FindBoneRoll(Target, TargetBoneIndex, TargetDirection, TPose, ReferenceIndex, ReferenceDirection, Bone, BoneMapping,
+			TargetUp, ReferenceUp))
+	{
+		bInOutRolled = true;
+		return AlignDirectionAndRoll(TargetDirection, TargetUp, ReferenceDirection, ReferenceUp) * TargetWorldRotation;
+	}
+	// Without a roll of its own the bone keeps the one its parent gave it, when the parent's is
+	// known: turned along with the parent first, then by the shortest turn onto the reference
+	// direction. Turned from its own rest pose instead, it would roll by however its rest pose
+	// differed. So is a bone without a direction of its own (a hand without fingers, pointing
+	// along its parent): its shortest turn from rest would roll it by however the parent stood.
+	// Elsewhere, the shortest turn from rest.
+	const FQuat Carried = (bInOutRolled || !bOwnDirection) ? ParentCorrection : FQuat::Identity;
+	return FQuat::FindBetweenVectors(Carried.RotateVector(TargetDirection), ReferenceDirection) * Carried * TargetWorldRotation;
+}
+
+void FZevoTposeCalculator::StraightenLimbs(const FComponentPose& TargetPose, const FComponentPose& ReferencePose,
+	const TArray<FZevoBoneMappingRow>& BoneMapping, TMap<int32, FQuat>& TPoseWorldRotations, TMap<FName, FQuat>& Deltas)
+{
+	// The bones whose roll is known: from their palm, or carried down from a bone whose roll is.
+	TSet<int32> Rolled;
+	const FReferenceSkeleton& Target = TargetPose.Skeleton;
+	const TArray<FTransform>& Pose = Target.GetRefBonePose();
+	const auto RestLocal = [&Pose](int32 Index) { return Pose[Index].GetRotation(); };
+	const auto Recorded = [&TPoseWorldRotations](int32 Index) { return TPoseWorldRotations.Find(Index); };
+	for (const EZevoBoneName Bone : GetTargetBones())
+	{
+		const FName TargetName = FindMappedBoneName(Bone, BoneMapping);
+		const int32 Index = TargetName.IsNone() ? INDEX_NONE : Target.FindBoneIndex(TargetName);
+		if (Index == INDEX_NONE)
+		{
+			continue;
+		}
+		const int32 ParentIndex = Target.GetParentIndex(Index);
+		// Bones between the nearest straightened ancestor and the parent keep their rest rotation;
+		// past the root without one, the parent's rest rotation in the component.
+		const FQuat ParentRotation = FZevoHierarchyWalk::ComponentRotation(Target, ParentIndex, RestLocal, Recorded);
+		// A bone below a hand takes the hand's roll with it; elsewhere it keeps its own rest roll.
+		int32 Straightened = ParentIndex;
+		while (Straightened != INDEX_NONE && !TPoseWorldRotations.Contains(Straightened))
+		{
+			Straightened = Target.GetParentIndex(Straightened);
+		}
+		const bool bParentRolled = Rolled.Contains(Straightened);
+		const FQuat ParentCorrection = ParentRotation * TargetPose.Rotation(ParentIndex).Inverse();
+		bool bRolled = bParentRolled;
+		const FQuat TPoseRotation = CalculateBoneTPoseRotation(TargetPose, ReferencePose, Index, Bone, BoneMapping, ParentCorrection, bRolled);
+		TPoseWorldRotations.Add(Index, TPoseRotation);
+		if (bRolled)
+		{
+			Rolled.Add(Index);
+		}
+		const FQuat LocalTPose = ParentIndex == INDEX_NONE ? TPoseRotation : ParentRotation.Inverse() * TPoseRotation;
+		Deltas.Add(TargetName, LocalTPose * Pose[Index].GetRotation().Inverse());
+	}
 }
 
 TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
@@ -162,7 +293,8 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 		return Deltas;
 	}
 	const FReferenceSkeleton& Target = TargetSkeleton->GetReferenceSkeleton();
-	const FReferenceSkeleton& Reference = ReferenceSkeleton->GetReferenceSkeleton();
+	const FComponentPose TargetPose(Target);
+	const FComponentPose ReferencePose(ReferenceSkeleton->GetReferenceSkeleton());
 	const TArray<FTransform>& Pose = Target.GetRefBonePose();
 
 	struct FAnkle
@@ -177,7 +309,7 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 	{
 		Ankles[Side].Name = FindMappedBoneName(AnkleBones[Side], BoneMapping);
 		Ankles[Side].Index = Ankles[Side].Name.IsNone() ? INDEX_NONE : Target.FindBoneIndex(Ankles[Side].Name);
-		Ankles[Side].WorldRotation = CalculateWorldRotation(Target, Ankles[Side].Index);
+		Ankles[Side].WorldRotation = TargetPose.Rotation(Ankles[Side].Index);
 	}
 
 	// T-pose component rotations of the bones handled so far, by target bone index. The target
@@ -193,47 +325,7 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 			TPoseWorldRotations.Add(Ankle.Index, Ankle.WorldRotation);
 		}
 	}
-	for (const EZevoBoneName Bone : GetTargetBones())
-	{
-		const FName TargetName = FindMappedBoneName(Bone, BoneMapping);
-		const int32 Index = TargetName.IsNone() ? INDEX_NONE : Target.FindBoneIndex(TargetName);
-		if (Index == INDEX_NONE)
-		{
-			continue;
-		}
-		const FQuat TPoseRotation = CalculateBoneTPoseRotation(Target, Reference, Index, Bone, BoneMapping);
-		TPoseWorldRotations.Add(Index, TPoseRotation);
-		const FQuat LocalReference = Pose[Index].GetRotation();
-
-		FQuat LocalTPose = TPoseRotation;
-		const int32 ParentIndex = Target.GetParentIndex(Index);
-		if (ParentIndex != INDEX_NONE)
-		{
-			// Bones between the nearest straightened ancestor and the parent keep their rest rotation.
-			TArray<int32> Unrecorded;
-			int32 Ancestor = ParentIndex;
-			while (Ancestor != INDEX_NONE && !TPoseWorldRotations.Contains(Ancestor))
-			{
-				Unrecorded.Add(Ancestor);
-				Ancestor = Target.GetParentIndex(Ancestor);
-			}
-			FQuat ParentRotation;
-			if (Ancestor != INDEX_NONE)
-			{
-				ParentRotation = TPoseWorldRotations[Ancestor];
-				for (int32 Step = Unrecorded.Num() - 1; Step >= 0; --Step)
-				{
-					ParentRotation = ParentRotation * Pose[Unrecorded[Step]].GetRotation();
-				}
-			}
-			else
-			{
-				ParentRotation = CalculateWorldRotation(Target, ParentIndex);
-			}
-			LocalTPose = ParentRotation.Inverse() * TPoseRotation;
-		}
-		Deltas.Add(TargetName, LocalTPose * LocalReference.Inverse());
-	}
+	StraightenLimbs(TargetPose, ReferencePose, BoneMapping, TPoseWorldRotations, Deltas);
 
 	// The feet keep their rest-pose world orientation while the legs above them are straightened.
 	for (const FAnkle& Ankle : Ankles)
@@ -248,8 +340,8 @@ TMap<FName, FQuat> FZevoTposeCalculator::CalculateTPoseDeltas(
 			Deltas.Add(Ankle.Name, FQuat::Identity);
 			continue;
 		}
-		const FQuat* Recorded = TPoseWorldRotations.Find(ParentIndex);
-		const FQuat ParentRotation = Recorded ? *Recorded : CalculateWorldRotation(Target, ParentIndex);
+		const FQuat* Known = TPoseWorldRotations.Find(ParentIndex);
+		const FQuat ParentRotation = Known ? *Known : TargetPose.Rotation(ParentIndex);
 		const FQuat LocalTPose = ParentRotation.Inverse() * Ankle.WorldRotation;
 		Deltas.Add(Ankle.Name, LocalTPose * Pose[Ankle.Index].GetRotation().Inverse());
 	}
@@ -396,6 +488,16 @@ const TArray<EZevoBoneName>& FZevoTposeCalculator::GetTargetBones()
 		return Bones;
 	}();
 	return TargetBones;
+}
+
+const TArray<EZevoBoneName>& FZevoTposeCalculator::GetRollBones(EZevoBoneName Bone)
+{
+	// A hand's roll is the plane of its palm: the knuckles beside the middle one, which gives its
+	// direction, the thumb last, as it sits farthest from that plane.
+	static const TArray<EZevoBoneName> LeftHand{B::LeftFinger1, B::LeftFinger3, B::LeftFinger4, B::LeftFinger0};
+	static const TArray<EZevoBoneName> RightHand{B::RightFinger1, B::RightFinger3, B::RightFinger4, B::RightFinger0};
+	static const TArray<EZevoBoneName> None;
+	return Bone == B::LeftWrist ? LeftHand : (Bone == B::RightWrist ? RightHand : None);
 }
 
 bool FZevoTposeCalculator::ShouldSkipTPoseCalculation(EZevoBoneName Bone)
