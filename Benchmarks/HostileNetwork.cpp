@@ -315,11 +315,8 @@ void BM_Soak(benchmark::State& State)
 	for (auto _ : State)
 	{
 		FTempProject Project;
-		std::vector<int> Ports;
-		for (size_t Index = 0; Index < std::size(Senders); ++Index)
-		{
-			Ports.push_back(FreeUdpPort());
-		}
+		// Distinct: one port gets one source.
+		const std::vector<int> Ports = DistinctFreeUdpPorts(int(std::size(Senders)));
 		FWatchedEditor Run(Project, RunArgs(Project, Seconds + 3.0, Ports));
 		if (!WaitForFirstStatus(Run.Editor))
 		{
@@ -375,9 +372,9 @@ void BM_ManySourcesStopAtCtrlC(benchmark::State& State)
 	{
 		FTempProject Project;
 		std::string Ini = "[/Script/ZevoLiveLink.ZevoLiveLinkSettings]\nbAutoConnectOnStartup=True\nbRememberLastConnection=True\n";
-		for (int32 Index = 0; Index < Count; ++Index)
+		for (const int Port : DistinctFreeUdpPorts(Count))
 		{
-			Ini += "+SavedConnections=(IPAddress=\"127.0.0.1\",Port=" + std::to_string(FreeUdpPort()) + ",bEnabled=True)\n";
+			Ini += "+SavedConnections=(IPAddress=\"127.0.0.1\",Port=" + std::to_string(Port) + ",bEnabled=True)\n";
 		}
 		Project.WriteFile("Saved/Config/ZevoLiveLink.ini", FString(Ini.c_str()));
 		FWatchedEditor Run(Project, {"run", "--project", *Project.GetDir()});

@@ -4,7 +4,9 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <set>
 #include <unistd.h>
+#include <vector>
 
 inline int FreeUdpPort()
 {
@@ -17,4 +19,20 @@ inline int FreeUdpPort()
 	getsockname(Socket, reinterpret_cast<sockaddr*>(&Address), &Length);
 	close(Socket);
 	return ntohs(Address.sin_port);
+}
+
+/** Count different free ports: asked one at a time, the system may hand out the same port twice. */
+inline std::vector<int> DistinctFreeUdpPorts(int Count)
+{
+	std::set<int> Seen;
+	std::vector<int> Ports;
+	while (int(Ports.size()) < Count)
+	{
+		const int Port = FreeUdpPort();
+		if (Seen.insert(Port).second)
+		{
+			Ports.push_back(Port);
+		}
+	}
+	return Ports;
 }

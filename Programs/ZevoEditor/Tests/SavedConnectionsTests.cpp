@@ -23,8 +23,9 @@ std::string LastStatus(const std::string& Out)
 TEST(ZevoEditorSavedConnections, AddSourceAtStartUpKeepsTheSavedConnectionsAndMakesOneSourceAnEndpoint)
 {
 	FTempProject Project;
-	const int SavedPort = FreeUdpPort();
-	const int AddedPort = FreeUdpPort();
+	const std::vector<int> Ports = DistinctFreeUdpPorts(2);
+	const int SavedPort = Ports[0];
+	const int AddedPort = Ports[1];
 	const std::string Added = "127.0.0.1:" + std::to_string(AddedPort);
 	const std::string Saved = Header + "bAutoConnectOnStartup=True\nbRememberLastConnection=True\n" + ConnectionLine("127.0.0.1", SavedPort, true) +
 		ConnectionLine("10.0.0.5", 9000, false);

@@ -209,9 +209,10 @@ TEST(ZevoEditor, ManySavedSourcesAllStopAtCtrlCAndStaySaved)
 	FTempProject Project;
 	constexpr int32 Count = 120;
 	std::string Ini = "[/Script/ZevoLiveLink.ZevoLiveLinkSettings]\nbAutoConnectOnStartup=True\nbRememberLastConnection=True\n";
-	for (int32 Index = 0; Index < Count; ++Index)
+	// Distinct: one port gets one source.
+	for (const int Port : DistinctFreeUdpPorts(Count))
 	{
-		Ini += "+SavedConnections=(IPAddress=\"127.0.0.1\",Port=" + std::to_string(FreeUdpPort()) + ",bEnabled=True)\n";
+		Ini += "+SavedConnections=(IPAddress=\"127.0.0.1\",Port=" + std::to_string(Port) + ",bEnabled=True)\n";
 	}
 	Project.WriteFile(IniPath, FString(Ini.c_str()));
 
