@@ -2,7 +2,6 @@
 // skeleton, the T-pose deltas of a 70-bone target, and the pose build for one stream frame onto
 // it, warm (caches kept) and cold (first frame after an edit).
 #include "BonePose.h"
-#include "Interfaces/IPluginManager.h"
 #include "Logging/LogMacros.h"
 #include "ReferenceSkeleton.h"
 #include "SkeletonImporter.h"
@@ -10,6 +9,7 @@
 #include "ZevoRemapAsset.h"
 #include "Stream/ZevoStreamSkeleton.h"
 #include "Retarget/ZevoTposeCalculator.h"
+#include "PluginContentMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -145,11 +145,5 @@ BENCHMARK(BM_BuildPoseManySubjects)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-	// As the editor opens a project: the plugins' content is mounted before the first remap asset
-	// looks for its default T-pose skeleton there.
-	IPluginManager::Get().LoadModulesForEnabledPlugins(ELoadingPhase::EarliestPossible);
-	benchmark::Initialize(&argc, argv);
-	benchmark::RunSpecifiedBenchmarks();
-	benchmark::Shutdown();
-	return 0;
+	return RunBenchmarksWithPluginContent(argc, argv);
 }

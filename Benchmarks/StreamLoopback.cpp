@@ -5,6 +5,7 @@
 #include "Async/Async.h"
 #include "Common/UdpSocketBuilder.h"
 #include "DiscardingLiveLinkClient.h"
+#include "FreeUdpPort.h"
 #include "Roles/LiveLinkAnimationTypes.h"
 #include "SocketSubsystem.h"
 #include "Stream/ZevoLiveLinkSource.h"
@@ -60,15 +61,107 @@ struct FLoopbackResult
 	std::vector<double> LatenciesUs;
 };
 
+/**
+ * Sends Count character datagrams to Port at Rate per second (0: as fast as possible), each
+ * carrying its sequence number, and notes when each was sent.
+ *
+ * Paced as a server's network card would send: the sender sleeps until the next datagram is due,
+ * but never for less than a sleep reliably lasts, and on waking sends what fell due meanwhile in
+ * small bursts. Waiting by spinning would take the CPU that the receiver thread and the game
+ * thread need on a machine of two cores.
+ */
+void SendPaced(uint16 Port, int32 Count, int32 Rate, std::vector<int64>& SentAt)
+{
+	FSocket* Socket = FUdpSocketBuilder("Sender").BoundToAddress(FIPv4Address::InternalLoopback).WithSendBufferSize(0x100000).Build();
+	FInternetAddr To;
+	To.SetEndpoint(FIPv4Endpoint(FIPv4Address::InternalLoopback, Port));
+	std::vector<uint8> Datagram = CharacterDatagram();
+	uint8* FirstProperty = Datagram.data() + Datagram.size() - 7 * 4;
+	const auto Send = [&](int32 Sequence)
+	{
+		const uint32 Word = std::bit_cast<uint32>(static_cast<float>(Sequence));
+		FirstProperty[0] = uint8(Word >> 24), FirstProperty[1] = uint8(Word >> 16), FirstProperty[2] = uint8(Word >> 8), FirstProperty[3] = uint8(Word);
+		int32 BytesSent = 0;
+		SentAt[Sequence] = NowNs();
+		Socket->SendTo(Datagram.data(), static_cast<int32>(Datagram.size()), BytesSent, To);
+	};
+	constexpr int32 MaxBurst = 16;
+	constexpr auto ShortestSleep = std::chrono::microseconds(100);
+	const FClock::time_point Start = FClock::now();
+	const auto DueOf = [&](int32 Sequence) { return Start + std::chrono::nanoseconds(int64(Sequence) * 1000000000 / Rate); };
+	int32 Sequence = 0;
+	while (Sequence < Count)
+	{
+		const FClock::time_point Now = FClock::now();
+		for (int32 Burst = 0; Sequence < Count && Burst < MaxBurst && (Rate == 0 || DueOf(Sequence) <= Now); ++Burst)
+		{
+			Send(Sequence++);
+		}
+		if (Rate == 0 || Sequence == Count)
+		{
+			continue;
+		}
+		const FClock::duration Wait = DueOf(Sequence) - FClock::now();
+		if (Wait > FClock::duration::zero())
+		{
+			std::this_thread::sleep_for(std::max<FClock::duration>(Wait, ShortestSleep));
+		}
+		else
+		{
+			// Behind: the next burst follows at once, after the receiving threads had a turn.
+			std::this_thread::yield();
+		}
+	}
+	ISocketSubsystem::Get()->DestroySocket(Socket);
+}
+
+/** Runs the game thread's tasks until every datagram arrived or half a second passed after the sender finished. */
+void PumpUntilReceived(const int32& Received, int32 Count, const std::atomic<bool>& bSenderDone)
+{
+	int64 QuietSince = 0;
+	while (Received < Count)
+	{
+		if (FGameThread::WaitForTasks(0.01))
+		{
+			FGameThread::PumpTasks();
+			QuietSince = 0;
+		}
+		else if (bSenderDone)
+		{
+			QuietSince = QuietSince ? QuietSince : NowNs();
+			if (NowNs() - QuietSince > 500000000)
+			{
+				break;
+			}
+		}
+	}
+}
+
+FLoopbackResult Summarise(int32 Count, int32 Received, int64 Begin, const std::vector<int64>& SentAt, const std::vector<int64>& ArrivedAt)
+{
+	FLoopbackResult Result;
+	Result.Sent = Count;
+	Result.Received = Received;
+	const int64 LastArrival = *std::max_element(ArrivedAt.begin(), ArrivedAt.end());
+	Result.Seconds = double(LastArrival - Begin) / 1e9;
+	for (int32 Sequence = 0; Sequence < Count; ++Sequence)
+	{
+		if (ArrivedAt[Sequence] != 0)
+		{
+			Result.LatenciesUs.push_back(double(ArrivedAt[Sequence] - SentAt[Sequence]) / 1e3);
+		}
+	}
+	std::sort(Result.LatenciesUs.begin(), Result.LatenciesUs.end());
+	return Result;
+}
+
 /** Sends Count character datagrams at Rate per second (0: as fast as possible) and collects them. */
 FLoopbackResult RunLoopback(int32 Count, int32 Rate)
 {
 	FLogDispatcher::SetConsoleEnabled(false);
 	FGameThread::RegisterCurrentThread();
 
-	FSocket* Probe = FUdpSocketBuilder("Probe").BoundToPort(0).Build();
-	const uint16 Port = static_cast<uint16>(Probe->GetPortNo());
-	ISocketSubsystem::Get()->DestroySocket(Probe);
+	const uint16 Port = static_cast<uint16>(FreeUdpPort());
 
 	std::vector<int64> SentAt(Count, 0);
 	std::vector<int64> ArrivedAt(Count, 0);
@@ -89,89 +182,13 @@ FLoopbackResult RunLoopback(int32 Count, int32 Rate)
 	std::atomic<bool> bSenderDone{false};
 	std::thread Sender([&]
 	{
-		FSocket* Socket = FUdpSocketBuilder("Sender").BoundToAddress(FIPv4Address::InternalLoopback).WithSendBufferSize(0x100000).Build();
-		FInternetAddr To;
-		To.SetEndpoint(FIPv4Endpoint(FIPv4Address::InternalLoopback, Port));
-		std::vector<uint8> Datagram = CharacterDatagram();
-		uint8* FirstProperty = Datagram.data() + Datagram.size() - 7 * 4;
-		const auto Send = [&](int32 Sequence)
-		{
-			const uint32 Word = std::bit_cast<uint32>(static_cast<float>(Sequence));
-			FirstProperty[0] = uint8(Word >> 24), FirstProperty[1] = uint8(Word >> 16), FirstProperty[2] = uint8(Word >> 8), FirstProperty[3] = uint8(Word);
-			int32 BytesSent = 0;
-			SentAt[Sequence] = NowNs();
-			Socket->SendTo(Datagram.data(), static_cast<int32>(Datagram.size()), BytesSent, To);
-		};
-		// Paced as a server's network card would send: the sender sleeps until the next datagram is
-		// due, but never for less than a sleep reliably lasts, and on waking sends what fell due
-		// meanwhile in small bursts. Waiting by spinning would take the CPU that the receiver
-		// thread and the game thread need on a machine of two cores.
-		constexpr int32 MaxBurst = 16;
-		constexpr auto ShortestSleep = std::chrono::microseconds(100);
-		const FClock::time_point Start = FClock::now();
-		const auto DueOf = [&](int32 Sequence) { return Start + std::chrono::nanoseconds(int64(Sequence) * 1000000000 / Rate); };
-		int32 Sequence = 0;
-		while (Sequence < Count)
-		{
-			const FClock::time_point Now = FClock::now();
-			for (int32 Burst = 0; Sequence < Count && Burst < MaxBurst && (Rate == 0 || DueOf(Sequence) <= Now); ++Burst)
-			{
-				Send(Sequence++);
-			}
-			if (Rate == 0 || Sequence == Count)
-			{
-				continue;
-			}
-			const FClock::duration Wait = DueOf(Sequence) - FClock::now();
-			if (Wait > FClock::duration::zero())
-			{
-				std::this_thread::sleep_for(std::max<FClock::duration>(Wait, ShortestSleep));
-			}
-			else
-			{
-				// Behind: the next burst follows at once, after the receiving threads had a turn.
-				std::this_thread::yield();
-			}
-		}
-		ISocketSubsystem::Get()->DestroySocket(Socket);
+		SendPaced(Port, Count, Rate, SentAt);
 		bSenderDone = true;
 	});
-
 	const int64 Begin = NowNs();
-	int64 QuietSince = 0;
-	while (Received < Count)
-	{
-		if (FGameThread::WaitForTasks(0.01))
-		{
-			FGameThread::PumpTasks();
-			QuietSince = 0;
-		}
-		else if (bSenderDone)
-		{
-			// Whatever has not arrived half a second after the last send is lost.
-			QuietSince = QuietSince ? QuietSince : NowNs();
-			if (NowNs() - QuietSince > 500000000)
-			{
-				break;
-			}
-		}
-	}
+	PumpUntilReceived(Received, Count, bSenderDone);
 	Sender.join();
-
-	FLoopbackResult Result;
-	Result.Sent = Count;
-	Result.Received = Received;
-	const int64 LastArrival = *std::max_element(ArrivedAt.begin(), ArrivedAt.end());
-	Result.Seconds = double(LastArrival - Begin) / 1e9;
-	for (int32 Sequence = 0; Sequence < Count; ++Sequence)
-	{
-		if (ArrivedAt[Sequence] != 0)
-		{
-			Result.LatenciesUs.push_back(double(ArrivedAt[Sequence] - SentAt[Sequence]) / 1e3);
-		}
-	}
-	std::sort(Result.LatenciesUs.begin(), Result.LatenciesUs.end());
-	return Result;
+	return Summarise(Count, Received, Begin, SentAt, ArrivedAt);
 }
 
 double Percentile(const std::vector<double>& Sorted, double Fraction)

@@ -9,13 +9,13 @@
 #include "AnimationExport.h"
 #include "BvhExport.h"
 #include "HAL/PlatformTime.h"
-#include "Interfaces/IPluginManager.h"
 #include "Logging/LogMacros.h"
 #include "SkeletonImporter.h"
 #include "TakeWriter.h"
 #include "ZevoRemapAsset.h"
 #include "Stream/ZevoStreamSkeleton.h"
 #include "ZevoSyntheticPerformance.h"
+#include "PluginContentMain.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -126,11 +126,5 @@ BENCHMARK(BM_ExportTakeToGltf)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv)
 {
-	// As the editor opens a project: the BVH's offsets come from the plugin's default T-pose
-	// skeleton, which the remap asset also looks for, in the plugin's mounted content.
-	IPluginManager::Get().LoadModulesForEnabledPlugins(ELoadingPhase::EarliestPossible);
-	benchmark::Initialize(&argc, argv);
-	benchmark::RunSpecifiedBenchmarks();
-	benchmark::Shutdown();
-	return 0;
+	return RunBenchmarksWithPluginContent(argc, argv);
 }

@@ -8,7 +8,6 @@
 #include "BonePose.h"
 #include "Engine/World.h"
 #include "Features/IModularFeatures.h"
-#include "Interfaces/IPluginManager.h"
 #include "LevelFile.h"
 #include "LiveLinkClient.h"
 #include "Logging/LogMacros.h"
@@ -26,6 +25,7 @@
 #include "ZevoSyntheticPerformance.h"
 
 #include "ViewerFeedPage.h"
+#include "PluginContentMain.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -207,9 +207,5 @@ int main(int argc, char** argv)
 {
 	// As the editor opens the Demo project: its assets, and the plugin's content they refer to.
 	FPaths::SetProjectDir(ZEVO_DEMO_DIR "/");
-	IPluginManager::Get().LoadModulesForEnabledPlugins(ELoadingPhase::EarliestPossible);
-	benchmark::Initialize(&argc, argv);
-	benchmark::RunSpecifiedBenchmarks();
-	benchmark::Shutdown();
-	return 0;
+	return RunBenchmarksWithPluginContent(argc, argv);
 }

@@ -10,6 +10,7 @@
 #include "EngineLoop.h"
 #include "ExitCodes.h"
 #include "LiveLinkClient.h"
+#include "SourceDropsRecord.h"
 #include "StatusTable.h"
 #include "TakeWriter.h"
 #include "ViewerServer.h"
@@ -175,6 +176,7 @@ int FRunCommand::Execute()
 	const double StartSeconds = FPlatformTime::Seconds();
 	const auto RunSeconds = [StartSeconds] { return FPlatformTime::Seconds() - StartSeconds; };
 	FStatusTable Status;
+	FSourceDropsRecord DropsRecord;
 	double NextStatusSeconds = 1.0;
 	FViewerSnapshot Snapshot;
 	FEngineLoop Loop;
@@ -191,12 +193,20 @@ int FRunCommand::Execute()
 		if (Now >= NextStatusSeconds)
 		{
 			Print(Status.Format(Client, World.GetActors(), Animated.GetStatuses(), Now));
+			if (Take)
+			{
+				DropsRecord.Record(Client, *Take);
+			}
 			NextStatusSeconds = std::floor(Now) + 1.0;
 		}
 	});
 	Loop.Run([&] { return bExitSignalled.load() || (ForSeconds > 0.0 && RunSeconds() >= ForSeconds); });
 
 	Print(Status.Format(Client, World.GetActors(), Animated.GetStatuses(), RunSeconds()));
+	if (Take)
+	{
+		DropsRecord.Record(Client, *Take);
+	}
 	World.EndPlay();
 	Demo.reset();
 	GIsRequestingExit = true;

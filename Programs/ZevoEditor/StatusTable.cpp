@@ -2,6 +2,7 @@
 
 #include "DisplayText.h"
 #include "ZevoLiveLinkPropComponent.h"
+#include "ZevoLiveLinkSourceDrops.h"
 
 namespace
 {
@@ -40,15 +41,22 @@ FString FormatActor(const AActor& Actor)
 		*FString::Printf("%.1f, %.1f, %.1f", Rotation.Pitch, Rotation.Yaw, Rotation.Roll), *Follows);
 }
 
+/** What a stream source dropped since it started, "-" for none or for another kind of source. */
+FString FormatDrops(const FGuid& Source)
+{
+	FZevoSourceDropCounts Drops;
+	return ZevoGetSourceDropCounts(Source, Drops) && Drops.Total() > 0 ? Drops.ToString() : FString("-");
+}
+
 FString FormatSources(const FLiveLinkClient& Client)
 {
 	const TArray<FGuid> Sources = Client.GetSources();
-	FString Section = FString::Printf("%-16s %-24s %s\n", "Source", "Machine", "Status");
+	FString Section = FString::Printf("%-16s %-24s %-18s %s\n", "Source", "Machine", "Status", "Dropped");
 	for (int32 Index = 0; Index < FMath::Min(Sources.Num(), MaxRowsPerSection); ++Index)
 	{
-		Section += FString::Printf("%-16s %-24s %s\n", *ToDisplayText(Client.GetSourceType(Sources[Index]).ToString()),
+		Section += FString::Printf("%-16s %-24s %-18s %s\n", *ToDisplayText(Client.GetSourceType(Sources[Index]).ToString()),
 			*ToDisplayText(Client.GetSourceMachineName(Sources[Index]).ToString()),
-			*ToDisplayText(Client.GetSourceStatus(Sources[Index]).ToString(), 160));
+			*ToDisplayText(Client.GetSourceStatus(Sources[Index]).ToString(), 160), *FormatDrops(Sources[Index]));
 	}
 	return Section + FormatSectionEnd(Sources.Num(), "sources");
 }

@@ -1,6 +1,6 @@
 #pragma once
 // FStatusTable: the short table the running editor prints once a second: every source with its
-// type, machine name and status, every subject with its role, frames per second and frames since
+// type, machine name, status and what it dropped since it started, every subject with its role, frames per second and frames since
 // it was made, every actor of the world with where it stands and, for an actor that follows a
 // prop, the subject it follows and whether that subject is sending, and every animated subject
 // with its remap asset and poses built per second; the rates are since the previous table. Each

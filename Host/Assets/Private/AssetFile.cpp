@@ -95,6 +95,70 @@ const char* JsonTypeName(const FJson& Json)
 	return Json.type_name();
 }
 
+void ValueFromJson(const FProperty& Property, const FJson& Json, void* Value, const FFieldContext& Context);
+
+void NumberFromJson(const FNumericProperty& Numeric, const FJson& Json, void* Value, const FFieldContext& Context)
+{
+	if (!Json.is_number())
+	{
+		return Context.Error("expected a number, found ", JsonTypeName(Json));
+	}
+	if (!Numeric.IsFloatingPoint() && !Json.is_number_integer())
+	{
+		return Context.Error("expected a whole number for ", Numeric.GetCPPType());
+	}
+	// Range checks through the text form, which rejects what does not fit the type.
+	if (!Numeric.ImportValueFromText(FString(Json.dump()), Value))
+	{
+		Context.Error("number out of range for ", Numeric.GetCPPType());
+	}
+}
+
+void StructFromJson(const FStructProperty& Struct, const FJson& Json, void* Value, const FFieldContext& Context)
+{
+	if (!Json.is_object())
+	{
+		return Context.Error("expected an object, found ", JsonTypeName(Json));
+	}
+	for (const auto& [Key, FieldJson] : Json.items())
+	{
+		const FProperty* Field = Struct.GetStruct()->FindPropertyByName(FName(Key.c_str()));
+		if (!Field || Field->HasAnyPropertyFlags(CPF_Transient))
+		{
+			Context.Child(FString(Key)).Error("no such field in ", Struct.GetCPPType());
+			continue;
+		}
+		ValueFromJson(*Field, FieldJson, Field->ContainerPtrToValuePtr(Value), Context.Child(Field->GetName()));
+	}
+}
+
+void ArrayFromJson(const FArrayProperty& Array, const FJson& Json, void* Value, const FFieldContext& Context)
+{
+	if (!Json.is_array())
+	{
+		return Context.Error("expected an array, found ", JsonTypeName(Json));
+	}
+	Array.SetNum(Value, static_cast<int32>(Json.size()));
+	for (int32 Index = 0; Index < static_cast<int32>(Json.size()); ++Index)
+	{
+		ValueFromJson(*Array.GetInner(), Json[Index], Array.GetElementPtr(Value, Index), Context.Element(Index));
+	}
+}
+
+/** Names, strings, enumerations and object paths: text. */
+void TextFromJson(const FProperty& Property, const FJson& Json, void* Value, const FFieldContext& Context)
+{
+	if (!Json.is_string())
+	{
+		return Context.Error("expected a string, found ", JsonTypeName(Json));
+	}
+	const FString Text(Json.get<std::string>());
+	if (!Property.ImportValueFromText(Text, Value))
+	{
+		Context.Error("cannot read as ", Property.GetCPPType() + ": '" + Text + "'");
+	}
+}
+
 /** Reads Json into Value; reports every problem at its field and keeps what could not be read. */
 void ValueFromJson(const FProperty& Property, const FJson& Json, void* Value, const FFieldContext& Context)
 {
@@ -105,70 +169,26 @@ void ValueFromJson(const FProperty& Property, const FJson& Json, void* Value, co
 			return Context.Error("expected true or false, found ", JsonTypeName(Json));
 		}
 		*static_cast<bool*>(Value) = Json.get<bool>();
-		return;
 	}
-	if (const auto* Numeric = dynamic_cast<const FNumericProperty*>(&Property); Numeric && !dynamic_cast<const FEnumProperty*>(&Property))
+	else if (const auto* Numeric = dynamic_cast<const FNumericProperty*>(&Property); Numeric && !dynamic_cast<const FEnumProperty*>(&Property))
 	{
-		if (!Json.is_number())
-		{
-			return Context.Error("expected a number, found ", JsonTypeName(Json));
-		}
-		if (!Numeric->IsFloatingPoint() && !Json.is_number_integer())
-		{
-			return Context.Error("expected a whole number for ", Property.GetCPPType());
-		}
-		// Range checks through the text form, which rejects what does not fit the type.
-		if (!Property.ImportValueFromText(FString(Json.dump()), Value))
-		{
-			return Context.Error("number out of range for ", Property.GetCPPType());
-		}
-		return;
+		NumberFromJson(*Numeric, Json, Value, Context);
 	}
-	if (const auto* Struct = dynamic_cast<const FStructProperty*>(&Property))
+	else if (const auto* Struct = dynamic_cast<const FStructProperty*>(&Property))
 	{
-		if (!Json.is_object())
-		{
-			return Context.Error("expected an object, found ", JsonTypeName(Json));
-		}
-		for (const auto& [Key, FieldJson] : Json.items())
-		{
-			const FProperty* Field = Struct->GetStruct()->FindPropertyByName(FName(Key.c_str()));
-			if (!Field || Field->HasAnyPropertyFlags(CPF_Transient))
-			{
-				Context.Child(FString(Key)).Error("no such field in ", Property.GetCPPType());
-				continue;
-			}
-			ValueFromJson(*Field, FieldJson, Field->ContainerPtrToValuePtr(Value), Context.Child(Field->GetName()));
-		}
-		return;
+		StructFromJson(*Struct, Json, Value, Context);
 	}
-	if (const auto* Array = dynamic_cast<const FArrayProperty*>(&Property))
+	else if (const auto* Array = dynamic_cast<const FArrayProperty*>(&Property))
 	{
-		if (!Json.is_array())
-		{
-			return Context.Error("expected an array, found ", JsonTypeName(Json));
-		}
-		Array->SetNum(Value, static_cast<int32>(Json.size()));
-		for (int32 Index = 0; Index < static_cast<int32>(Json.size()); ++Index)
-		{
-			ValueFromJson(*Array->GetInner(), Json[Index], Array->GetElementPtr(Value, Index), Context.Element(Index));
-		}
-		return;
+		ArrayFromJson(*Array, Json, Value, Context);
 	}
-	if (dynamic_cast<const FObjectProperty*>(&Property) && Json.is_null())
+	else if (dynamic_cast<const FObjectProperty*>(&Property) && Json.is_null())
 	{
 		static_cast<const FObjectProperty&>(Property).SetObjectPropertyValue(Value, nullptr);
-		return;
 	}
-	// Names, strings, enumerations and object paths: text.
-	if (!Json.is_string())
+	else
 	{
-		return Context.Error("expected a string, found ", JsonTypeName(Json));
-	}
-	const FString Text(Json.get<std::string>());
-	if (!Property.ImportValueFromText(Text, Value))
-	{
-		Context.Error("cannot read as ", Property.GetCPPType() + ": '" + Text + "'");
+		TextFromJson(Property, Json, Value, Context);
 	}
 }
 

@@ -1,5 +1,6 @@
 #include "SkeletonImporter.h"
 
+#include "CrashContainedRead.h"
 #include "GltfForImport.h"
 #include "Misc/Paths.h"
 #include "SkeletonFileLimits.h"
@@ -410,6 +411,46 @@ private:
 };
 }
 
+namespace
+{
+/** Why the file cannot be imported before the library sees it (type, presence, size, limits); empty when it may be read. */
+FString FindProblemBeforeReading(const FString& File, const FString& Extension)
+{
+	if (Extension != "fbx" && Extension != "gltf" && Extension != "glb" && Extension != "bvh")
+	{
+		return "unsupported file type (expected .fbx, .gltf, .glb or .bvh)";
+	}
+	std::error_code FileError;
+	if (!std::filesystem::is_regular_file(*File, FileError))
+	{
+		return "the file does not exist";
+	}
+	const std::uintmax_t SizeBytes = std::filesystem::file_size(*File, FileError);
+	if (SizeBytes == 0 && !FileError)
+	{
+		return "the file is empty";
+	}
+	return FindSkeletonFileLimitProblem(File, Extension, FileError ? 0 : SizeBytes);
+}
+
+/** The library's read of the file; null with the library's error string when it fails, throws where the library throws. */
+const aiScene* ReadScene(Assimp::Importer& Importer, const FString& File, const FString& Extension, const FGltfForImport& Gltf)
+{
+	// Only the joints matter: no stand-in meshes for bare skeletons, no pivot helper nodes.
+	Importer.SetPropertyBool(AI_CONFIG_IMPORT_NO_SKELETON_MESHES, true);
+	Importer.SetPropertyBool(AI_CONFIG_IMPORT_FBX_PRESERVE_PIVOTS, false);
+	Importer.SetPropertyBool(AI_CONFIG_IMPORT_FBX_READ_CAMERAS, false);
+	Importer.SetPropertyBool(AI_CONFIG_IMPORT_FBX_READ_LIGHTS, false);
+	Importer.SetPropertyBool(AI_CONFIG_IMPORT_FBX_READ_MATERIALS, false);
+	Importer.SetPropertyBool(AI_CONFIG_IMPORT_FBX_READ_TEXTURES, false);
+	// Formats that store corners per face come back with one vertex per corner; joining them
+	// gives the mesh's own vertices.
+	return Gltf.MendedBytes.empty()
+		? Importer.ReadFile(*File, aiProcess_JoinIdenticalVertices)
+		: Importer.ReadFileFromMemory(Gltf.MendedBytes.data(), Gltf.MendedBytes.size(), aiProcess_JoinIdenticalVertices, *Extension);
+}
+}
+
 FSkeletonImportResult ImportSkeletonFromFile(const FString& File, FName SkeletonName)
 {
 	FSkeletonImportResult Result;
@@ -420,44 +461,25 @@ FSkeletonImportResult ImportSkeletonFromFile(const FString& File, FName Skeleton
 	};
 
 	const FString Extension = FPaths::GetExtension(File).ToLower();
-	const bool bFbx = Extension == "fbx";
-	if (!bFbx && Extension != "gltf" && Extension != "glb" && Extension != "bvh")
-	{
-		return Fail("unsupported file type (expected .fbx, .gltf, .glb or .bvh)");
-	}
-	std::error_code FileError;
-	if (!std::filesystem::is_regular_file(*File, FileError))
-	{
-		return Fail("the file does not exist");
-	}
-	const std::uintmax_t SizeBytes = std::filesystem::file_size(*File, FileError);
-	if (SizeBytes == 0 && !FileError)
-	{
-		return Fail("the file is empty");
-	}
-	if (const FString Problem = FindSkeletonFileLimitProblem(File, Extension, FileError ? 0 : SizeBytes); !Problem.IsEmpty())
+	if (const FString Problem = FindProblemBeforeReading(File, Extension); !Problem.IsEmpty())
 	{
 		return Fail(Problem);
 	}
-
-	Assimp::Importer Importer;
-	// Only the joints matter: no stand-in meshes for bare skeletons, no pivot helper nodes.
-	Importer.SetPropertyBool(AI_CONFIG_IMPORT_NO_SKELETON_MESHES, true);
-	Importer.SetPropertyBool(AI_CONFIG_IMPORT_FBX_PRESERVE_PIVOTS, false);
-	Importer.SetPropertyBool(AI_CONFIG_IMPORT_FBX_READ_CAMERAS, false);
-	Importer.SetPropertyBool(AI_CONFIG_IMPORT_FBX_READ_LIGHTS, false);
-	Importer.SetPropertyBool(AI_CONFIG_IMPORT_FBX_READ_MATERIALS, false);
-	Importer.SetPropertyBool(AI_CONFIG_IMPORT_FBX_READ_TEXTURES, false);
 	const bool bGltf = Extension == "gltf" || Extension == "glb";
 	const FGltfForImport Gltf = bGltf ? PrepareGltfForImport(*File, Extension == "glb") : FGltfForImport();
+	const FString Crash = FindCrashInChild([&] {
+		Assimp::Importer Trial;
+		ReadScene(Trial, File, Extension, Gltf);
+	});
+	if (!Crash.IsEmpty())
+	{
+		return Fail(Crash);
+	}
+	Assimp::Importer Importer;
 	const aiScene* Scene = nullptr;
 	try
 	{
-		// Formats that store corners per face come back with one vertex per corner; joining them
-		// gives the mesh's own vertices.
-		Scene = Gltf.MendedBytes.empty()
-			? Importer.ReadFile(*File, aiProcess_JoinIdenticalVertices)
-			: Importer.ReadFileFromMemory(Gltf.MendedBytes.data(), Gltf.MendedBytes.size(), aiProcess_JoinIdenticalVertices, *Extension);
+		Scene = ReadScene(Importer, File, Extension, Gltf);
 	}
 	catch (const std::exception& Exception)
 	{
@@ -474,11 +496,10 @@ FSkeletonImportResult ImportSkeletonFromFile(const FString& File, FName Skeleton
 
 	FFileFrame Frame{YUpToEngineAxes(), Extension == "bvh" ? 1.0 : 100.0};
 	FString Reason;
-	if (bFbx && !ReadFbxFrame(*Scene, Frame, Reason))
+	if (Extension == "fbx" && !ReadFbxFrame(*Scene, Frame, Reason))
 	{
 		return Fail(Reason);
 	}
-
 	auto Skeleton = std::make_unique<USkeleton>();
 	Skeleton->Rename(SkeletonName.IsNone() ? FName(*FPaths::GetBaseFilename(File)) : SkeletonName);
 	if (!FSkeletonBuilder(*Scene, Frame, Gltf.bLibraryAddsTopNode).Build(*Skeleton, Reason))

@@ -2,6 +2,8 @@
 #include "TempProject.h"
 #include "TestRigs.h"
 
+#include <assimp/Exporter.hpp>
+#include <assimp/scene.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -234,6 +236,50 @@ TEST(SkeletonImport, FilesPastTheLimitsAreRefusedBeforeTheyAreRead)
 	const FSkeletonImportResult TooLarge = ImportSkeletonFromFile(FString(Huge.c_str()));
 	EXPECT_EQ(TooLarge.Skeleton, nullptr);
 	EXPECT_TRUE(TooLarge.Error.EndsWith("the file is larger than 512 MiB")) << *TooLarge.Error;
+}
+
+namespace
+{
+/** An FBX whose one animation turns a joint with rotation keys only: its curve node lacks the other curves. */
+std::string FbxWithRotationOnlyCurve(const FTempProject& Project)
+{
+	aiScene Scene;
+	Scene.mRootNode = new aiNode("Root");
+	aiNode* Hips = new aiNode("Hips");
+	aiNode* Spine = new aiNode("Spine");
+	Spine->mTransformation.b4 = 10.f;
+	Scene.mRootNode->addChildren(1, &Hips);
+	Hips->addChildren(1, &Spine);
+	Scene.mNumMaterials = 1;
+	Scene.mMaterials = new aiMaterial*[1]{new aiMaterial()};
+	aiNodeAnim* Channel = new aiNodeAnim();
+	Channel->mNodeName = aiString("Spine");
+	Channel->mNumRotationKeys = 2;
+	Channel->mRotationKeys = new aiQuatKey[2]{aiQuatKey(0.0, aiQuaternion()), aiQuatKey(10.0, aiQuaternion(0.7071f, 0.7071f, 0.f, 0.f))};
+	aiAnimation* Animation = new aiAnimation();
+	Animation->mDuration = 10.0;
+	Animation->mTicksPerSecond = 30.0;
+	Animation->mNumChannels = 1;
+	Animation->mChannels = new aiNodeAnim*[1]{Channel};
+	Scene.mNumAnimations = 1;
+	Scene.mAnimations = new aiAnimation*[1]{Animation};
+	const std::string Path = std::string(*Project.GetDir()) + "rotation-only.fbx";
+	Assimp::Exporter Exporter;
+	EXPECT_EQ(Exporter.Export(&Scene, "fbxa", Path), AI_SUCCESS) << Exporter.GetErrorString();
+	return Path;
+}
+}
+
+TEST(SkeletonImport, AFileTheImportLibraryCrashesOnGivesAnError)
+{
+	FTempProject Project;
+	const FSkeletonImportResult Result = ImportSkeletonFromFile(FbxWithRotationOnlyCurve(Project).c_str());
+	EXPECT_EQ(Result.Skeleton, nullptr);
+	EXPECT_TRUE(Result.Error.Contains("': the import library crashed reading it (")) << *Result.Error;
+
+	// The trial read costs nothing but time where the library copes: the next import works.
+	const FSkeletonImportResult Sound = ImportSkeletonFromFile((TestRigsDir() + "Mixamo.fbx").c_str());
+	EXPECT_NE(Sound.Skeleton, nullptr) << *Sound.Error;
 }
 
 TEST(SkeletonImport, FbxUnitAndAxesDeclaredByTheFileAreHonoured)

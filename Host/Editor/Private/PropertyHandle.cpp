@@ -210,7 +210,12 @@ public:
 		{
 			return FPropertyAccess::Fail;
 		}
-		// Read and check the value for every object before changing any.
+		// An object may bring its state up to date before the change; then read and check the
+		// value for every object before changing any.
+		for (UObject* Object : Live)
+		{
+			Object->PreEditChange(GetMemberProperty());
+		}
 		TArray<FString> Values;
 		for (UObject* Object : Live)
 		{
@@ -385,6 +390,7 @@ private:
 		FPropertyAccess::Result Result = FPropertyAccess::Success;
 		for (UObject* Object : Live)
 		{
+			Object->PreEditChange(GetMemberProperty());
 			void* Value = ResolveValue(Object);
 			if (!Value)
 			{

@@ -2,6 +2,7 @@
 #include "PropertyHandle.h"
 #include "UObject/ObjectMacros.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 enum class EEditTestBone : uint8
@@ -40,7 +41,19 @@ public:
 	};
 	TArray<FSeen> Events;
 	int32 Undos = 0;
+	/** The member property of each edit, as announced before the change. */
+	TArray<FName> AboutToChange;
+	/** Runs before each change: an object bringing its state up to date first. */
+	std::function<void(UEditTestAsset&)> BeforeChange;
 
+	void PreEditChange(FProperty* Property) override
+	{
+		AboutToChange.Add(Property ? Property->GetFName() : NAME_None);
+		if (BeforeChange)
+		{
+			BeforeChange(*this);
+		}
+	}
 	void PostEditChangeProperty(FPropertyChangedEvent& Event) override
 	{
 		Events.Add({Event.GetMemberPropertyName(), Event.GetPropertyName(), Event.ChangeType});
@@ -148,6 +161,25 @@ TEST_F(PropertyHandle, AddingOrRemovingARowNamesTheArrayItself)
 	EXPECT_EQ(Asset.Events[1].Property, FName("LegBones"));
 	EXPECT_EQ(Asset.Events[1].ChangeType, EPropertyChangeType::ArrayRemove);
 	EXPECT_EQ(Handle("GroundOffset")->AsArray(), nullptr);
+}
+
+TEST_F(PropertyHandle, EachEditIsAnnouncedBeforeTheChangeWhichAppliesToTheStateThenHeld)
+{
+	// The object replaces its rows when told of an edit, as a settings object reads its file.
+	Asset.BeforeChange = [](UEditTestAsset& Self) {
+		if (Self.LegBones.Num() == 2)
+		{
+			Self.LegBones = {{EEditTestBone::Hips, "a"}, {EEditTestBone::Hips, "b"}, {EEditTestBone::Hips, "c"}};
+		}
+	};
+	ASSERT_EQ(Handle("LegBones[2].TargetBone")->SetValueFromFormattedString("calf_l"), FPropertyAccess::Success)
+		<< "the row exists once the object was told";
+	EXPECT_EQ(Asset.LegBones[2].TargetBone, FName("calf_l"));
+	ASSERT_EQ(Handle("LegBones")->AsArray()->AddItem(), FPropertyAccess::Success);
+	EXPECT_EQ(Asset.LegBones.Num(), 4);
+	ASSERT_EQ(Handle("Port")->SetValueFromFormattedString("8080"), FPropertyAccess::Success);
+	EXPECT_EQ(Asset.AboutToChange, (TArray<FName>{"LegBones", "LegBones", "Port"}));
+	EXPECT_EQ(Asset.Events.Num(), 3);
 }
 
 TEST_F(PropertyHandle, EditsAreUndoableOneTransactionPerEdit)

@@ -10,6 +10,7 @@
 #include "ViewerStateJson.h"
 #include "ZevoBoneMapping.h"
 #include "ZevoLiveLinkPropComponent.h"
+#include "ZevoLiveLinkSourceDrops.h"
 #include "ZevoRemapAssetBase.h"
 
 namespace
@@ -174,6 +175,11 @@ void FViewerSnapshot::TakeSubjects(const FLiveLinkClient& Client, double Now, FV
 	{
 		FViewerSource Viewed{Client.GetSourceType(Source).ToString(), Client.GetSourceMachineName(Source).ToString(),
 			Client.GetSourceStatus(Source).ToString()};
+		FZevoSourceDropCounts Drops;
+		if (ZevoGetSourceDropCounts(Source, Drops))
+		{
+			Viewed.Dropped = Drops.ToString();
+		}
 		Machines.Add(Source, Viewed.Machine);
 		State.Sources.push_back(MoveTemp(Viewed));
 	}

@@ -24,6 +24,8 @@ struct FViewerSource
 	FString Type;
 	FString Machine;
 	FString Status;
+	/** What a stream source dropped since it started, e.g. "12 queue full"; empty for none. */
+	FString Dropped;
 };
 
 /** A prop as drawn: a box of Size, or a sphere of diameter Size.Y, centred on its transform. */

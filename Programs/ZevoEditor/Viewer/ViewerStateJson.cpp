@@ -230,6 +230,8 @@ std::string ViewerStateToJson(const FViewerState& State)
 		Out.String(View(Source.Machine));
 		Out.Key("status");
 		Out.String(View(Source.Status));
+		Out.Key("dropped");
+		Out.String(View(Source.Dropped));
 		Out.EndObject();
 	});
 	WriteList(Json, "subjects", State.Subjects, WriteSubject);

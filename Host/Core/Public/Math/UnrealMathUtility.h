@@ -23,6 +23,8 @@ struct FMath
 	static constexpr T Square(T A) { return A * A; }
 	static bool IsNaN(float A) { return std::isnan(A); }
 	static bool IsNaN(double A) { return std::isnan(A); }
+	static bool IsFinite(float A) { return std::isfinite(A); }
+	static bool IsFinite(double A) { return std::isfinite(A); }
 	static double Sqrt(double A) { return std::sqrt(A); }
 	static double InvSqrt(double A) { return 1.0 / std::sqrt(A); }
 	static double Atan2(double Y, double X) { return std::atan2(Y, X); }

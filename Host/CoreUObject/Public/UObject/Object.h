@@ -55,6 +55,11 @@ public:
 	bool Modify();
 
 #if WITH_EDITOR
+	/**
+	 * Called by the property editor before it changes a property of this object, with the
+	 * object's own (member) property that holds the change. Editor builds only.
+	 */
+	virtual void PreEditChange(FProperty* PropertyAboutToChange) {}
 	/** Called by the property editor after it changed a property of this object. Editor builds only. */
 	virtual void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) {}
 	/**

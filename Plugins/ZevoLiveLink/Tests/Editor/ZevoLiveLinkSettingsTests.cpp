@@ -1,10 +1,12 @@
 #include "Logging/LogCapture.h"
 #include "Misc/FileHelper.h"
+#include "PropertyHandle.h"
 #include "TempProject.h"
 #include "UObject/UnrealType.h"
 #include "ZevoLiveLinkSettings.h"
 
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace
@@ -268,4 +270,71 @@ TEST_F(ZevoLiveLinkSettingsTest, FailedSaveIsAnErrorAndKeepsTheValues)
 	EXPECT_EQ(Log.Count("[Zevo LiveLink] Failed to save config file: " + IniFullPath(), ELogVerbosity::Error), 1);
 	EXPECT_EQ(Describe(Settings->SavedConnections), "10.0.0.5:9000:on ");
 	EXPECT_STREQ(*Project.ReadFile("Saved/Config"), "a file where the folder should be");
+}
+
+// What memory holds before the start-up load (the host's defaults here) never replaces the file:
+// the first change of a run, whoever makes it, starts from what the file holds.
+TEST_F(ZevoLiveLinkSettingsTest, TheFirstChangeOfARunStartsFromTheFile)
+{
+	const FString Header = FString(Section) + "bAutoConnectOnStartup=False\nbRememberLastConnection=True\n";
+	const FString First = "+SavedConnections=(IPAddress=\"10.0.0.1\",Port=9001,bEnabled=True)\n";
+	const FString Second = "+SavedConnections=(IPAddress=\"10.0.0.2\",Port=9002,bEnabled=False)\n";
+	const auto EditOnSettingsPage = [](const char* Path, const char* Value) {
+		const TSharedPtr<IPropertyHandle> Handle = FPropertyHandles::FromPath({UZevoLiveLinkSettings::Get()}, Path);
+		ASSERT_TRUE(Handle) << Path;
+		if (Value)
+		{
+			EXPECT_EQ(Handle->SetValueFromFormattedString(Value), FPropertyAccess::Success) << Path;
+		}
+		else
+		{
+			EXPECT_EQ(Handle->AsArray()->AddItem(), FPropertyAccess::Success) << Path;
+		}
+	};
+	struct FCase
+	{
+		const char* What;
+		std::function<void()> Change;
+		FString Expected;
+	};
+	const FCase Cases[] = {
+		{"panel or command adds", [this] { Settings->AddOrUpdateConnection(Endpoint("127.0.0.1:7777")); },
+			Header + First + Second + "+SavedConnections=(IPAddress=\"127.0.0.1\",Port=7777,bEnabled=True)\n"},
+		{"panel turns a saved one on", [this] { Settings->AddOrUpdateConnection(Endpoint("10.0.0.2:9002")); },
+			Header + First + "+SavedConnections=(IPAddress=\"10.0.0.2\",Port=9002,bEnabled=True)\n"},
+		{"a source is deleted", [this] { Settings->RemoveConnection(Endpoint("10.0.0.1:9001")); }, Header + Second},
+		{"clear keeps the switches", [this] { Settings->ClearAllConnections(); }, Header},
+		{"page edits a switch", [&] { EditOnSettingsPage("bRememberLastConnection", "False"); },
+			FString(Section) + "bAutoConnectOnStartup=False\nbRememberLastConnection=False\n" + First + Second},
+		{"page edits a saved port", [&] { EditOnSettingsPage("SavedConnections[1].Port", "9005"); },
+			Header + First + "+SavedConnections=(IPAddress=\"10.0.0.2\",Port=9005,bEnabled=False)\n"},
+		{"page adds a row", [&] { EditOnSettingsPage("SavedConnections", nullptr); },
+			Header + First + Second + "+SavedConnections=(IPAddress=\"127.0.0.1\",Port=7777,bEnabled=True)\n"},
+	};
+	for (const FCase& Case : Cases)
+	{
+		// A run of its own: a fresh project whose file nothing has read yet.
+		const FTempProject Run;
+		Run.WriteFile(IniPath, Header + First + Second);
+		SetUp();
+		Case.Change();
+		EXPECT_STREQ(*Run.ReadFile(IniPath), *Case.Expected) << Case.What;
+	}
+}
+
+TEST_F(ZevoLiveLinkSettingsTest, TheFirstAddOfARunObeysTheFilesRememberSwitch)
+{
+	const FString Saved = FString(Section) + "bAutoConnectOnStartup=True\nbRememberLastConnection=False\n"
+											 "+SavedConnections=(IPAddress=\"10.0.0.1\",Port=9001,bEnabled=True)\n";
+	Project.WriteFile(IniPath, Saved);
+	Settings->AddOrUpdateConnection(Endpoint("127.0.0.1:7777"));
+	EXPECT_STREQ(*Ini(), *Saved) << "not rewritten, least of all with the switch on";
+	EXPECT_FALSE(Settings->bRememberLastConnection);
+	EXPECT_EQ(Log.Count("[Zevo LiveLink] Remember connections disabled, not saving", ELogVerbosity::Log), 1);
+
+	// Read once: later changes start from memory, as every change is saved at once.
+	Settings->bRememberLastConnection = true;
+	Settings->AddOrUpdateConnection(Endpoint("127.0.0.1:7777"));
+	EXPECT_EQ(Log.CountContaining("Loading from"), 1);
+	EXPECT_EQ(Describe(Settings->SavedConnections), "10.0.0.1:9001:on 127.0.0.1:7777:on ");
 }

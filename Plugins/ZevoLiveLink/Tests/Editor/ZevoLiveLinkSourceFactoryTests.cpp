@@ -1,5 +1,6 @@
-#include "Logging/LogCapture.h"
 #include "Editor/SZevoLiveLinkSourceFactory.h"
+#include "FreeUdpPort.h"
+#include "Logging/LogCapture.h"
 #include "TempProject.h"
 #include "Widgets/Input/SButton.h"
 #include "Widgets/Input/SEditableTextBox.h"
@@ -166,4 +167,38 @@ TEST_F(ZevoLiveLinkSourceFactoryTest, CreateSourceReadsAConnectionStringWithoutS
 		EXPECT_FALSE(Factory->CreateSource(Invalid)) << Invalid;
 		EXPECT_EQ(Log.Count(FString::Printf("Invalid ConnectionString: %s", Invalid), ELogVerbosity::Error), 1) << Invalid;
 	}
+}
+
+// A source listens on its port on every address, so a second one for that port could never
+// receive: the panel refuses it before saving anything, the factory refuses its connection string.
+TEST_F(ZevoLiveLinkSourceFactoryTest, APortThisEditorListensOnGetsNoSecondSource)
+{
+	const FString Port = FString::Printf("%d", FreeUdpPort());
+	const FString Listened = "127.0.0.1:" + Port;
+	OpenPanel();
+	TextBox->CommitText(FText::FromString(Listened), ETextCommit::OnEnter);
+	ASSERT_EQ(Created.Num(), 1);
+	ASSERT_TRUE(Created[0]->IsSourceStillValid());
+	const FString Saved = Project.ReadFile("Saved/Config/ZevoLiveLink.ini");
+
+	FLogCapture Log;
+	for (const FString& Text : {Listened, "10.0.0.5:" + Port})
+	{
+		const FString Refusal = "[Zevo LiveLink] Not creating a second source for " + Text + ": the source for " + Listened +
+			" already listens on port " + Port;
+		OpenPanel();
+		TextBox->CommitText(FText::FromString(Text), ETextCommit::OnEnter);
+		EXPECT_TRUE(OkButton->Click().IsEventHandled());
+		EXPECT_FALSE(Factory->CreateSource(Text)) << *Text;
+		EXPECT_EQ(Log.Count(Refusal, ELogVerbosity::Error), 3) << *Text;
+	}
+	EXPECT_EQ(Created.Num(), 1);
+	EXPECT_EQ(Settings->SavedConnections.Num(), 1) << "a refused confirm saves nothing";
+	EXPECT_STREQ(*Project.ReadFile("Saved/Config/ZevoLiveLink.ini"), *Saved);
+
+	// Once the client has deleted the source, its port is free again.
+	Created.Empty();
+	const TSharedPtr<ILiveLinkSource> Again = Factory->CreateSource(Listened);
+	ASSERT_TRUE(Again);
+	EXPECT_TRUE(Again->IsSourceStillValid());
 }

@@ -1,13 +1,17 @@
 #include "CapturingLiveLinkClient.h"
 #include "Editor.h"
 #include "Features/IModularFeatures.h"
+#include "FreeUdpPort.h"
 #include "Interfaces/IPluginManager.h"
 #include "Logging/LogCapture.h"
 #include "Misc/CoreDelegates.h"
 #include "Modules/ModuleManager.h"
 #include "PropertyEditorModule.h"
 #include "TempProject.h"
+#include "Widgets/Input/SEditableTextBox.h"
+#include "Widgets/WidgetTree.h"
 #include "ZevoLiveLinkSettings.h"
+#include "ZevoLiveLinkSourceFactory.h"
 #include "ZevoRemapAsset.h"
 
 #include <gtest/gtest.h>
@@ -175,4 +179,30 @@ TEST_F(ZevoLiveLinkModuleTest, APendingAutoConnectNeverRunsAfterShutdown)
 	// Nor does a post-init event after shutdown start one.
 	RunEditorFor(2.0f);
 	EXPECT_EQ(Log.CountContaining("[Zevo LiveLink]"), 0);
+}
+
+TEST_F(ZevoLiveLinkModuleTest, AutoConnectLeavesAloneAnEndpointThePanelConnectedFirst)
+{
+	Client.AcceptedCount = 10;
+	WriteIni("+SavedConnections=(IPAddress=\"127.0.0.1\",Port=0,bEnabled=True)\n");
+	const FString Endpoint = FString::Printf("127.0.0.1:%d", FreeUdpPort());
+	RunEditorFor(0.5f);
+
+	// The user confirms the panel before the auto-connect ran: the file gains the endpoint.
+	FSelectiveLiveLinkClient* Target = &Client;
+	const TSharedPtr<SWidget> Panel = GetDefault<UZevoLiveLinkSourceFactory>()->BuildCreationPanel(
+		ULiveLinkSourceFactory::FOnLiveLinkSourceCreated::CreateLambda(
+			[Target](TSharedPtr<ILiveLinkSource> Source, FString) { Target->AddSource(Source); }));
+	FWidgetTree::Find<SEditableTextBox>(Panel)->CommitText(FText::FromString(Endpoint), ETextCommit::OnEnter);
+	ASSERT_EQ(Client.Accepted.Num(), 1);
+	Editor.Tick(0.6f, false);
+
+	EXPECT_EQ(Log.Count("[Zevo LiveLink] Attempting to auto-connect 2 source(s)"), 1);
+	EXPECT_EQ(Log.Count("[Zevo LiveLink] Already connected: " + Endpoint + " (the source for " + Endpoint + " listens on port " +
+				  Endpoint.RightChop(10) + ")",
+				  ELogVerbosity::Log),
+		1);
+	EXPECT_EQ(Log.Count("[Zevo LiveLink] Auto-connected 2/2 sources"), 1);
+	EXPECT_EQ(Client.Accepted.Num(), 2) << "the panel's source and the port-0 entry's, no second one for the endpoint";
+	Client.Accepted.Empty();
 }

@@ -63,7 +63,7 @@ TEST_F(ZevoLiveLinkSourceLifecycleTest, OpensItsSocketWithTheStreamOptionsAndRep
 	const FUdpSocketBuilderOptions Options = FUdpSocketBuilder::GetLastBuildOptions();
 	EXPECT_EQ(Options.Description, "ZevoSocket");
 	EXPECT_FALSE(Options.bBlocking);
-	EXPECT_TRUE(Options.bReusable);
+	EXPECT_FALSE(Options.bReusable) << "another socket on the port must not share the stream";
 	EXPECT_EQ(Options.BoundAddress, FIPv4Address::Any) << "the endpoint's address is for display only";
 	EXPECT_EQ(Options.ReceiveBufferSize, 0x100000);
 	EXPECT_EQ(Options.SendBufferSize, 0);
@@ -84,7 +84,8 @@ TEST_F(ZevoLiveLinkSourceLifecycleTest, OpensItsSocketWithTheStreamOptionsAndRep
 
 TEST(ZevoLiveLinkSource, OnABusyPortStaysInvalidWithDeviceNotFound)
 {
-	FSocket* Holder = FUdpSocketBuilder("Holder").BoundToPort(0).Build();
+	// The holder asks for address reuse, as another user's listener may: the source must still not share the port.
+	FSocket* Holder = FUdpSocketBuilder("Holder").AsReusable().BoundToPort(0).Build();
 	const uint16 Port = static_cast<uint16>(Holder->GetPortNo());
 	FLogCapture Log;
 	{
@@ -95,6 +96,9 @@ TEST(ZevoLiveLinkSource, OnABusyPortStaysInvalidWithDeviceNotFound)
 		EXPECT_EQ(Source.GetSourceMachineName().ToString(), FString::Printf("10.1.2.3:%d", Port));
 		EXPECT_EQ(Log.Count(FString::Printf("[Zevo Init] Initializing Zevo LiveLink Source on Port: %d", Port), ELogVerbosity::Log), 1);
 		EXPECT_EQ(Log.Count("[Zevo Init] Failed to create socket! Socket: Null", ELogVerbosity::Error), 1);
+		EXPECT_EQ(Log.Count(FString::Printf("[Zevo Init] Could not open UDP port %d: another socket may hold it; this source receives nothing", Port),
+					  ELogVerbosity::Error),
+			1);
 		EXPECT_TRUE(Source.RequestSourceShutdown());
 	}
 	EXPECT_EQ(Log.CountContaining("[Zevo Socket]"), 0) << "no thread ran";

@@ -65,7 +65,6 @@ TEST_F(ZevoOscReaderStringTest, ReadsHighBytesAsTheCharactersFromFF80)
 	// U+FF80, U+FFBF, U+FFC0, U+FFFF in UTF-8.
 	EXPECT_EQ(Text.ToStdString(), "A\xEF\xBE\x80\xEF\xBE\xBF\xEF\xBF\x80\xEF\xBF\xBF");
 	EXPECT_EQ(Offset, 8);
-	EXPECT_EQ(ZevoOscBytesToName(FAnsiStringView("A\x80", 2)), FName(FString("A\xEF\xBE\x80")));
 }
 
 TEST(ZevoOscReader, NumbersAreBigEndianAndNeverReadPastTheEnd)

@@ -128,6 +128,25 @@ void Properties(value Value, FTakeEvent& Event)
 	}
 }
 
+/** "counts": a whole number of drops, not negative, for each reason. */
+void DropCounts(value Value, FTakeEvent& Event)
+{
+	object Object;
+	if (Value.get_object().get(Object) != simdjson::SUCCESS)
+	{
+		Refuse("\"counts\" is not an object");
+	}
+	for (auto Field : Object)
+	{
+		int64_t Count = 0;
+		if (Field.value().get_int64().get(Count) != simdjson::SUCCESS || Count < 0)
+		{
+			Refuse("a drop count is not a whole number of at least zero");
+		}
+		Event.DropCounts.Emplace(FString(Field.unescaped_key().value()), Count);
+	}
+}
+
 /** What the reader knows of a subject between its static line and its removal. */
 struct FSubjectShape
 {
@@ -153,6 +172,7 @@ enum EField : uint32
 	FieldTransform = 1 << 11,
 	FieldAsset = 1 << 12,
 	FieldPositions = 1 << 13,
+	FieldCounts = 1 << 14,
 };
 
 /** What a line says beside the event's own members. */
@@ -241,6 +261,7 @@ FLineFields FTakeReader::FImpl::ReadFields(std::string_view Line, size_t Capacit
 	Event.PropertyValues.Reset();
 	Event.Transforms.Reset();
 	Event.Positions.Reset();
+	Event.DropCounts.Reset();
 	simdjson::ondemand::document Document = Parser.iterate(Line.data(), Line.size(), Capacity);
 	object Object;
 	const simdjson::error_code Error = Document.get_object().get(Object);
@@ -378,6 +399,11 @@ void FTakeReader::FImpl::ReadListField(std::string_view Key, value Value, FTakeE
 		}
 		Fields.Seen |= FieldPositions;
 	}
+	else if (Key == "counts")
+	{
+		DropCounts(Value, Event);
+		Fields.Seen |= FieldCounts;
+	}
 	// Fields this reader does not know are left for later versions of the format.
 }
 
@@ -386,7 +412,7 @@ namespace
 void Require(uint32 Fields, uint32 Needed, const std::string& Kind)
 {
 	static const char* const Names[] = {"t", "event", "source", "subject", "role", "bones", "parents", "properties",
-		"transforms", "frame", "label", "transform", "asset", "positions"};
+		"transforms", "frame", "label", "transform", "asset", "positions", "counts"};
 	for (uint32 Bit = 0; Bit < std::size(Names); ++Bit)
 	{
 		if ((Needed & (1u << Bit)) && !(Fields & (1u << Bit)))
@@ -499,6 +525,11 @@ void FTakeReader::FImpl::Check(const FLineFields& Line, FTakeEvent& Event)
 	{
 		Require(Fields, FieldFrame | FieldLabel | FieldTransform, Kind);
 		Event.Kind = ETakeEvent::Actor;
+	}
+	else if (Kind == "drops")
+	{
+		Require(Fields, FieldSource | FieldCounts, Kind);
+		Event.Kind = ETakeEvent::Drops;
 	}
 	else if (Kind == "pose")
 	{

@@ -132,6 +132,13 @@ void FTakeWriter::OnSubjectRemoved(const FLiveLinkSubjectKey& SubjectKey)
 	Queue(FEvent{EEventKind::Remove, 0.0, SubjectKey, {}, {}, {}});
 }
 
+void FTakeWriter::RecordSourceDrops(const FGuid& Source, const TArray<TPair<FString, int64>>& Counts)
+{
+	FEvent Event{EEventKind::Drops, 0.0, FLiveLinkSubjectKey(Source, NAME_None), {}, {}, {}};
+	Event.Drops = Counts;
+	Queue(MoveTemp(Event));
+}
+
 void FTakeWriter::RecordActorTransform(int64 EngineFrame, const FString& ActorLabel, const FTransform& WorldTransform)
 {
 	Queue(FEvent{EEventKind::Actor, 0.0, {}, {}, {}, {}, {EngineFrame, ActorLabel, WorldTransform}});
@@ -271,8 +278,30 @@ bool FTakeWriter::Finish()
 	return bCreated && Error.IsEmpty();
 }
 
+std::string FTakeWriter::FormatDropsLine(const FEvent& Event)
+{
+	std::string Line = "{\"t\":";
+	AppendNumber(Line, Event.Time);
+	Line += ",\"event\":\"drops\",\"source\":\"";
+	Line += *Event.Key.Source.ToString();
+	Line += "\",\"counts\":{";
+	for (int32 Index = 0; Index < Event.Drops.Num(); ++Index)
+	{
+		Line += Index > 0 ? "," : "";
+		AppendString(Line, Event.Drops[Index].Key);
+		Line += ':';
+		Line += std::to_string(Event.Drops[Index].Value);
+	}
+	Line += "}}";
+	return Line;
+}
+
 std::string FTakeWriter::FormatLine(const FEvent& Event)
 {
+	if (Event.Kind == EEventKind::Drops)
+	{
+		return FormatDropsLine(Event);
+	}
 	std::string Line = "{\"t\":";
 	AppendNumber(Line, Event.Time);
 	if (Event.Kind == EEventKind::Actor)

@@ -10,6 +10,7 @@
 //   {"t":..,"event":"remove","source":..,"subject":..}
 //   {"t":..,"event":"actor","frame":N,"label":..,"transform":{"r":[x,y,z,w],"t":[x,y,z],"s":[x,y,z]}}
 //   {"t":..,"event":"pose","subject":..,"asset":..,"bones":[..],"transforms":[{"r":..,"t":..,"s":..},..],"positions":[[x,y,z],..]}
+//   {"t":..,"event":"drops","source":..,"counts":{"queue full":N,"bad name":N,..}}
 //
 // static, frame, remove: what reached the Live Link client. "role" is the role's class name: an
 //   animation subject (a character: the stream's 52 bones, their parents, seven property names) or
@@ -22,6 +23,9 @@
 // pose: what an animation evaluation built from a subject with a remap asset: the driven mesh's
 //   bones, their local transforms and their component-space positions (engine units). It names the
 //   subject as the evaluation asked for it, without a source.
+// drops: what a stream source refused since it started (datagrams or frames, by reason, only the
+//   reasons that are not zero), written when the counts have changed, at most once a second. Takes
+//   written before this line kind existed have none.
 //
 // Numbers are written in their shortest form that reads back exactly (property values as the
 // floats they are); a value that is not finite is written as null. Names are UTF-8, with what is
@@ -41,6 +45,7 @@ enum class ETakeEvent : uint8
 	Remove,
 	Actor,
 	Pose,
+	Drops,
 };
 
 enum class ETakeSubjectRole : uint8
@@ -80,6 +85,9 @@ struct FTakeEvent
 	int64 EngineFrame = 0;
 	FString Label;
 	FTransform ActorTransform;
+
+	/** drops: the counts since the source started, by reason, in the order the line gives them. */
+	TArray<TPair<FString, int64>> DropCounts;
 
 	/** pose: the remap asset's path and each bone's component-space position. */
 	FString Asset;

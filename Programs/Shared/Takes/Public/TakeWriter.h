@@ -42,6 +42,8 @@ public:
 	void RecordActorTransform(int64 EngineFrame, const FString& ActorLabel, const FTransform& WorldTransform);
 	/** Copies the pose's bones and local transforms and composes their component-space positions. */
 	void RecordPose(FName SubjectName, const FString& AssetPath, const FCompactPose& Pose);
+	/** What a source dropped since it started, by reason. */
+	void RecordSourceDrops(const FGuid& Source, const TArray<TPair<FString, int64>>& Counts);
 
 	/** Writes every queued event now. */
 	void Flush();
@@ -58,6 +60,7 @@ private:
 		Remove,
 		Actor,
 		Pose,
+		Drops,
 	};
 
 	/** Where an actor of the world stood after an engine frame. */
@@ -86,6 +89,7 @@ private:
 		FLiveLinkFrameDataStruct FrameData;
 		FActorPlacement Actor = {};
 		std::shared_ptr<const FRecordedPose> Pose = nullptr;
+		TArray<TPair<FString, int64>> Drops = {};
 	};
 
 	void Queue(FEvent&& Event);
@@ -97,6 +101,7 @@ private:
 	/** Whether the file at Filename is still the one being written. */
 	bool StillHasFile() const;
 	static std::string FormatLine(const FEvent& Event);
+	static std::string FormatDropsLine(const FEvent& Event);
 
 	FString Filename;
 	double StartSeconds;

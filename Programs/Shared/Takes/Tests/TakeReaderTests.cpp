@@ -51,12 +51,13 @@ TEST(TakeReader, ReadsBackWhatTheWriterWrote)
 		Client.PushSubjectFrameData_AnyThread({Source, "Actor"}, MoveTemp(Frame));
 		Client.RemoveSubject_AnyThread({Source, "Actor"});
 		Take->RecordActorTransform(7, "Prop Follower", FTransform(Rotation, Location));
+		Take->RecordSourceDrops(Source, {{"queue full", 12}, {"bad \"name\"", 3}});
 		Client.SetObserver(nullptr);
 		ASSERT_TRUE(Take->Finish()) << *Take->GetError();
 	}
 	const FReadTake Take = ReadTake(Project.GetDir() + "take.jsonl");
 	EXPECT_TRUE(Take.Problems.empty());
-	ASSERT_EQ(Take.Events.size(), 4u);
+	ASSERT_EQ(Take.Events.size(), 5u);
 	const FTakeEvent& Static = Take.Events[0];
 	EXPECT_EQ(Static.Kind, ETakeEvent::Static);
 	EXPECT_EQ(Static.Role, ETakeSubjectRole::Animation);
@@ -79,6 +80,14 @@ TEST(TakeReader, ReadsBackWhatTheWriterWrote)
 	EXPECT_EQ(Actor.Label, "Prop Follower");
 	EXPECT_EQ(Actor.ActorTransform.GetTranslation(), Location);
 	EXPECT_LE(Take.Events[0].Time, Take.Events[3].Time);
+	const FTakeEvent& Drops = Take.Events[4];
+	EXPECT_EQ(Drops.Kind, ETakeEvent::Drops);
+	EXPECT_EQ(Drops.Source, Static.Source);
+	ASSERT_EQ(Drops.DropCounts.Num(), 2);
+	EXPECT_EQ(Drops.DropCounts[0].Key, "queue full");
+	EXPECT_EQ(Drops.DropCounts[0].Value, 12);
+	EXPECT_EQ(Drops.DropCounts[1].Key, "bad \"name\"");
+	EXPECT_EQ(Drops.DropCounts[1].Value, 3);
 }
 
 TEST(TakeReader, SkipsUnsoundLinesNamingEach)
@@ -114,6 +123,9 @@ TEST(TakeReader, SkipsUnsoundLinesNamingEach)
 		{Frame(1.0, "Actor1", CharacterTransforms(), "none"), "\"properties\" is not an array"},
 		{Frame(1.0, "Box_1", FJson::array(), {0.0}), "with 0 transforms (expected 1)"},
 		{R"({"t":1.0,"event":"marker","note":"a kind of event added later"})", "unknown event \"marker\""},
+		{R"({"t":1.0,"event":"drops","source":"A1B2","counts":{"queue full":12}})", ""},
+		{R"({"t":1.0,"event":"drops","source":"A1B2"})", "drops line without \"counts\""},
+		{R"({"t":1.0,"event":"drops","source":"A1B2","counts":{"queue full":-1}})", "a drop count is not a whole number"},
 		{R"({"t":1.0,"event":"remove","source":"A1B2","subject":"Box_1"} {"t":1.0})", "more than one JSON value"},
 		{Frame(1.0, "Box_1", Prop, {0.0}), ""},  // the removal above was refused, so Box_1 is still there
 		{Frame(1.5, "Actor1", CharacterTransforms(), CharacterProperties()), ""},

@@ -63,7 +63,7 @@ export class Panels {
   }
 
   redraw(state) {
-    fillTable(this.sources, state.sources.map((source) => row(cell(source.type), cell(source.machine), cell(source.status))));
+    fillTable(this.sources, state.sources.map((source) => row(cell(source.type), cell(source.machine), cell(source.status), cell(source.dropped || '-'))));
     fillTable(this.subjects, state.subjects.map((subject) => {
       const tr = row(cell(subject.name), cell(subject.role), cell(subject.fps.toFixed(1), 'number fps'),
         cell(subject.sinceLastFrame === null ? '-' : `${subject.sinceLastFrame.toFixed(3)} s ago`, 'number'),

@@ -3,7 +3,10 @@
 // reconnect to them at the next start, and the two switches that govern that. Its one live
 // instance is the class default object (Get). Besides being edited on the project settings page
 // (category "Plugins", section "ZevoLiveLinkSettings"), it keeps its own ini file,
-// <project>/Saved/Config/ZevoLiveLink.ini, which it rewrites whole on every change.
+// <project>/Saved/Config/ZevoLiveLink.ini, which it rewrites whole on every change. Every change
+// starts from what that file holds: the first change of a run reads the file if nothing has yet,
+// so a save made before the start-up load (a panel confirmed at start-up, an early edit on the
+// settings page, a command) never drops the saved connections or switches.
 // Game thread only: every caller (panels, auto-connect, a source being removed, the settings
 // page) runs there, so it has no lock.
 #include "CoreMinimal.h"
@@ -60,7 +63,7 @@ public:
 	TArray<FZevoLiveLinkConnectionInfo> SavedConnections;
 
 	/** Turns the saved entry of this address and port back on, or appends one; then saves.
-	 *  Does nothing when bRememberLastConnection is off. */
+	 *  Does nothing when bRememberLastConnection (as the file has it) is off. */
 	void AddOrUpdateConnection(const FIPv4Endpoint& Endpoint);
 	/** Removes the last entry of this address and port, then saves. */
 	void RemoveConnection(const FIPv4Endpoint& Endpoint);
@@ -81,7 +84,17 @@ public:
 	void SaveConnectionsToConfig();
 
 #if WITH_EDITOR
+	/** An edit on the settings page starts from the file's values. */
+	void PreEditChange(FProperty* PropertyAboutToChange) override;
 	/** Every edit on the settings page saves the file. */
 	void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) override;
 #endif
+
+private:
+	/** Loads the file unless this file's contents (or its absence) are already in memory. */
+	void ReadFileBeforeFirstChange();
+
+	/** The file whose contents the values hold: set when a load found it missing or read it.
+	 *  A path rather than a flag, so that a process that opens another project reads that one. */
+	FString ReadConfigFilePath;
 };

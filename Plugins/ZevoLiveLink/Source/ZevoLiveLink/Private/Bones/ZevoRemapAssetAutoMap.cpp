@@ -116,11 +116,183 @@ FSide CandidateSide(const FString& L, const FString& M)
 	return Side;
 }
 
-struct FCandidate
+/** The candidates of one row, each bone once with its best score. */
+class FCandidates
 {
-	FName Bone;
-	float Score;
+public:
+	void Offer(FName Bone, float Score)
+	{
+		for (FCandidate& Existing : Candidates)
+		{
+			if (Existing.Bone == Bone)
+			{
+				Existing.Score = FMath::Max(Existing.Score, Score);
+				return;
+			}
+		}
+		Candidates.Add({Bone, Score});
+	}
+
+	/** The best-scored bone; the first offered wins a tie. */
+	FName Best() const
+	{
+		const FCandidate* Best = nullptr;
+		for (const FCandidate& Candidate : Candidates)
+		{
+			Best = (!Best || Candidate.Score > Best->Score) ? &Candidate : Best;
+		}
+		return Best ? Best->Bone : NAME_None;
+	}
+
+private:
+	struct FCandidate
+	{
+		FName Bone;
+		float Score;
+	};
+	TArray<FCandidate> Candidates;
 };
+
+/** How a candidate's place in the tree agrees with the target already chosen for the expected parent. */
+float ParentAgreement(FName Candidate, FName ExpectedParentTarget, const TMap<FName, FName>& TargetParents)
+{
+	const FName* Parent = ExpectedParentTarget.IsNone() ? nullptr : TargetParents.Find(Candidate);
+	if (!Parent)
+	{
+		return 1.0f;
+	}
+	if (Parent->IsNone())
+	{
+		return 0.3f;
+	}
+	if (*Parent == ExpectedParentTarget)
+	{
+		return 2.0f;
+	}
+	const FName* Up1 = TargetParents.Find(*Parent);
+	const FName* Up2 = (Up1 && !Up1->IsNone()) ? TargetParents.Find(*Up1) : nullptr;
+	if (Up1 && *Up1 == ExpectedParentTarget)
+	{
+		return 1.35f;
+	}
+	return (Up2 && *Up2 == ExpectedParentTarget) ? 1.2f : 0.3f;
+}
+
+/** A bone another row has is never taken again: a duplicate only ever comes from an edit by hand. */
+bool IsTakenByAnotherRow(FName Candidate, const FString& Normalized, const TMap<FString, FName>& MappedSoFar)
+{
+	for (const auto& Mapped : MappedSoFar)
+	{
+		if (Mapped.Value == Candidate && !Mapped.Key.Equals(Normalized))
+		{
+			return true;
+		}
+	}
+	return false;
+}
+
+/** The target already chosen for a stream bone's expected parent, if any. */
+FName ExpectedParentTargetOf(const FString& Normalized, const TMap<FString, FName>& MappedSoFar)
+{
+	const FZevoBoneHierarchyInfo* Info = FZevoBoneNameMappings::FindExpectedHierarchyEntry(Normalized);
+	if (!Info || Info->ParentBone.IsEmpty())
+	{
+		return NAME_None;
+	}
+	const FName* Found = MappedSoFar.Find(FZevoBoneNameMappings::NormalizeBoneName(Info->ParentBone));
+	return Found ? *Found : NAME_None;
+}
+
+/** The words riggers use for the neck and the head, best first. */
+TArray<const TCHAR*> NeckAndHeadWords(const FString& Source, float& OutBase, float& OutStep)
+{
+	if (Source.Equals(TEXT("Neck"), ESearchCase::IgnoreCase))
+	{
+		OutBase = 1.5f;
+		OutStep = 0.05f;
+		return {TEXT("neck_01"), TEXT("neck01"), TEXT("neck_1"), TEXT("neck"), TEXT("neck_02"), TEXT("neck1")};
+	}
+	if (Source.Equals(TEXT("Neck1"), ESearchCase::IgnoreCase))
+	{
+		OutBase = 2.0f;
+		OutStep = 0.1f;
+		return {TEXT("head"), TEXT("skull"), TEXT("cranium"), TEXT("head1"), TEXT("head01"), TEXT("head_01")};
+	}
+	return {};
+}
+
+/** The target skeleton's bones by normalised name (the first and all) and each bone's parent. */
+struct FTargetNames
+{
+	TMap<FString, TArray<FName>> BonesByNormalizedName;
+	TMap<FString, FName> FirstBoneByNormalizedName;
+	TMap<FName, FName> TargetParents;
+};
+
+FTargetNames IndexTargetNames(const FReferenceSkeleton& RefSkeleton)
+{
+	FTargetNames Names;
+	for (int32 Index = 0; Index < RefSkeleton.GetNum(); ++Index)
+	{
+		const FName Bone = RefSkeleton.GetBoneName(Index);
+		const FString Normalized = FZevoBoneNameMappings::NormalizeBoneName(Bone.ToString());
+		Names.BonesByNormalizedName.FindOrAdd(Normalized).Add(Bone);
+		if (!Names.FirstBoneByNormalizedName.Contains(Normalized))
+		{
+			Names.FirstBoneByNormalizedName.Add(Normalized, Bone);
+		}
+		const int32 Parent = RefSkeleton.GetParentIndex(Index);
+		Names.TargetParents.Add(Bone, Parent == INDEX_NONE ? NAME_None : RefSkeleton.GetBoneName(Parent));
+	}
+	return Names;
+}
+
+struct FOrdered
+{
+	EZevoBoneName Bone;
+	int32 Depth;
+};
+
+/** A stream bone's depth in the expected hierarchy; a loop in the table ends the walk. */
+int32 ExpectedDepth(FName Name)
+{
+	const FString Start = FZevoBoneNameMappings::NormalizeBoneName(Name.ToString());
+	FString Current = Start;
+	FString Previous;
+	int32 Depth = 0;
+	for (; Depth < 20; ++Depth)
+	{
+		const FZevoBoneHierarchyInfo* Info = FZevoBoneNameMappings::FindExpectedHierarchyEntry(Current);
+		if (!Info || Info->ParentBone.IsEmpty())
+		{
+			break;
+		}
+		const FString Parent = FZevoBoneNameMappings::NormalizeBoneName(Info->ParentBone);
+		if (Parent.Equals(Start) || Parent.Equals(Previous))
+		{
+			break;
+		}
+		Previous = Current;
+		Current = Parent;
+	}
+	return Depth;
+}
+
+/** The stream bones parents before children, so that each bone can prefer the child of its parent's target. */
+TArray<FOrdered> StreamBonesParentsFirst()
+{
+	TArray<FOrdered> Order;
+	for (const EZevoBoneName Bone : FZevoBoneNameUtils::GetAllBoneEnums())
+	{
+		const FName Name = FZevoBoneNameUtils::EnumToFName(Bone);
+		if (!Name.IsNone())
+		{
+			Order.Add({Bone, ExpectedDepth(Name)});
+		}
+	}
+	Order.StableSort([](const FOrdered& A, const FOrdered& B) { return A.Depth < B.Depth; });
+	return Order;
+}
 
 struct FLabelledRows
 {
@@ -128,6 +300,72 @@ struct FLabelledRows
 	const TCHAR* DuplicateLabel;
 	const TCHAR* UnmappedLabel;
 };
+
+/**
+ * The targets several rows share where two of those rows can never be one bone, each logged;
+ * returns the duplicate status text.
+ */
+FString FindDuplicates(const TMap<FName, TArray<FName>>& StreamBonesByTarget, const TMap<FName, TSet<FString>>& GroupsByTarget,
+	TMap<FName, TArray<FName>>& OutDuplicates)
+{
+	TSet<FString> DuplicateGroups;
+	for (const auto& Entry : StreamBonesByTarget)
+	{
+		const TArray<FName>& Streams = Entry.Value;
+		bool bExclusivePair = false;
+		for (int32 First = 0; First < Streams.Num() && !bExclusivePair; ++First)
+		{
+			for (int32 Second = First + 1; Second < Streams.Num() && !bExclusivePair; ++Second)
+			{
+				bExclusivePair = FZevoBoneNameMappings::AreBonesMutuallyExclusive(Streams[First].ToString(), Streams[Second].ToString());
+			}
+		}
+		if (!bExclusivePair)
+		{
+			continue;
+		}
+		OutDuplicates.Add(Entry.Key, Streams);
+		DuplicateGroups.Append(GroupsByTarget[Entry.Key]);
+		TArray<FString> Names;
+		for (const FName Stream : Streams)
+		{
+			Names.Add(Stream.ToString());
+		}
+		UE_LOG(LogTemp, Warning,
+			TEXT("[Zevo Remap] Duplicate mapping detected! Target bone '%s' is mapped from multiple source bones: [%s]. Please verify and adjust manually."),
+			*Entry.Key.ToString(), *FString::Join(Names, TEXT(", ")));
+	}
+	if (OutDuplicates.IsEmpty())
+	{
+		return TEXT("OK");
+	}
+	UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] Found %d duplicate target bones. Check 'Mapping Statistics' for details."), OutDuplicates.Num());
+	return FString::Printf(TEXT("%d duplicate(s) [%s]"), OutDuplicates.Num(), *FString::Join(DuplicateGroups.Array(), TEXT(", ")));
+}
+
+/** The unmapped status text, with the empty rows counted per group; logs when rows stay empty. */
+FString UnmappedStatus(const FLabelledRows (&Groups)[4], int32 Unmapped)
+{
+	if (Unmapped <= 0)
+	{
+		return TEXT("OK");
+	}
+	TArray<FString> Counts;
+	for (const FLabelledRows& Group : Groups)
+	{
+		int32 Count = 0;
+		for (const FZevoBoneMappingRow& Row : *Group.Rows)
+		{
+			Count += Row.TargetBone.IsNone() ? 1 : 0;
+		}
+		if (Count > 0)
+		{
+			Counts.Add(FString::Printf(TEXT("%s:%d"), Group.UnmappedLabel, Count));
+		}
+	}
+	UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] %d bones were not found in the target skeleton. You may need to map them manually."), Unmapped);
+	return FString::Printf(TEXT("%d unmapped [%s]"), Unmapped, *FString::Join(Counts, TEXT(", ")));
+}
 }
 
 const FName* UZevoRemapAssetBase::FindBestMatchWithHierarchyValidationInternal(FName SourceBoneName,
@@ -137,27 +375,13 @@ const FName* UZevoRemapAssetBase::FindBestMatchWithHierarchyValidationInternal(F
 {
 	const FString Source = SourceBoneName.ToString();
 	const FString Normalized = FZevoBoneNameMappings::NormalizeBoneName(Source);
-
-	// The target already chosen for this bone's expected parent, if any.
-	FName ExpectedParentTarget = NAME_None;
-	if (const FZevoBoneHierarchyInfo* Info = FZevoBoneNameMappings::FindExpectedHierarchyEntry(Normalized))
-	{
-		if (!Info->ParentBone.IsEmpty())
-		{
-			if (const FName* Found = MappedSoFar.Find(FZevoBoneNameMappings::NormalizeBoneName(Info->ParentBone)))
-			{
-				ExpectedParentTarget = *Found;
-			}
-		}
-	}
-
+	const FName ExpectedParentTarget = ExpectedParentTargetOf(Normalized, MappedSoFar);
 	const FWordRules Rules = WordRulesFor(Normalized);
 	const FString SourceLower = Source.ToLower();
 	const bool bSourceLeft = SourceLower.Contains(TEXT("left"));
 	const bool bSourceRight = SourceLower.Contains(TEXT("right"));
 
-	TArray<FCandidate> Candidates;
-	Candidates.Reserve(20);
+	FCandidates Candidates;
 	const auto Offer = [&](FName Candidate, float Score) {
 		if (Candidate.IsNone())
 		{
@@ -170,124 +394,51 @@ const FName* UZevoRemapAssetBase::FindBestMatchWithHierarchyValidationInternal(F
 		{
 			return;
 		}
-		if (ContainsAny(M, L, Rules.Preferred))
-		{
-			Score *= 1.5f;
-		}
-		if (!ExpectedParentTarget.IsNone())
-		{
-			if (const FName* Parent = TargetParents.Find(Candidate))
-			{
-				if (Parent->IsNone())
-				{
-					Score *= 0.3f;
-				}
-				else if (*Parent == ExpectedParentTarget)
-				{
-					Score *= 2.0f;
-				}
-				else
-				{
-					const FName* Up1 = TargetParents.Find(*Parent);
-					const FName* Up2 = (Up1 && !Up1->IsNone()) ? TargetParents.Find(*Up1) : nullptr;
-					if (Up1 && *Up1 == ExpectedParentTarget)
-					{
-						Score *= 1.35f;
-					}
-					else if (Up2 && *Up2 == ExpectedParentTarget)
-					{
-						Score *= 1.2f;
-					}
-					else
-					{
-						Score *= 0.3f;
-					}
-				}
-			}
-		}
+		Score *= ContainsAny(M, L, Rules.Preferred) ? 1.5f : 1.0f;
+		Score *= ParentAgreement(Candidate, ExpectedParentTarget, TargetParents);
 		const FSide Side = CandidateSide(L, M);
-		if ((bSourceLeft && Side.bRight) || (bSourceRight && Side.bLeft))
+		const bool bOtherSide = (bSourceLeft && Side.bRight) || (bSourceRight && Side.bLeft);
+		if (!bOtherSide && Score > 0.f && !IsTakenByAnotherRow(Candidate, Normalized, MappedSoFar))
 		{
-			Score = 0.f;
+			Candidates.Offer(Candidate, Score);
 		}
-		// A bone another row has is never taken again: a duplicate only ever comes from an edit by hand.
-		for (const auto& Mapped : MappedSoFar)
-		{
-			if (Mapped.Value == Candidate && !Mapped.Key.Equals(Normalized))
-			{
-				return;
-			}
-		}
-		if (Score <= 0.f)
-		{
-			return;
-		}
-		for (FCandidate& Existing : Candidates)
-		{
-			if (Existing.Bone == Candidate)
-			{
-				Existing.Score = FMath::Max(Existing.Score, Score);
-				return;
-			}
-		}
-		Candidates.Add({Candidate, Score});
 	};
-	const auto OfferName = [&](const FString& Key, float Score) {
+	const auto OfferName = [&](const FString& Key, float FirstScore, float OtherScore) {
 		if (const FName* First = FirstBoneByNormalizedName.Find(Key))
 		{
-			Offer(*First, Score);
+			Offer(*First, FirstScore);
 		}
 		if (const TArray<FName>* All = BonesByNormalizedName.Find(Key))
 		{
 			for (const FName Bone : *All)
 			{
-				Offer(Bone, Score * 0.9f);
+				Offer(Bone, OtherScore);
 			}
 		}
 	};
 
-	// Neck and head first, by the words riggers use for them.
-	const auto OfferWords = [&](std::initializer_list<const TCHAR*> Words, float Base, float Step) {
-		for (const TCHAR* Word : Words)
-		{
-			OfferName(FZevoBoneNameMappings::NormalizeBoneName(Word), Base);
-			Base -= Step;
-		}
-	};
-	if (Source.Equals(TEXT("Neck"), ESearchCase::IgnoreCase))
+	float Base = 0.f;
+	float Step = 0.f;
+	for (const TCHAR* Word : NeckAndHeadWords(Source, Base, Step))
 	{
-		OfferWords({TEXT("neck_01"), TEXT("neck01"), TEXT("neck_1"), TEXT("neck"), TEXT("neck_02"), TEXT("neck1")}, 1.5f, 0.05f);
+		OfferName(FZevoBoneNameMappings::NormalizeBoneName(Word), Base, Base * 0.9f);
+		Base -= Step;
 	}
-	else if (Source.Equals(TEXT("Neck1"), ESearchCase::IgnoreCase))
-	{
-		OfferWords({TEXT("head"), TEXT("skull"), TEXT("cranium"), TEXT("head1"), TEXT("head01"), TEXT("head_01")}, 2.0f, 0.1f);
-	}
-
-	if (const FName* First = FirstBoneByNormalizedName.Find(Normalized))
-	{
-		Offer(*First, 1.0f);
-	}
-	if (const TArray<FName>* All = BonesByNormalizedName.Find(Normalized))
-	{
-		for (const FName Bone : *All)
-		{
-			Offer(Bone, 0.95f);
-		}
-	}
-
+	OfferName(Normalized, 1.0f, 0.95f);
 	const TArray<FString> Variations = FZevoBoneNameMappings::GenerateVariations(Source);
 	for (int32 Index = 0; Index < Variations.Num(); ++Index)
 	{
-		OfferName(FZevoBoneNameMappings::NormalizeBoneName(Variations[Index]), FMath::Max(0.9f - 0.01f * Index, 0.5f));
+		const float Score = FMath::Max(0.9f - 0.01f * Index, 0.5f);
+		OfferName(FZevoBoneNameMappings::NormalizeBoneName(Variations[Index]), Score, Score * 0.9f);
 	}
 
-	if (Candidates.IsEmpty())
+	const FName Best = Candidates.Best();
+	if (Best.IsNone())
 	{
 		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] No candidates found for source bone: %s"), *Source);
 		return nullptr;
 	}
-	Candidates.StableSort([](const FCandidate& A, const FCandidate& B) { return A.Score > B.Score; });
-	return FirstBoneByNormalizedName.Find(FZevoBoneNameMappings::NormalizeBoneName(Candidates[0].Bone.ToString()));
+	return FirstBoneByNormalizedName.Find(FZevoBoneNameMappings::NormalizeBoneName(Best.ToString()));
 }
 
 FName UZevoRemapAssetBase::FindBestMatchWithHierarchyValidation(FName SourceBoneName, const TMap<FString, FName>& FirstBoneByNormalizedName,
@@ -308,73 +459,17 @@ void UZevoRemapAssetBase::AutoMapFromTargetSkeleton()
 	}
 	Modify();
 	InitializeAllBones();
-
-	TMap<FString, TArray<FName>> BonesByNormalizedName;
-	TMap<FString, FName> FirstBoneByNormalizedName;
-	TMap<FName, FName> TargetParents;
-	const FReferenceSkeleton& RefSkeleton = TargetSkeleton->GetReferenceSkeleton();
-	for (int32 Index = 0; Index < RefSkeleton.GetNum(); ++Index)
-	{
-		const FName Bone = RefSkeleton.GetBoneName(Index);
-		const FString Normalized = FZevoBoneNameMappings::NormalizeBoneName(Bone.ToString());
-		BonesByNormalizedName.FindOrAdd(Normalized).Add(Bone);
-		if (!FirstBoneByNormalizedName.Contains(Normalized))
-		{
-			FirstBoneByNormalizedName.Add(Normalized, Bone);
-		}
-		const int32 Parent = RefSkeleton.GetParentIndex(Index);
-		TargetParents.Add(Bone, Parent == INDEX_NONE ? NAME_None : RefSkeleton.GetBoneName(Parent));
-	}
-
 	DuplicateTargetBones.Empty();
+
+	const FReferenceSkeleton& RefSkeleton = TargetSkeleton->GetReferenceSkeleton();
+	const FTargetNames Names = IndexTargetNames(RefSkeleton);
+	const TMap<FString, FZevoBoneHierarchyInfo>& ExpectedHierarchy = FZevoBoneNameMappings::GetExpectedBoneHierarchy();
 	TMap<FString, FName> MappedSoFar;
 	MappedSoFar.Reserve(52);
 	TMap<FName, TArray<FName>> StreamBonesByTarget;
 	TMap<FName, TSet<FString>> GroupsByTarget;
-	const TMap<FString, FZevoBoneHierarchyInfo>& ExpectedHierarchy = FZevoBoneNameMappings::GetExpectedBoneHierarchy();
-
-	// Parents before children, so that each bone can prefer the child of its parent's target.
-	struct FOrdered
-	{
-		EZevoBoneName Bone;
-		int32 Depth;
-	};
-	TArray<FOrdered> Order;
-	for (const EZevoBoneName Bone : FZevoBoneNameUtils::GetAllBoneEnums())
-	{
-		const FName Name = FZevoBoneNameUtils::EnumToFName(Bone);
-		if (Name.IsNone())
-		{
-			continue;
-		}
-		const FString Start = FZevoBoneNameMappings::NormalizeBoneName(Name.ToString());
-		FString Current = Start;
-		FString Previous;
-		int32 Depth = 0;
-		for (; Depth < 20; ++Depth)
-		{
-			const FZevoBoneHierarchyInfo* Info = FZevoBoneNameMappings::FindExpectedHierarchyEntry(Current);
-			if (!Info || Info->ParentBone.IsEmpty())
-			{
-				break;
-			}
-			const FString Parent = FZevoBoneNameMappings::NormalizeBoneName(Info->ParentBone);
-			if (Parent.Equals(Start) || Parent.Equals(Previous))
-			{
-				break;
-			}
-			Previous = Current;
-			Current = Parent;
-		}
-		Order.Add({Bone, Depth});
-	}
-	Order.StableSort([](const FOrdered& A, const FOrdered& B) { return A.Depth < B.Depth; });
-
 	FLabelledRows Groups[] = {{&BodySpineBones, TEXT("Body/Spine"), TEXT("Body")}, {&LegBones, TEXT("Leg"), TEXT("Leg")},
 		{&ArmBones, TEXT("Arm"), TEXT("Arm")}, {&FingerBones, TEXT("Finger"), TEXT("Finger")}};
-	const auto GroupOf = [&Groups](EZevoBoneName Bone) -> FLabelledRows& {
-		return Groups[static_cast<int32>(FZevoBoneNameUtils::GetBoneCategory(Bone))];
-	};
 
 	// The rows the whole-skeleton reading reads are taken first; name matching then fills the
 	// rows it leaves unread, parents before children.
@@ -383,11 +478,12 @@ void UZevoRemapAssetBase::AutoMapFromTargetSkeleton()
 		const int32 Read = Reading.Get(Bone);
 		if (Read == FZevoRowReading::Unread)
 		{
-			return FindBestMatchWithHierarchyValidation(
-				StreamName, FirstBoneByNormalizedName, BonesByNormalizedName, TargetParents, MappedSoFar, ExpectedHierarchy);
+			return FindBestMatchWithHierarchyValidation(StreamName, Names.FirstBoneByNormalizedName, Names.BonesByNormalizedName,
+				Names.TargetParents, MappedSoFar, ExpectedHierarchy);
 		}
 		return Read == INDEX_NONE ? NAME_None : RefSkeleton.GetBoneName(Read);
 	};
+	TArray<FOrdered> Order = StreamBonesParentsFirst();
 	Order.StableSort([&Reading](const FOrdered& A, const FOrdered& B) {
 		return Reading.Get(A.Bone) != FZevoRowReading::Unread && Reading.Get(B.Bone) == FZevoRowReading::Unread;
 	});
@@ -395,7 +491,7 @@ void UZevoRemapAssetBase::AutoMapFromTargetSkeleton()
 	int32 MappedCount = 0;
 	for (const FOrdered& Entry : Order)
 	{
-		FLabelledRows& Group = GroupOf(Entry.Bone);
+		FLabelledRows& Group = Groups[static_cast<int32>(FZevoBoneNameUtils::GetBoneCategory(Entry.Bone))];
 		const int32 RowIndex = Group.Rows->IndexOfByPredicate([&Entry](const FZevoBoneMappingRow& Row) { return Row.SourceBone == Entry.Bone; });
 		if (RowIndex == INDEX_NONE)
 		{
@@ -414,62 +510,6 @@ void UZevoRemapAssetBase::AutoMapFromTargetSkeleton()
 		GroupsByTarget.FindOrAdd(Target).Add(Group.DuplicateLabel);
 	}
 
-	TSet<FString> DuplicateGroups;
-	for (const auto& Entry : StreamBonesByTarget)
-	{
-		const TArray<FName>& Streams = Entry.Value;
-		bool bExclusivePair = false;
-		for (int32 First = 0; First < Streams.Num() && !bExclusivePair; ++First)
-		{
-			for (int32 Second = First + 1; Second < Streams.Num() && !bExclusivePair; ++Second)
-			{
-				bExclusivePair = FZevoBoneNameMappings::AreBonesMutuallyExclusive(Streams[First].ToString(), Streams[Second].ToString());
-			}
-		}
-		if (!bExclusivePair)
-		{
-			continue;
-		}
-		DuplicateTargetBones.Add(Entry.Key, Streams);
-		DuplicateGroups.Append(GroupsByTarget[Entry.Key]);
-		TArray<FString> Names;
-		for (const FName Stream : Streams)
-		{
-			Names.Add(Stream.ToString());
-		}
-		UE_LOG(LogTemp, Warning,
-			TEXT("[Zevo Remap] Duplicate mapping detected! Target bone '%s' is mapped from multiple source bones: [%s]. Please verify and adjust manually."),
-			*Entry.Key.ToString(), *FString::Join(Names, ", "));
-	}
-	DuplicateStatusText = DuplicateTargetBones.IsEmpty()
-		? FString(TEXT("OK"))
-		: FString::Printf(TEXT("%d duplicate(s) [%s]"), DuplicateTargetBones.Num(), *FString::Join(DuplicateGroups.Array(), TEXT(", ")));
-	if (DuplicateTargetBones.Num() > 0)
-	{
-		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] Found %d duplicate target bones. Check 'Mapping Statistics' for details."), DuplicateTargetBones.Num());
-	}
-
-	const int32 Unmapped = static_cast<int32>(EZevoBoneName::Count) - MappedCount;
-	if (Unmapped <= 0)
-	{
-		MissingStatusText = TEXT("OK");
-	}
-	else
-	{
-		TArray<FString> Counts;
-		for (const FLabelledRows& Group : Groups)
-		{
-			int32 Count = 0;
-			for (const FZevoBoneMappingRow& Row : *Group.Rows)
-			{
-				Count += Row.TargetBone.IsNone() ? 1 : 0;
-			}
-			if (Count > 0)
-			{
-				Counts.Add(FString::Printf(TEXT("%s:%d"), Group.UnmappedLabel, Count));
-			}
-		}
-		MissingStatusText = FString::Printf(TEXT("%d unmapped [%s]"), Unmapped, *FString::Join(Counts, TEXT(", ")));
-		UE_LOG(LogTemp, Warning, TEXT("[Zevo Remap] %d bones were not found in the target skeleton. You may need to map them manually."), Unmapped);
-	}
+	DuplicateStatusText = FindDuplicates(StreamBonesByTarget, GroupsByTarget, DuplicateTargetBones);
+	MissingStatusText = UnmappedStatus(Groups, static_cast<int32>(EZevoBoneName::Count) - MappedCount);
 }

@@ -5,6 +5,7 @@
 #include "Widgets/Layout/SBox.h"
 #include "Widgets/SBoxPanel.h"
 #include "Widgets/Text/STextBlock.h"
+#include "ZevoListeningSources.h"
 #include "ZevoLiveLinkSettings.h"
 
 #define LOCTEXT_NAMESPACE "ZevoLiveLinkSourceEditor"
@@ -97,7 +98,8 @@ FReply SZevoLiveLinkSourceFactory::OnOkClicked()
 	if (TSharedPtr<SEditableTextBox> TextBox = EndpointTextBox.Pin())
 	{
 		FIPv4Endpoint Endpoint;
-		if (FIPv4Endpoint::Parse(TextBox->GetText().ToString(), Endpoint))
+		// A port already listened on is refused before anything is saved.
+		if (FIPv4Endpoint::Parse(TextBox->GetText().ToString(), Endpoint) && FZevoListeningSources::CheckPortFree(Endpoint))
 		{
 			if (UZevoLiveLinkSettings* Settings = UZevoLiveLinkSettings::Get())
 			{

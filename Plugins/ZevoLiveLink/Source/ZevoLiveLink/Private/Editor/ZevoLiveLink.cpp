@@ -6,8 +6,9 @@
 #include "Misc/CoreDelegates.h"
 #include "Modules/ModuleManager.h"
 #include "PropertyEditorModule.h"
-#include "ZevoLiveLinkSettings.h"
 #include "Stream/ZevoLiveLinkSource.h"
+#include "ZevoListeningSources.h"
+#include "ZevoLiveLinkSettings.h"
 #include "ZevoRemapAssetBaseCustomization.h"
 
 namespace
@@ -96,7 +97,16 @@ void FZevoLiveLinkModule::AutoConnectSavedSources()
 	for (const FIPv4Endpoint& Endpoint : Endpoints)
 	{
 		const FString ConnectionString = Endpoint.ToString();
-		TSharedPtr<ILiveLinkSource> Source = MakeShared<ZevoLiveLinkSource>(Endpoint);
+		// A source confirmed in the panel before this ran (or made twice by a duplicate entry)
+		// already serves the port: that endpoint is connected.
+		if (const TSharedPtr<ZevoLiveLinkSource> Existing = FZevoListeningSources::FindListening(Endpoint))
+		{
+			UE_LOG(LogTemp, Log, TEXT("[Zevo LiveLink] Already connected: %s (the source for %s listens on port %d)"), *ConnectionString,
+				*Existing->GetConnectionString(), int32(Endpoint.Port));
+			++Connected;
+			continue;
+		}
+		TSharedPtr<ILiveLinkSource> Source = FZevoListeningSources::MakeSource(Endpoint);
 		if (Client->AddSource(Source).IsValid())
 		{
 			UE_LOG(LogTemp, Log, TEXT("[Zevo LiveLink] Auto-connected: %s"), *ConnectionString);

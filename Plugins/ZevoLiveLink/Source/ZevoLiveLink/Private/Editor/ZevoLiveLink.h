@@ -12,7 +12,8 @@ public:
 	void StartupModule() override;
 	void ShutdownModule() override;
 
-	/** Adds one stream source per enabled saved connection to the Live Link client, logging each step. */
+	/** Adds one stream source per enabled saved connection to the Live Link client, logging each
+	 *  step; an endpoint whose port a source of this editor already listens on counts as connected. */
 	static void AutoConnectSavedSources();
 
 private:

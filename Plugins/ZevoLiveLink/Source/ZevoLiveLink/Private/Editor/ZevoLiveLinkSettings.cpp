@@ -79,6 +79,8 @@ UZevoLiveLinkSettings* UZevoLiveLinkSettings::Get()
 
 void UZevoLiveLinkSettings::AddOrUpdateConnection(const FIPv4Endpoint& Endpoint)
 {
+	// Before the switch is consulted: it is the file's switch that decides.
+	ReadFileBeforeFirstChange();
 	if (!bRememberLastConnection)
 	{
 		UE_LOG(LogTemp, Log, TEXT("[Zevo LiveLink] Remember connections disabled, not saving"));
@@ -103,6 +105,7 @@ void UZevoLiveLinkSettings::AddOrUpdateConnection(const FIPv4Endpoint& Endpoint)
 
 void UZevoLiveLinkSettings::RemoveConnection(const FIPv4Endpoint& Endpoint)
 {
+	ReadFileBeforeFirstChange();
 	const FString Address = Endpoint.Address.ToString();
 	const int32 Port = Endpoint.Port;
 	// From the end: of two identical entries the later one goes.
@@ -121,6 +124,8 @@ void UZevoLiveLinkSettings::RemoveConnection(const FIPv4Endpoint& Endpoint)
 
 void UZevoLiveLinkSettings::ClearAllConnections()
 {
+	// Read first all the same: the switches are kept, and they must be the file's.
+	ReadFileBeforeFirstChange();
 	SavedConnections.Empty();
 	SaveConnectionsToConfig();
 	UE_LOG(LogTemp, Log, TEXT("[Zevo LiveLink] Cleared all connections"));
@@ -169,6 +174,7 @@ void UZevoLiveLinkSettings::LoadConnectionsFromConfig()
 	if (!FPaths::FileExists(Path))
 	{
 		UE_LOG(LogTemp, Log, TEXT("[Zevo LiveLink] Config file not found, using defaults"));
+		ReadConfigFilePath = Path;
 		return;
 	}
 	FString Text;
@@ -177,6 +183,7 @@ void UZevoLiveLinkSettings::LoadConnectionsFromConfig()
 		UE_LOG(LogTemp, Warning, TEXT("[Zevo LiveLink] Failed to read config file"));
 		return;
 	}
+	ReadConfigFilePath = Path;
 
 	// A switch without a line keeps its value; the list is only what the file holds.
 	SavedConnections.Empty();
@@ -238,7 +245,21 @@ void UZevoLiveLinkSettings::SaveConnectionsToConfig()
 	}
 }
 
+void UZevoLiveLinkSettings::ReadFileBeforeFirstChange()
+{
+	if (!ReadConfigFilePath.Equals(ConfigFilePath(), ESearchCase::CaseSensitive))
+	{
+		LoadConnectionsFromConfig();
+	}
+}
+
 #if WITH_EDITOR
+void UZevoLiveLinkSettings::PreEditChange(FProperty* PropertyAboutToChange)
+{
+	Super::PreEditChange(PropertyAboutToChange);
+	ReadFileBeforeFirstChange();
+}
+
 void UZevoLiveLinkSettings::PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent)
 {
 	Super::PostEditChangeProperty(PropertyChangedEvent);

@@ -2,6 +2,7 @@
 
 #include "SZevoLiveLinkSourceFactory.h"
 #include "Stream/ZevoLiveLinkSource.h"
+#include "ZevoListeningSources.h"
 
 FText UZevoLiveLinkSourceFactory::GetSourceDisplayName() const
 {
@@ -22,8 +23,11 @@ TSharedPtr<SWidget> UZevoLiveLinkSourceFactory::BuildCreationPanel(FOnLiveLinkSo
 void UZevoLiveLinkSourceFactory::OnOkClicked(FIPv4Endpoint Endpoint, FOnLiveLinkSourceCreated OnLiveLinkSourceCreated) const
 {
 	const FString ConnectionString = Endpoint.ToString();
-	TSharedPtr<ILiveLinkSource> Source = MakeShared<ZevoLiveLinkSource>(Endpoint);
-	OnLiveLinkSourceCreated.ExecuteIfBound(Source, ConnectionString);
+	TSharedPtr<ILiveLinkSource> Source = FZevoListeningSources::MakeSource(Endpoint);
+	if (Source)
+	{
+		OnLiveLinkSourceCreated.ExecuteIfBound(Source, ConnectionString);
+	}
 }
 
 TSharedPtr<ILiveLinkSource> UZevoLiveLinkSourceFactory::CreateSource(const FString& ConnectionString) const
@@ -36,5 +40,5 @@ TSharedPtr<ILiveLinkSource> UZevoLiveLinkSourceFactory::CreateSource(const FStri
 		return nullptr;
 	}
 	UE_LOG(LogTemp, Log, TEXT("Parsed IP: %s, Port: %d"), *Endpoint.Address.ToString(), int32(Endpoint.Port));
-	return MakeShared<ZevoLiveLinkSource>(Endpoint);
+	return FZevoListeningSources::MakeSource(Endpoint);
 }

@@ -8,7 +8,7 @@
 
 void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize, int32 Offset)
 {
-	FZevoOscReader Reader(Data, DataSize, Offset);
+	FZevoOscReader Reader(Data, DataSize, Offset, &LogLimiter);
 	FAnsiStringView TypeTags;
 	if (!Reader.ReadString(TypeTags) || TypeTags.IsEmpty() || TypeTags[0] != ',')
 	{
@@ -33,7 +33,7 @@ void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize,
 			}
 			if (ActorName.IsEmpty())
 			{
-				UE_LOG(LogTemp, Warning, TEXT("Failed to parse actor name"));
+				ZEVO_LIMITED_LOG(LogLimiter, Warning, TEXT("Failed to parse actor name"));
 				return;
 			}
 			break;
@@ -42,24 +42,24 @@ void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize,
 			int32 BlobSize = 0;
 			if (!Reader.ReadInt32(BlobSize))
 			{
-				UE_LOG(LogTemp, Error, TEXT("Offset exceeds data size for float. Offset: %d, DataSize: %d"), Reader.GetOffset(), DataSize);
+				ZEVO_LIMITED_LOG(LogLimiter, Error, TEXT("Offset exceeds data size for float. Offset: %d, DataSize: %d"), Reader.GetOffset(), DataSize);
 				return;
 			}
 			if (BlobSize < 0)
 			{
-				UE_LOG(LogTemp, Error, TEXT("Invalid Blob Size: %d. A blob size cannot be negative; message ignored."), BlobSize);
+				ZEVO_LIMITED_LOG(LogLimiter, Error, TEXT("Invalid Blob Size: %d. A blob size cannot be negative; message ignored."), BlobSize);
 				return;
 			}
 			if (BlobSize > Reader.GetRemaining())
 			{
-				UE_LOG(LogTemp, Error, TEXT("Invalid Blob Size: %d. Only %d bytes remain in the datagram; message ignored."), BlobSize,
+				ZEVO_LIMITED_LOG(LogLimiter, Error, TEXT("Invalid Blob Size: %d. Only %d bytes remain in the datagram; message ignored."), BlobSize,
 					Reader.GetRemaining());
 				return;
 			}
 			const uint8* Payload = Reader.Skip(BlobSize);
 			if (BlobSize % 4 != 0)
 			{
-				UE_LOG(LogTemp, Warning, TEXT("Invalid Blob Size: %d. Must be a multiple of 4."), BlobSize);
+				ZEVO_LIMITED_LOG(LogLimiter, Warning, TEXT("Invalid Blob Size: %d. Must be a multiple of 4."), BlobSize);
 				break;
 			}
 			BoneData = Payload;
@@ -69,7 +69,7 @@ void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize,
 		case 'f':
 			if (!Reader.ReadFloatRun(TypeTags, TagIndex, PropertyValues, ZevoCharacterPropertyCount, FloatCount))
 			{
-				UE_LOG(LogTemp, Warning, TEXT("Data out of bounds for float"));
+				ZEVO_LIMITED_LOG(LogLimiter, Warning, TEXT("Data out of bounds for float"));
 				bWalking = false;
 			}
 			break;
@@ -78,7 +78,7 @@ void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize,
 			int32 Ignored = 0;
 			if (!Reader.ReadInt32(Ignored))
 			{
-				UE_LOG(LogTemp, Warning, TEXT("Data out of bounds for int32"));
+				ZEVO_LIMITED_LOG(LogLimiter, Warning, TEXT("Data out of bounds for int32"));
 				bWalking = false;
 			}
 			break;
@@ -91,7 +91,7 @@ void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize,
 
 	if (BoneValueCount != ZevoCharacterBoneValueCount)
 	{
-		UE_LOG(LogTemp, Error, TEXT("Insufficient Bone Data received : %d (expected 211)"), BoneValueCount);
+		ZEVO_LIMITED_LOG(LogLimiter, Error, TEXT("Insufficient Bone Data received : %d (expected 211)"), BoneValueCount);
 		return;
 	}
 
@@ -100,5 +100,5 @@ void ZevoLiveLinkSource::ProcessCharacterData(const uint8* Data, int32 DataSize,
 	FLiveLinkAnimationFrameData& Animation = *Frame.Cast<FLiveLinkAnimationFrameData>();
 	Animation.Transforms = ZevoConvertCharacterBoneData(BoneData);
 	Animation.PropertyValues.Append(PropertyValues, ZevoCharacterPropertyCount);
-	PublishFrame(ESubjectKind::Character, ZevoOscBytesToName(ActorName), 0, MoveTemp(Frame));
+	PublishFrame(ESubjectKind::Character, ActorName, 0, MoveTemp(Frame));
 }

@@ -6,7 +6,9 @@
 #include "Misc/ScopeLock.h"
 #include "SocketSubsystem.h"
 #include "Sockets.h"
+#include "ZevoFiniteFrame.h"
 #include "ZevoLiveLinkSettings.h"
+#include "ZevoOutsideText.h"
 #include "ZevoStreamSkeleton.h"
 
 namespace
@@ -34,11 +36,16 @@ TArray<FString> MakeStreamBoneNames()
  * while holding Mutex with Source set, so a task never runs on a deleted source. (The source
  * cannot hand out a weak reference to itself: its thread starts inside its constructor, before
  * any shared pointer owns it.)
+ *
+ * It also counts what waits: the receiver thread adds a datagram before queuing it and each task
+ * takes its own off when it runs, whether or not the source is still there.
  */
 struct FZevoSourceGate
 {
 	FCriticalSection Mutex;
 	ZevoLiveLinkSource* Source = nullptr;
+	std::atomic<int32> QueuedDatagrams{0};
+	std::atomic<int64> QueuedBytes{0};
 };
 
 ZevoLiveLinkSource::ZevoLiveLinkSource(const FIPv4Endpoint& InEndpoint)
@@ -53,13 +60,14 @@ ZevoLiveLinkSource::ZevoLiveLinkSource(const FIPv4Endpoint& InEndpoint)
 	SourceType = NSLOCTEXT("ZevoLiveLinkSource", "ZevoLiveLinkSourceType", "Zevo LiveLink");
 	SourceMachineName = FText::FromString(Endpoint.ToString());
 	LastCleanupTime = FDateTime::UtcNow();
+	AllowList = FZevoSenderAllowList::Load();
 
 	// The endpoint's address is shown to the user only: the stream may arrive on any interface.
 	// Multicast loopback off, TTL 1, no broadcast and the system's send buffer are the builder's
-	// defaults.
+	// defaults. No address reuse: with it, another socket on the port (another user's, or a second
+	// editor's) would silently take the stream; without it, a held port fails here, visibly.
 	Socket = FUdpSocketBuilder(TEXT("ZevoSocket"))
 				 .AsNonBlocking()
-				 .AsReusable()
 				 .BoundToAddress(FIPv4Address::Any)
 				 .BoundToPort(Endpoint.Port)
 				 .WithReceiveBufferSize(ReceiveBufferSize)
@@ -76,12 +84,18 @@ ZevoLiveLinkSource::ZevoLiveLinkSource(const FIPv4Endpoint& InEndpoint)
 	else
 	{
 		UE_LOG(LogTemp, Error, TEXT("[Zevo Init] Failed to create socket! Socket: %s"), Socket ? TEXT("Valid") : TEXT("Null"));
+		UE_LOG(LogTemp, Error, TEXT("[Zevo Init] Could not open UDP port %d: another socket may hold it; this source receives nothing"),
+			Endpoint.Port);
 	}
 }
 
 ZevoLiveLinkSource::~ZevoLiveLinkSource()
 {
 	Stopping.AtomicSet(true);
+	{
+		FScopeLock Lock(&SubjectsLock);
+		FZevoDropCounters::Unlist(SourceGuid);
+	}
 	{
 		// Waits for a task that is decoding right now; later tasks find the gate closed.
 		FScopeLock Lock(&Gate->Mutex);
@@ -104,7 +118,9 @@ ZevoLiveLinkSource::~ZevoLiveLinkSource()
 void ZevoLiveLinkSource::ReceiveClient(ILiveLinkClient* InClient, FGuid InSourceGuid)
 {
 	FScopeLock Lock(&SubjectsLock);
+	FZevoDropCounters::Unlist(SourceGuid);
 	SourceGuid = InSourceGuid;
+	FZevoDropCounters::List(SourceGuid, &Drops);
 	Client.store(InClient);
 }
 
@@ -160,6 +176,7 @@ uint32 ZevoLiveLinkSource::Run()
 		if (Now - LastCleanupTime >= CleanupInterval)
 		{
 			CleanupInactiveSubjects();
+			ReportDrops();
 			LastCleanupTime = Now;
 		}
 
@@ -179,10 +196,16 @@ uint32 ZevoLiveLinkSource::Run()
 				UE_LOG(LogTemp, Error, TEXT("[Zevo Socket] RecvFrom failed"));
 				break;
 			}
-			if (BytesRead > 0)
+			if (BytesRead <= 0)
 			{
-				QueueReceivedData(ReceiveBuffer.GetData(), BytesRead);
+				continue;
 			}
+			if (!AllowList.Allows(Sender->GetIp()))
+			{
+				Drops.Add(EZevoDropKind::SenderNotAllowed);
+				continue;
+			}
+			QueueReceivedData(ReceiveBuffer.GetData(), BytesRead);
 		}
 	}
 
@@ -192,8 +215,18 @@ uint32 ZevoLiveLinkSource::Run()
 
 void ZevoLiveLinkSource::QueueReceivedData(const uint8* Bytes, int32 Count)
 {
+	// Only this thread adds, so what it reads is at most what waits: the bound holds.
+	if (Gate->QueuedDatagrams.load() >= MaxQueuedDatagrams || Gate->QueuedBytes.load() + Count > MaxQueuedBytes)
+	{
+		Drops.Add(EZevoDropKind::QueueFull);
+		return;
+	}
+	Gate->QueuedDatagrams.fetch_add(1);
+	Gate->QueuedBytes.fetch_add(Count);
 	auto Task = [Gate = Gate, ReceivedData = FZevoReceivedData::Copy(Bytes, Count), CapturedClient = Client.load()]
 	{
+		Gate->QueuedDatagrams.fetch_sub(1);
+		Gate->QueuedBytes.fetch_sub(ReceivedData.Num());
 		FScopeLock Lock(&Gate->Mutex);
 		ZevoLiveLinkSource* Source = Gate->Source;
 		if (Source && !Source->Stopping && CapturedClient)
@@ -242,11 +275,77 @@ void ZevoLiveLinkSource::CleanupInactiveSubjects()
 	}
 }
 
-void ZevoLiveLinkSource::PublishFrame(ESubjectKind Kind, FName SubjectName, int32 PropType, FLiveLinkFrameDataStruct&& Frame)
+void ZevoLiveLinkSource::ReportDrops()
 {
-	FScopeLock Lock(&SubjectsLock);
-	if (!InitializedSubjects.Contains(SubjectName))
+	const FZevoSourceDropCounts Since = Drops.TakeSinceLastReport();
+	if (Since.Total() > 0)
 	{
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo LiveLink] %s dropped %lld datagrams in the last second: %s"), *Endpoint.ToString(),
+			static_cast<long long>(Since.Total()), *Since.ToString());
+	}
+	const FString Suppressed = LogLimiter.TakeSuppressed();
+	if (!Suppressed.IsEmpty())
+	{
+		UE_LOG(LogTemp, Warning, TEXT("[Zevo LiveLink] %s held back in the last second: %s"), *Endpoint.ToString(), *Suppressed);
+	}
+}
+
+bool ZevoLiveLinkSource::CheckFrame(FAnsiStringView NameBytes, const FLiveLinkFrameDataStruct& Frame)
+{
+	const EZevoNameProblem Problem = ZevoFindNameProblem(NameBytes);
+	if (Problem != EZevoNameProblem::None)
+	{
+		Drops.Add(EZevoDropKind::BadName);
+		ZEVO_LIMITED_LOG(LogLimiter, Warning, TEXT("[Zevo Stream] Refused a subject name of %d bytes (%s): %s"), NameBytes.Len(),
+			Problem == EZevoNameProblem::TooLong ? TEXT("longer than 255 bytes") : TEXT("control bytes"), *ZevoEscapeForLog(NameBytes));
+		return false;
+	}
+	if (!ZevoIsFiniteFrame(Frame))
+	{
+		Drops.Add(EZevoDropKind::NonFinite);
+		ZEVO_LIMITED_LOG(LogLimiter, Warning, TEXT("[Zevo Stream] Refused a frame for '%s' holding a NaN or infinite value; the subject keeps its last good frame"),
+			*ZevoEscapeForLog(NameBytes));
+		return false;
+	}
+	return true;
+}
+
+bool ZevoLiveLinkSource::AdmitNewSubject(FAnsiStringView NameBytes, bool bKnownName, FName& InOutName)
+{
+	// The live limit comes first, so that names refused while it holds do not spend the budget.
+	if (InitializedSubjects.Num() >= MaxLiveSubjects)
+	{
+		Drops.Add(EZevoDropKind::SubjectLimit);
+		ZEVO_LIMITED_LOG(LogLimiter, Warning, TEXT("[Zevo Stream] Refused new subject '%s': this source has %d live subjects, all it keeps"),
+			*ZevoEscapeForLog(NameBytes), MaxLiveSubjects);
+		return false;
+	}
+	if (!bKnownName && !SubjectNames.Add(NameBytes, InOutName))
+	{
+		Drops.Add(EZevoDropKind::NameBudget);
+		ZEVO_LIMITED_LOG(LogLimiter, Warning, TEXT("[Zevo Stream] Refused new subject '%s': this source has met %d distinct names, all it accepts"),
+			*ZevoEscapeForLog(NameBytes), FZevoSubjectNames::MaxDistinctNames);
+		return false;
+	}
+	return true;
+}
+
+void ZevoLiveLinkSource::PublishFrame(ESubjectKind Kind, FAnsiStringView NameBytes, int32 PropType, FLiveLinkFrameDataStruct&& Frame)
+{
+	bDatagramSettled = true;
+	if (!CheckFrame(NameBytes, Frame))
+	{
+		return;
+	}
+	FName SubjectName;
+	const bool bKnownName = SubjectNames.Find(NameBytes, SubjectName);
+	FScopeLock Lock(&SubjectsLock);
+	if (!bKnownName || !InitializedSubjects.Contains(SubjectName))
+	{
+		if (!AdmitNewSubject(NameBytes, bKnownName, SubjectName))
+		{
+			return;
+		}
 		if (Kind == ESubjectKind::Character)
 		{
 			InitStaticData(ZevoStreamBoneCount, SubjectName);

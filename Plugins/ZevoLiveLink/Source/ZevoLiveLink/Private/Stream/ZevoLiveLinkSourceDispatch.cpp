@@ -37,12 +37,16 @@ void ZevoLiveLinkSource::ProcessReceivedData(const FZevoReceivedData& ReceivedDa
 {
 	const uint8* Data = ReceivedData.GetData();
 	const int32 DataSize = ReceivedData.Num();
-	FZevoOscReader Reader(Data, DataSize, 0);
+	FZevoOscReader Reader(Data, DataSize, 0, &LogLimiter);
 	FAnsiStringView Address;
 	if (!Reader.ReadString(Address) || Address.IsEmpty())
 	{
+		Drops.Add(EZevoDropKind::Malformed);
 		return;
 	}
+	// A decoder that reaches PublishFrame has settled the datagram (pushed, or refused and
+	// counted there); one that stops before it found the datagram unreadable.
+	bDatagramSettled = false;
 	switch (ClassifyAddress(Address))
 	{
 	case EAddress::Character:
@@ -52,7 +56,11 @@ void ZevoLiveLinkSource::ProcessReceivedData(const FZevoReceivedData& ReceivedDa
 		ProcessPropData(Data, DataSize, Reader.GetOffset());
 		break;
 	case EAddress::Other:
-		break;
+		return;
+	}
+	if (!bDatagramSettled)
+	{
+		Drops.Add(EZevoDropKind::Malformed);
 	}
 }
 

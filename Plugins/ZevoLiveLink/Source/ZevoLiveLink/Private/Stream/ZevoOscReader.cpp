@@ -1,9 +1,20 @@
 #include "ZevoOscReader.h"
 
+#include "ZevoLogLimiter.h"
+
+#define ZEVO_UNTERMINATED_STRING_LINE \
+	TEXT("OSC string at offset %d has no terminating zero byte before the end of the datagram (%d bytes); message ignored")
+
 void FZevoOscReader::LogUnterminatedString() const
 {
-	UE_LOG(LogTemp, Error, TEXT("OSC string at offset %d has no terminating zero byte before the end of the datagram (%d bytes); message ignored"),
-		Offset, DataSize);
+	if (Limiter)
+	{
+		ZEVO_LIMITED_LOG(*Limiter, Error, ZEVO_UNTERMINATED_STRING_LINE, Offset, DataSize);
+	}
+	else
+	{
+		UE_LOG(LogTemp, Error, ZEVO_UNTERMINATED_STRING_LINE, Offset, DataSize);
+	}
 }
 
 FString ZevoOscBytesToText(FAnsiStringView Bytes)
@@ -16,14 +27,4 @@ FString ZevoOscBytesToText(FAnsiStringView Bytes)
 		Text.AppendChar(static_cast<UCS2CHAR>(static_cast<int16>(static_cast<int8>(Character))));
 	}
 	return Text;
-}
-
-FName ZevoOscBytesToName(FAnsiStringView Bytes)
-{
-	uint8 AllBits = 0;
-	for (const ANSICHAR Character : Bytes)
-	{
-		AllBits |= static_cast<uint8>(Character);
-	}
-	return AllBits < 0x80 ? FName(Bytes) : FName(ZevoOscBytesToText(Bytes));
 }

@@ -6,11 +6,14 @@
 #include "Containers/StringView.h"
 #include "CoreMinimal.h"
 
+class FZevoLogLimiter;
+
 class FZevoOscReader
 {
 public:
-	FZevoOscReader(const uint8* InData, int32 InDataSize, int32 InOffset)
-		: Data(InData), DataSize(InDataSize > 0 && InData ? InDataSize : 0), Offset(InOffset)
+	/** Limiter, when given, limits the reader's own Error lines (a source's decoders pass theirs). */
+	FZevoOscReader(const uint8* InData, int32 InDataSize, int32 InOffset, FZevoLogLimiter* InLimiter = nullptr)
+		: Data(InData), DataSize(InDataSize > 0 && InData ? InDataSize : 0), Offset(InOffset), Limiter(InLimiter)
 	{
 	}
 
@@ -147,6 +150,7 @@ private:
 	const uint8* Data;
 	int32 DataSize;
 	int32 Offset;
+	FZevoLogLimiter* Limiter;
 };
 
 /**
@@ -155,5 +159,3 @@ private:
  * ones would make them.
  */
 FString ZevoOscBytesToText(FAnsiStringView Bytes);
-/** The name made from OSC string bytes, without building text when they are plain ASCII. */
-FName ZevoOscBytesToName(FAnsiStringView Bytes);

@@ -3,6 +3,7 @@
 #include "Roles/LiveLinkTransformTypes.h"
 #include "ZevoLiveLinkSource.h"
 #include "ZevoOscReader.h"
+#include "ZevoOutsideText.h"
 
 namespace
 {
@@ -30,29 +31,37 @@ ANSICHAR* WriteDecimal(ANSICHAR* Cursor, int32 Value)
 	return Cursor;
 }
 
-/** "<name>_<number>", built on the stack: the subject name is made for every message. */
-FName PropSubjectName(FAnsiStringView PropName, int32 PropNumber)
+/** Room for the longest name a source accepts, the underscore and any number. */
+struct FPropSubjectNameText
 {
-	ANSICHAR Text[64];
-	if (PropName.Len() + 12 <= static_cast<int32>(sizeof(Text)))
+	ANSICHAR Bytes[ZevoMaxSubjectNameBytes + 12];
+};
+
+/**
+ * "<name>_<number>", built in Text: the subject name is made for every message. A name too long
+ * for it comes back alone, for the name checks to refuse.
+ */
+FAnsiStringView PropSubjectName(FAnsiStringView PropName, int32 PropNumber, FPropSubjectNameText& Text)
+{
+	if (PropName.Len() > ZevoMaxSubjectNameBytes)
 	{
-		// A message without a name leaves the view empty, with no data pointer to copy from.
-		if (!PropName.IsEmpty())
-		{
-			FMemory::Memcpy(Text, PropName.GetData(), PropName.Len());
-		}
-		ANSICHAR* Cursor = Text + PropName.Len();
-		*Cursor++ = '_';
-		Cursor = WriteDecimal(Cursor, PropNumber);
-		return ZevoOscBytesToName(FAnsiStringView(Text, static_cast<int32>(Cursor - Text)));
+		return PropName;
 	}
-	return FName(FString::Printf(TEXT("%s_%d"), *ZevoOscBytesToText(PropName), PropNumber));
+	// A message without a name leaves the view empty, with no data pointer to copy from.
+	if (!PropName.IsEmpty())
+	{
+		FMemory::Memcpy(Text.Bytes, PropName.GetData(), PropName.Len());
+	}
+	ANSICHAR* Cursor = Text.Bytes + PropName.Len();
+	*Cursor++ = '_';
+	Cursor = WriteDecimal(Cursor, PropNumber);
+	return FAnsiStringView(Text.Bytes, static_cast<int32>(Cursor - Text.Bytes));
 }
 }
 
 void ZevoLiveLinkSource::ProcessPropData(const uint8* Data, int32 DataSize, int32 Offset)
 {
-	FZevoOscReader Reader(Data, DataSize, Offset);
+	FZevoOscReader Reader(Data, DataSize, Offset, &LogLimiter);
 	FAnsiStringView TypeTags;
 	if (!Reader.ReadString(TypeTags))
 	{
@@ -60,7 +69,7 @@ void ZevoLiveLinkSource::ProcessPropData(const uint8* Data, int32 DataSize, int3
 	}
 	if (TypeTags.IsEmpty() || TypeTags[0] != ',')
 	{
-		UE_LOG(LogTemp, Error, TEXT("[Zevo Prop] Invalid TypeTags: %s"), *ZevoOscBytesToText(TypeTags));
+		ZEVO_LIMITED_LOG(LogLimiter, Error, TEXT("[Zevo Prop] Invalid TypeTags: %s"), *ZevoEscapeForLog(TypeTags, 32));
 		return;
 	}
 
@@ -82,7 +91,7 @@ void ZevoLiveLinkSource::ProcessPropData(const uint8* Data, int32 DataSize, int3
 			int32 Value = 0;
 			if (!Reader.ReadInt32(Value))
 			{
-				UE_LOG(LogTemp, Error, TEXT("[Zevo Prop] Data out of bounds for int32 at index %d"), TagIndex);
+				ZEVO_LIMITED_LOG(LogLimiter, Error, TEXT("[Zevo Prop] Data out of bounds for int32 at index %d"), TagIndex);
 				bWalking = false;
 				break;
 			}
@@ -104,14 +113,14 @@ void ZevoLiveLinkSource::ProcessPropData(const uint8* Data, int32 DataSize, int3
 			}
 			if (PropName.IsEmpty())
 			{
-				UE_LOG(LogTemp, Error, TEXT("[Zevo Prop] Failed to parse prop name"));
+				ZEVO_LIMITED_LOG(LogLimiter, Error, TEXT("[Zevo Prop] Failed to parse prop name"));
 				return;
 			}
 			break;
 		case 'f':
 			if (!Reader.ReadFloatRun(TypeTags, TagIndex, Values, PropFloatCount, FloatCount))
 			{
-				UE_LOG(LogTemp, Error, TEXT("[Zevo Prop] Data out of bounds for float at index %d"), TagIndex);
+				ZEVO_LIMITED_LOG(LogLimiter, Error, TEXT("[Zevo Prop] Data out of bounds for float at index %d"), TagIndex);
 				bWalking = false;
 			}
 			break;
@@ -121,7 +130,8 @@ void ZevoLiveLinkSource::ProcessPropData(const uint8* Data, int32 DataSize, int3
 		}
 	}
 
-	const FName SubjectName = PropSubjectName(PropName, PropNumber);
+	FPropSubjectNameText NameText;
+	const FAnsiStringView SubjectName = PropSubjectName(PropName, PropNumber, NameText);
 
 	FLiveLinkFrameDataStruct Frame;
 	Frame.InitializeWith(FLiveLinkTransformFrameData::StaticStruct());
