@@ -304,26 +304,12 @@ TEST(ZevoRemapAssetPoseBuild, BonesTheTargetHangsElsewhereMoveAsTheStreamsBodyMo
 	const FCompactPose Expected = Plain.Build(Frame);
 	for (const FCase& Case : Cases)
 	{
-		// The T-posed body's bones carry no rotation: a bone's place is the sum of the offsets above it.
-		TArray<FZevoTestBone> Bones = ZevoTestRigs::StreamBodyTPose();
-		TMap<FName, FVector> Places;
-		for (const FZevoTestBone& Bone : Bones)
-		{
-			Places.Add(Bone.Name, Bone.Translation + (Bone.Parent.IsNone() ? FVector::ZeroVector : Places[Bone.Parent]));
-		}
+		TArray<FZevoTestBone> Inserted;
 		if (Case.bWaist)
 		{
-			Bones.Insert({FName("Waist"), NAME_None, Places[FName("Hips")]}, 0);
-			Places.Add(FName("Waist"), Places[FName("Hips")]);
+			Inserted.Add({FName("Waist"), NAME_None, FVector(0, 0, 95)});
 		}
-		for (FZevoTestBone& Bone : Bones)
-		{
-			if (const FName* Parent = Case.NewParents.Find(Bone.Name))
-			{
-				Bone.Parent = *Parent;
-				Bone.Translation = Places[Bone.Name] - Places[*Parent];
-			}
-		}
+		const TArray<FZevoTestBone> Bones = ZevoTestRigs::Rehung(ZevoTestRigs::StreamBodyTPose(), Case.NewParents, Inserted);
 		FDriven Rehung(Bones);
 		const FCompactPose Pose = Rehung.Build(Frame);
 		// Where a joint sits follows its new parent (a thigh joint on the spine moves as the spine

@@ -66,6 +66,27 @@ TEST(ZevoRetargetTableBuilder, CompilesWhichStreamBoneDrivesWhichPoseBoneAndHow)
 	EXPECT_FALSE(Table.IsFor(FBoneContainer(OtherSkeleton.get()), Subject.BoneNames, Subject.BoneParents));
 }
 
+TEST(ZevoRetargetTableBuilder, MeasuresTheLegFromJointToJointWhereverTheRigHangsIt)
+{
+	// The stream body's leg: the thigh joint 9 across and 5 below the hips, knee 42 and ankle 40 below.
+	const TMap<FName, FName> Cases[] = {
+		{},
+		{{FName("LeftHip"), FName("Chest")}, {FName("RightHip"), FName("Chest")}},
+		{{FName("LeftKneeTwist"), FName("LeftHip")}, {FName("LeftKnee"), FName("LeftKneeTwist")}},
+	};
+	const FLiveLinkSkeletonStaticData Subject = MakeZevoCharacterStaticData();
+	for (const TMap<FName, FName>& NewParents : Cases)
+	{
+		const TArray<FZevoTestBone> Twist{{FName("LeftKneeTwist"), NAME_None, FVector(9, 0, 69)}};
+		const auto Skeleton = ZevoTestRigs::MakeSkeleton(ZevoTestRigs::Rehung(ZevoTestRigs::StreamBodyTPose(), NewParents, Twist), "Target");
+		const FZevoRetargetTable Table =
+			FZevoRetargetTableBuilder::Build(ZevoTestRigs::IdentityMapping(), Subject, FBoneContainer(Skeleton.get()), {}, Keep);
+		EXPECT_NEAR(Table.HipToThigh, FVector(9, 0, -5).Size(), 1e-5) << NewParents.Num() << " bones hung elsewhere";
+		EXPECT_NEAR(Table.Thigh, 42.0, 1e-5) << NewParents.Num() << " bones hung elsewhere";
+		EXPECT_NEAR(Table.Calf, 40.0, 1e-5) << NewParents.Num() << " bones hung elsewhere";
+	}
+}
+
 TEST(ZevoRetargetTableBuilder, GivesEachBoneTheStraightenedRotationsAboveIt)
 {
 	const auto Skeleton = ZevoTestRigs::MakeSkeleton(ZevoTestRigs::StreamBodyAPose(), "Target");

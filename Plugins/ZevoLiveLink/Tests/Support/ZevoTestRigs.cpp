@@ -133,6 +133,45 @@ TArray<FZevoTestBone> ZevoTestRigs::WithBoneAxesAlongBones(const TArray<FZevoTes
 	return Result;
 }
 
+TArray<FZevoTestBone> ZevoTestRigs::Rehung(const TArray<FZevoTestBone>& Bones, const TMap<FName, FName>& NewParents, const TArray<FZevoTestBone>& Inserted)
+{
+	TMap<FName, FVector> Places;
+	for (const FZevoTestBone& Bone : Inserted)
+	{
+		Places.Add(Bone.Name, Bone.Translation);
+	}
+	for (const FZevoTestBone& Bone : Bones)
+	{
+		Places.Add(Bone.Name, Bone.Translation + (Bone.Parent.IsNone() ? FVector::ZeroVector : Places[Bone.Parent]));
+	}
+	TArray<FZevoTestBone> Pending;
+	for (const TArray<FZevoTestBone>* Group : {&Inserted, &Bones})
+	{
+		for (FZevoTestBone Bone : *Group)
+		{
+			Bone.Parent = NewParents.Contains(Bone.Name) ? NewParents[Bone.Name] : Bone.Parent;
+			Bone.Translation = Places[Bone.Name] - (Bone.Parent.IsNone() ? FVector::ZeroVector : Places[Bone.Parent]);
+			Pending.Add(Bone);
+		}
+	}
+	// A skeleton lists every parent before its children.
+	TArray<FZevoTestBone> Result;
+	TSet<FName> Listed;
+	for (int32 Before = -1; Result.Num() > Before;)
+	{
+		Before = Result.Num();
+		for (const FZevoTestBone& Bone : Pending)
+		{
+			if (!Listed.Contains(Bone.Name) && (Bone.Parent.IsNone() || Listed.Contains(Bone.Parent)))
+			{
+				Result.Add(Bone);
+				Listed.Add(Bone.Name);
+			}
+		}
+	}
+	return Result;
+}
+
 TArray<FZevoTestBone> ZevoTestRigs::Renamed(const TArray<FZevoTestBone>& Bones, const TMap<FName, FName>& Rename)
 {
 	TArray<FZevoTestBone> Result = Bones;

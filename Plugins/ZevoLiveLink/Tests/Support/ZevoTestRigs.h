@@ -34,6 +34,12 @@ TArray<FZevoTestBone> StreamBodyAPose();
 TArray<FZevoTestBone> WithBoneAxesAlongBones(const TArray<FZevoTestBone>& Bones);
 /** Renames every bone through Rename (stream identifier to the rig's name); unnamed bones keep theirs. */
 TArray<FZevoTestBone> Renamed(const TArray<FZevoTestBone>& Bones, const TMap<FName, FName>& Rename);
+/**
+ * Hangs bones from other parents (bone to new parent), each kept where it stood in the
+ * component, with Inserted bones placed in the component; parents listed first.
+ * The bones must carry no rotation, as the T-posed body's do.
+ */
+TArray<FZevoTestBone> Rehung(const TArray<FZevoTestBone>& Bones, const TMap<FName, FName>& NewParents, const TArray<FZevoTestBone>& Inserted = {});
 /** Gives Skeleton the bones and a preview mesh of boxes around them reaching down to the soles. */
 void FillSkeleton(USkeleton& Skeleton, const TArray<FZevoTestBone>& Bones);
 /** The lowest point of FillSkeleton's preview mesh when the skeleton takes Pose, each box carried by its bone. */

@@ -4,6 +4,8 @@
 // changes from frame to frame, so a frame only reads the table and its own transforms. The remap
 // asset rebuilds it whenever it forgets its T-pose deltas (an edit of a row, the target skeleton
 // or the T-pose reference, an undo) and when a frame comes for another skeleton or subject.
+// Threads: the asset builds, reads and drops it only while holding its one pose-cache lock, so an
+// animation thread never sees a table that the editor thread is dropping.
 #include "BoneContainer.h"
 
 /** A stream bone that drives a bone of the target pose. */
@@ -64,7 +66,10 @@ struct FZevoRetargetTable
 	float Calf = 0.f;
 	float HipToThigh = 0.f;
 
-	/** Whether the table was compiled for this pose and this subject skeleton. */
+	/**
+	 * Whether the table was compiled for this pose and this subject skeleton. The bone count is
+	 * the pose's: a level of detail that requires other bones compiles the table again.
+	 */
 	bool IsFor(const FBoneContainer& BoneContainer, const TArray<FName>& BoneNames, const TArray<int32>& BoneParents) const
 	{
 		return Skeleton == BoneContainer.GetSkeletonAsset() && PoseSkeleton == &BoneContainer.GetReferenceSkeleton() &&

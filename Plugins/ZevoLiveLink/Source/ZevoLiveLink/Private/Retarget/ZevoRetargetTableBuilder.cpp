@@ -1,6 +1,7 @@
 #include "ZevoRetargetTableBuilder.h"
 
 #include "ZevoHierarchyWalk.h"
+#include "ZevoTposeCalculator.h"
 
 namespace
 {
@@ -42,28 +43,44 @@ TArray<FName> TargetNamesOf(const TArray<FZevoBoneMappingRow>& Rows, const TArra
 	return TargetNames;
 }
 
-/** The left leg's segment lengths on the pose's reference skeleton, through the last row of each. */
+/**
+ * The left leg's segment lengths on the pose's reference skeleton, through the last row of each:
+ * the distance of each joint from the one above it in the leg, whatever bones lie between or
+ * whichever bone the rig hangs the thigh from (a spine bone, in some rig families).
+ */
 void MeasureLeg(const TArray<FZevoBoneMappingRow>& Rows, const FReferenceSkeleton& Pose, FZevoRetargetTable& Table)
 {
-	FName LeftHip = NAME_None, LeftKnee = NAME_None, LeftAnkle = NAME_None;
+	FName Hips = NAME_None, LeftHip = NAME_None, LeftKnee = NAME_None, LeftAnkle = NAME_None;
 	for (const FZevoBoneMappingRow& Row : Rows)
 	{
 		switch (Row.SourceBone)
 		{
+		case EZevoBoneName::Hips: Hips = Row.TargetBone; break;
 		case EZevoBoneName::LeftHip: LeftHip = Row.TargetBone; break;
 		case EZevoBoneName::LeftKnee: LeftKnee = Row.TargetBone; break;
 		case EZevoBoneName::LeftAnkle: LeftAnkle = Row.TargetBone; break;
 		default: break;
 		}
 	}
-	// Each segment is the offset of its joint from the parent joint.
-	const auto SegmentLength = [&Pose](FName Bone) {
-		const int32 Index = Bone.IsNone() ? INDEX_NONE : Pose.FindBoneIndex(Bone);
-		return Index == INDEX_NONE ? 0.f : static_cast<float>(Pose.GetRefBonePose()[Index].GetTranslation().Size());
+	const auto IndexOf = [&Pose](FName Bone) { return Bone.IsNone() ? INDEX_NONE : Pose.FindBoneIndex(Bone); };
+	// Without the joint above (no hips mapped), the offset from the bone's own parent.
+	const auto SegmentLength = [&](FName Above, FName Bone) {
+		const int32 Index = IndexOf(Bone);
+		const int32 AboveIndex = IndexOf(Above);
+		if (Index == INDEX_NONE)
+		{
+			return 0.f;
+		}
+		if (AboveIndex == INDEX_NONE)
+		{
+			return static_cast<float>(Pose.GetRefBonePose()[Index].GetTranslation().Size());
+		}
+		return static_cast<float>(
+			(FZevoTposeCalculator::CalculateWorldPosition(Pose, Index) - FZevoTposeCalculator::CalculateWorldPosition(Pose, AboveIndex)).Size());
 	};
-	Table.HipToThigh = SegmentLength(LeftHip);
-	Table.Thigh = SegmentLength(LeftKnee);
-	Table.Calf = SegmentLength(LeftAnkle);
+	Table.HipToThigh = SegmentLength(Hips, LeftHip);
+	Table.Thigh = SegmentLength(LeftHip, LeftKnee);
+	Table.Calf = SegmentLength(LeftKnee, LeftAnkle);
 }
 
 /** Which spine segments the target lacks (their rotation is spread) and how many it has. */
