@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <arpa/inet.h>
+#include "FreeUdpPort.h"
 #include "ViewerFeedPage.h"
 
 #include <benchmark/benchmark.h>
@@ -34,19 +35,6 @@ namespace
 {
 using FClock = std::chrono::steady_clock;
 constexpr double FrameSeconds = 1.0 / 60.0;
-
-int FreeUdpPort()
-{
-	const int Socket = socket(AF_INET, SOCK_DGRAM, 0);
-	sockaddr_in Address = {};
-	Address.sin_family = AF_INET;
-	Address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-	bind(Socket, reinterpret_cast<sockaddr*>(&Address), sizeof(Address));
-	socklen_t Length = sizeof(Address);
-	getsockname(Socket, reinterpret_cast<sockaddr*>(&Address), &Length);
-	close(Socket);
-	return ntohs(Address.sin_port);
-}
 
 /** zevo-editor run in an empty project, listening for the stream on UdpPort, with or without the viewer. */
 class FEditor
