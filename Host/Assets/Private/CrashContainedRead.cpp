@@ -37,5 +37,11 @@ FString FindCrashInChild(const std::function<void()>& Read)
 	{
 		return FString::Printf("the import library crashed reading it (%s)", strsignal(WTERMSIG(Status)));
 	}
+	// The child ends with 0 whenever the read returns; anything else is a crash that a handler
+	// (a sanitizer's) turned into an exit status.
+	if (WIFEXITED(Status) && WEXITSTATUS(Status) != 0)
+	{
+		return FString::Printf("the import library crashed reading it (exit status %d)", WEXITSTATUS(Status));
+	}
 	return FString();
 }
